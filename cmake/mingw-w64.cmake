@@ -1,0 +1,15 @@
+# Cross-compiling for Windows with Debian's MinGW-w64 (posix thread model).
+# QUAV_ARCH picks the target: x86_64 (default) or i686.
+if(NOT DEFINED QUAV_ARCH)
+  set(QUAV_ARCH x86_64)
+endif()
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${QUAV_ARCH})
+set(_triple ${QUAV_ARCH}-w64-mingw32)
+set(CMAKE_C_COMPILER ${_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${_triple}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs what building and testing QUAV needs on Debian 12, and nothing
+# that is already there. Safe to run again.
+set -euo pipefail
+
+# command-or-file → Debian package
+need=(
+  "cmake:cmake"
+  "make:make"
+  "x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix"
+  "wine:wine"
+  "/usr/lib/wine/wine64:wine64"
+  "Xvfb:xvfb"
+  "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc:fonts-wqy-microhei"
+  "/usr/bin/convert:imagemagick"
+  "xdotool:xdotool"
+  "/usr/src/googletest/CMakeLists.txt:googletest"
+)
+missing=()
+for pair in "${need[@]}"; do
+  what=${pair%%:*}; pkg=${pair#*:}
+  if [[ $what == /* ]]; then
+    [[ -e $what ]] || missing+=("$pkg")
+  else
+    command -v "$what" >/dev/null 2>&1 || missing+=("$pkg")
+  fi
+done
+# /usr/local/bin/convert may be a stand-in; the real one comes with imagemagick.
+if ! dpkg -s imagemagick >/dev/null 2>&1; then missing+=(imagemagick); fi
+
+if ((${#missing[@]} == 0)); then exit 0; fi
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
+echo "Installing: ${missing[*]}"
+sudo=""
+if [[ $(id -u) != 0 ]]; then sudo=sudo; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs the whole test suite under Wine, in a Wine prefix of its own under the
+# build folder (made fresh for each run) and on a virtual display.
+set -euo pipefail
+build=${1:-build}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$build" && pwd)
+source "$root/scripts/wine-env.sh"
+
+quav_wine_env "$build/wine-test"
+rm -rf "$WINEPREFIX"
+echo "== Wine prefix for the tests: $WINEPREFIX"
+quav_prefix_init
+quav_start_xvfb
+trap 'quav_wineserver_stop; quav_stop_xvfb' EXIT
+quav_wineserver_start
+
+cd "$build"
+set +e
+ctest --output-on-failure --no-tests=error -j2 --timeout 300 2>&1 | tee "$build/ctest.log"
+status=${PIPESTATUS[0]}
+set -e
+summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$build/ctest.log" | tail -n 1 || true)
+total=$(sed -nE 's/.* out of ([0-9]+).*/\1/p' <<<"$summary")
+failed=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed.*/\1/p' <<<"$summary")
+echo "== Tests run: ${total:-0}, failed: ${failed:-?}"
+if [[ -z $total || $total == 0 ]]; then
+  echo "error: no test ran" >&2
+  exit 1
+fi
+exit "$status"

@@ -1,0 +1,36 @@
+#include "adapters/AddressRules.h"
+
+#include <cwctype>
+
+#include "platform/VersionNumber.h"
+
+namespace quav {
+
+bool PassesAddressTest(std::wstring_view addressText) {
+  return LeadingNumber(addressText) > 0 && addressText.size() > 8;
+}
+
+std::wstring HardwareAddressText(const uint8_t* bytes, size_t count) {
+  static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+  std::wstring text;
+  for (size_t i = 0; i < count; ++i) {
+    if (i > 0) text.push_back(L'-');
+    text.push_back(kDigits[bytes[i] >> 4]);
+    text.push_back(kDigits[bytes[i] & 0x0F]);
+  }
+  return text;
+}
+
+std::wstring TrimBlanks(std::wstring_view text) {
+  while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
+  return std::wstring(text);
+}
+
+std::wstring FoldedKey(std::wstring_view key) {
+  std::wstring folded(key);
+  for (wchar_t& c : folded) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+  return folded;
+}
+
+}  // namespace quav

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "adapters/IAdapter.h"
+
+namespace quav {
+
+class ErrorReporter;
+class HardwareAddressLookup;
+
+// The registry pass's adapter records, in the order they were added and also
+// addressed by their Index (without regard to letter case).
+class clsAdapters {
+ public:
+  // Null services use the system's: the machine's interface table and ARP,
+  // and message boxes for errors.
+  explicit clsAdapters(HardwareAddressLookup* lookup = nullptr, ErrorReporter* errors = nullptr);
+
+  // The record under a key; a blank record when the key is not present.
+  IAdapter Item(const std::wstring& key) const;
+  // The record at a one-based position; none when there is no such position.
+  std::optional<IAdapter> Item(long position) const;
+  long Count() const { return static_cast<long>(records_.size()); }
+  std::vector<IAdapter>::const_iterator begin() const { return records_.begin(); }
+  std::vector<IAdapter>::const_iterator end() const { return records_.end(); }
+  void Clear();
+
+  // Adds one record per subkey of the network class key, in its enumeration
+  // order, with the description, the IP address and the hardware address the
+  // registry and the address lookup give. Does not empty the collection first.
+  void GetDeviceEntries();
+
+ private:
+  struct ClassRow {
+    std::wstring driverDesc;
+    std::wstring instanceId;
+    std::wstring subkey;
+  };
+
+  // A duplicate Index is dropped silently; the first record stays.
+  void Add(const std::wstring& index, bool ipEnabled, const std::wstring& description, const std::wstring& ipAddress,
+           const std::wstring& macAddress);
+  std::vector<std::wstring> GetAdapters(long& count);
+  std::vector<ClassRow> GetClasses(long& count);
+  void AddMatchedRow(const ClassRow& row, HardwareAddressLookup& lookup);
+  ErrorReporter& Errors() const;
+
+  HardwareAddressLookup* lookup_;
+  ErrorReporter* errors_;
+  std::vector<IAdapter> records_;
+  std::unordered_map<std::wstring, size_t> positions_;  // folded Index -> position in records_
+};
+
+}  // namespace quav

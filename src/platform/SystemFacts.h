@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Who and where the program runs.
+namespace quav {
+
+// major.minor.build of the running Windows, e.g. 5.1.2600; 0.0.0 when the
+// system does not say.
+void GetOSVersion(std::wstring& versionText);
+
+// The logon name of the current user; empty when it cannot be had.
+std::wstring GetCurrentUserName();
+
+// The computer's NetBIOS name as Windows stores it; empty when it cannot be had.
+std::wstring GetCurrentComputerName();
+
+}  // namespace quav
