@@ -28,11 +28,24 @@ done
 # /usr/local/bin/convert may be a stand-in; the real one comes with imagemagick.
 if ! dpkg -s imagemagick >/dev/null 2>&1; then missing+=(imagemagick); fi
 
-if ((${#missing[@]} == 0)); then exit 0; fi
-mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
-echo "Installing: ${missing[*]}"
 sudo=""
 if [[ $(id -u) != 0 ]]; then sudo=sudo; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if ((${#missing[@]} > 0)); then
+  mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Wine takes the ANSI code page 936 from LC_ALL=zh_CN.UTF-8; with the locale
+# generated the shell stops warning about it.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  if ! command -v locale-gen >/dev/null 2>&1; then
+    $sudo apt-get install -y -qq --no-install-recommends locales >/dev/null
+  fi
+  echo "Generating the zh_CN.UTF-8 locale"
+  $sudo sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi

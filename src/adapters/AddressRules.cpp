@@ -1,7 +1,6 @@
 #include "adapters/AddressRules.h"
 
-#include <cwctype>
-
+#include "platform/TextRules.h"
 #include "platform/VersionNumber.h"
 
 namespace quav {
@@ -21,16 +20,6 @@ std::wstring HardwareAddressText(const uint8_t* bytes, size_t count) {
   return text;
 }
 
-std::wstring TrimBlanks(std::wstring_view text) {
-  while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == L' ') text.remove_suffix(1);
-  return std::wstring(text);
-}
-
-std::wstring FoldedKey(std::wstring_view key) {
-  std::wstring folded(key);
-  for (wchar_t& c : folded) c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
-  return folded;
-}
+std::wstring FoldedKey(std::wstring_view key) { return UpperCase(std::wstring(key)); }
 
 }  // namespace quav

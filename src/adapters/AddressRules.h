@@ -16,9 +16,6 @@ bool PassesAddressTest(std::wstring_view addressText);
 // joined by "-" (00-0C-29-0A-0B-FF).
 std::wstring HardwareAddressText(const uint8_t* bytes, size_t count);
 
-// Blanks removed at both ends.
-std::wstring TrimBlanks(std::wstring_view text);
-
 // The form in which the adapter collection compares keys: without regard to
 // letter case.
 std::wstring FoldedKey(std::wstring_view key);

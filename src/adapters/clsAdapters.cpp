@@ -10,6 +10,7 @@
 #include "adapters/AddressRules.h"
 #include "adapters/ErrorReporter.h"
 #include "adapters/GetMACFromIP.h"
+#include "platform/TextRules.h"
 #include "platform/modRegistry.h"
 
 namespace quav {
@@ -117,7 +118,7 @@ void clsAdapters::AddMatchedRow(const ClassRow& row, HardwareAddressLookup& look
   }
   std::wstring hardwareAddress;
   GetMACFromIP(*chosen, hardwareAddress, lookup);
-  const std::wstring address = TrimBlanks(*chosen);
+  const std::wstring address = Trimmed(*chosen);
   if (hardwareAddress.size() > 5) {
     Add(row.subkey, true, row.driverDesc, address, hardwareAddress);
   } else {

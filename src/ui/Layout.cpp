@@ -1,0 +1,235 @@
+#include "ui/Layout.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "ui/Colors.h"
+#include "ui/Twips.h"
+
+namespace quav {
+namespace {
+
+struct PictureState {
+  HBITMAP bitmap = nullptr;
+  DesignColor back = kSystemButtonFace;
+  bool link = false;
+};
+
+LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* state = reinterpret_cast<PictureState*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  switch (message) {
+    case WM_NCCREATE:
+      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PictureState));
+      break;
+    case WM_NCDESTROY:
+      delete state;
+      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      break;
+    case kPictureSetBitmap:
+      state->bitmap = reinterpret_cast<HBITMAP>(lParam);
+      ::InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case kPictureSetBackColor:
+      state->back = static_cast<DesignColor>(lParam);
+      ::InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case kPictureSetLink:
+      state->link = wParam != 0;
+      return 0;
+    case WM_SETCURSOR:
+      if (state && state->link && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
+      break;
+    case WM_ERASEBKGND: {
+      RECT rc;
+      ::GetClientRect(hwnd, &rc);
+      UniqueHbrush brush(::CreateSolidBrush(ResolveColor(state->back)));
+      ::FillRect(reinterpret_cast<HDC>(wParam), &rc, brush.get());
+      return 1;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd, &ps);
+      if (state && state->bitmap) {
+        BITMAP info{};
+        ::GetObjectW(state->bitmap, sizeof info, &info);
+        RECT rc;
+        ::GetClientRect(hwnd, &rc);
+        UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+        SelectedObject selected(memory.get(), state->bitmap);
+        ::SetStretchBltMode(dc, HALFTONE);
+        ::StretchBlt(dc, 0, 0, rc.right, rc.bottom, memory.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+      }
+      ::EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP: {
+      const WORD code = message == WM_MOUSEMOVE ? kNotifyMouseMove : kNotifyClick;
+      ::SendMessageW(::GetParent(hwnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hwnd), code),
+                     reinterpret_cast<LPARAM>(hwnd));
+      return 0;
+    }
+    // Controls inside a picture box talk to the form.
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+      return ::SendMessageW(::GetParent(hwnd), message, wParam, lParam);
+    default:
+      break;
+  }
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Link labels tell their form when the mouse moves over them.
+LRESULT CALLBACK LinkLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto original = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, L"QUAV.OriginalProc"));
+  if (message == WM_MOUSEMOVE) {
+    ::SendMessageW(::GetParent(hwnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hwnd), kNotifyMouseMove),
+                   reinterpret_cast<LPARAM>(hwnd));
+  } else if (message == WM_SETCURSOR) {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    return TRUE;
+  } else if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    ::RemovePropW(hwnd, L"QUAV.OriginalProc");
+  }
+  return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+}
+
+struct ClassAndStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ClassAndStyle ClassFor(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Label:
+      return {L"STATIC", SS_LEFT, 0};
+    case ControlKind::LinkLabel:
+      return {L"STATIC", SS_LEFT | SS_NOTIFY, 0};
+    case ControlKind::Button:
+      return {L"BUTTON", BS_PUSHBUTTON, 0};
+    case ControlKind::PictureButton:
+      return {L"BUTTON", BS_PUSHBUTTON | BS_BITMAP, 0};
+    case ControlKind::CheckBox:
+      return {L"BUTTON", BS_AUTOCHECKBOX, 0};
+    case ControlKind::TextBox:
+      return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::MultiLineText:
+      return {L"EDIT", ES_MULTILINE | ES_READONLY | WS_VSCROLL | ES_AUTOVSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::ListView:
+      return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
+    case ControlKind::PictureBox:
+      return {PictureBoxClass(), WS_CLIPCHILDREN, 0};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+const wchar_t* PictureBoxClass() {
+  static const wchar_t* const name = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = PictureBoxProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = L"QUAV.PictureBox";
+    ::RegisterClassExW(&wc);
+    return L"QUAV.PictureBox";
+  }();
+  return name;
+}
+
+const FontSpec& DefaultFont() {
+  static const FontSpec font = [] {
+    // The message-box font stands for the dialog font; its face is kept for
+    // the life of the program.
+    static wchar_t face[LF_FACESIZE] = L"MS Shell Dlg";
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+#if WINVER >= 0x0600
+    metrics.cbSize -= sizeof metrics.iPaddedBorderWidth;  // the size Windows XP knows
+#endif
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+      ::lstrcpynW(face, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
+    }
+    return FontSpec{face, 900, false, DEFAULT_CHARSET};
+  }();
+  return font;
+}
+
+int ScreenDpi() {
+  WindowDc screen(nullptr);
+  const int dpi = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+  return dpi > 0 ? dpi : 96;
+}
+
+HFONT FontCache::Get(const FontSpec* spec) {
+  if (!spec) spec = &DefaultFont();
+  auto found = fonts_.find(spec);
+  if (found != fonts_.end()) return found->second.get();
+  LOGFONTW lf{};
+  lf.lfHeight = -::MulDiv(spec->centipoints, dpi_, 7200);
+  lf.lfWeight = spec->bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = spec->charset;
+  lf.lfQuality = DEFAULT_QUALITY;
+  ::lstrcpynW(lf.lfFaceName, spec->face, LF_FACESIZE);
+  UniqueHfont font(::CreateFontIndirectW(&lf));
+  HFONT handle = font.get();
+  fonts_.emplace(spec, std::move(font));
+  return handle;
+}
+
+std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlSpec> table, FontCache& fonts) {
+  // Tab stops first, in tab order: the dialog manager follows creation order.
+  std::vector<const ControlSpec*> order;
+  for (const ControlSpec& spec : table) order.push_back(&spec);
+  std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+    const int ta = a->tabIndex < 0 ? 1 << 20 : a->tabIndex;
+    const int tb = b->tabIndex < 0 ? 1 << 20 : b->tabIndex;
+    return ta < tb;
+  });
+  // Containers before what they contain.
+  std::stable_partition(order.begin(), order.end(),
+                        [](const ControlSpec* spec) { return spec->kind == ControlKind::PictureBox; });
+
+  std::unordered_map<int, HWND> controls;
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  const int dpi = fonts.Dpi();
+  for (const ControlSpec* spec : order) {
+    const ClassAndStyle base = ClassFor(spec->kind);
+    // Overlapping controls do not paint over those created before them.
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | base.style | spec->style;
+    if (spec->tabIndex >= 0) style |= WS_TABSTOP;
+    if (!spec->enabled) style |= WS_DISABLED;
+    HWND parent = form;
+    if (spec->parentId != 0) {
+      const auto found = controls.find(spec->parentId);
+      if (found != controls.end()) parent = found->second;
+    }
+    HWND hwnd = ::CreateWindowExW(
+        base.exStyle | spec->exStyle, base.className, spec->caption ? spec->caption : L"", style,
+        TwipsToPixels(spec->left, dpi), TwipsToPixels(spec->top, dpi), TwipsToPixels(spec->width, dpi),
+        TwipsToPixels(spec->height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), instance,
+        nullptr);
+    if (!hwnd) continue;
+    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(spec->font)), FALSE);
+    if (spec->kind == ControlKind::LinkLabel) {
+      ::SetPropW(hwnd, L"QUAV.OriginalProc",
+                 reinterpret_cast<HANDLE>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
+                                                              reinterpret_cast<LONG_PTR>(LinkLabelProc))));
+    }
+    controls[spec->id] = hwnd;
+  }
+  return controls;
+}
+
+}  // namespace quav

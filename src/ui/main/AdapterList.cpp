@@ -1,0 +1,150 @@
+// The main window's adapter list: loading, refreshing, selecting and sorting.
+#include <windows.h>
+
+#include "adapters/AdapterKeys.h"
+#include "adapters/modGlobal.h"
+#include "platform/TextRules.h"
+#include "platform/modRegistry.h"
+#include "ui/Form.h"
+#include "ui/main/WindowTitle.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/frmMainControls.h"
+
+namespace quav {
+
+using namespace frmMainControls;
+
+namespace {
+
+struct Column {
+  const wchar_t* header;
+  int width;  // twips
+};
+
+constexpr Column kColumns[] = {
+    {L"ID", 540}, {L"活动", 680}, {L"伪装", 830}, {L"网络适配器", 2410}, {L"IP 地址", 1460}, {L"活动 MAC", 1560},
+};
+
+}  // namespace
+
+void frmMain::SetUpAdapterList() {
+  lvwNIC.Clear();
+  lvwNIC.ClearColumns();
+  for (const Column& column : kColumns) lvwNIC.AddColumn(column.header, Px(column.width));
+  lvwNIC.SetReportPresentation();
+}
+
+void frmMain::SelectRow(ListView& list, long position) {
+  selectingByCode_ = true;
+  list.SetSelected(position, true);
+  selectingByCode_ = false;
+}
+
+void frmMain::LoadAdapterList() {
+  busy_ = true;
+  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+  const std::wstring title = WindowTitle();
+  if (ScanResult == 0) {
+    SetCaption(title + kLoadingMarker);
+    DoEvents();
+  }
+  ScanResult = FillAdapterList(lvwNIC, chkFilterActive, OS_Version, services_.scan);
+  SetCaption(title + ScanMarker(ScanResult));
+  busy_ = false;
+  ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void frmMain::RefreshAdapterList(bool selectFirst) {
+  const long selected = lvwNIC.SelectedPosition();
+  const std::wstring remembered = selected > 0 ? lvwNIC.Text(selected) : L"";
+  LoadAdapterList();
+  if (selectFirst) {
+    SelectFirstAdapter(lvwNIC);
+  } else {
+    bool matched = false;
+    for (long position = 1; position <= lvwNIC.Count(); ++position) {
+      if (lvwNIC.Text(position) == remembered) {
+        SelectRow(lvwNIC, position);
+        matched = true;
+      }
+    }
+    if (!matched) SelectFirstAdapter(lvwNIC);
+  }
+  if (lvwNIC.Count() == 0) {
+    SetEnabled(cmdRemove, false);
+    SetEnabled(cmdUpdate, false);
+  } else {
+    ShowSelectedAdapter(lvwNIC, lvwNIC.SelectedPosition());
+  }
+  if (Visible() && lvwNIC.Enabled()) lvwNIC.Focus();
+}
+
+void frmMain::SelectFirstAdapter(ListView& list) {
+  if (list.Count() == 0) {
+    // Only reloading remains possible.
+    EnableEditControls(false);
+    ::EnableMenuItem(::GetMenu(Hwnd()), mnuRefresh, MF_BYCOMMAND | MF_ENABLED);
+    SetEnabled(cmdRefresh, true);
+    SetEnabled(frmMainControls::chkFilterActive, true);
+    return;
+  }
+  EnableEditControls(true);
+  SelectRow(list, 1);
+  ShowSelectedAdapter(list, 1);
+  list.Focus();
+}
+
+void frmMain::EnableEditControls(bool enabled) {
+  SetEnabled(frmMainControls::chkFilterActive, enabled);
+  SetEnabled(cmdRefresh, enabled);
+  SetEnabled(cmdSpoofMAC, enabled);
+  SetEnabled(cmdActiveMAC, enabled);
+  for (int k = 0; k < 6; ++k) SetEnabled(txtMAC(k), enabled);
+  for (int k = 0; k < 6; ++k) SetBackColor(txtMAC(k), enabled ? kSystemWindow : kSystemButtonFace);
+  ::EnableMenuItem(::GetMenu(Hwnd()), mnuRefresh, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  ::DrawMenuBar(Hwnd());
+}
+
+void frmMain::ShowSelectedAdapter(ListView& list, long position) {
+  if (position < 1 || position > list.Count()) return;
+  SelectedAdapterIndex = Trimmed(list.Text(position));
+  SetText(lblActiveMAC, L" " + Replaced(Trimmed(list.SubItem(position, 5)), L':', L'-'));
+  ShowOverrideAddress();
+  SetEnabled(cmdSpoofMAC, !Trimmed(Text(lblSpoofedMAC)).empty());
+  SetEnabled(cmdActiveMAC, !Trimmed(Text(lblActiveMAC)).empty());
+}
+
+void frmMain::ShowOverrideAddress() {
+  if (lvwNIC.Count() > 0) {
+    DWORD type = 0;
+    long status = 0;
+    const std::wstring value = GetRegValue(HKEY_LOCAL_MACHINE, std::wstring(kNetworkClassKey) + SelectedAdapterIndex,
+                                           kNetworkAddressValue, type, status);
+    if (JoinedBoxes().empty() && !value.empty()) FormatMAC(value, true);
+    SetText(lblSpoofedMAC, L" " + FormatMAC(value, false));
+    SetEnabled(cmdRemove, !value.empty());
+  }
+  SetEnabled(cmdClear, !JoinedBoxes().empty());
+}
+
+void frmMain::chkFilterActive_Click() { RefreshAdapterList(true); }
+
+void frmMain::cmdRefresh_Click() { RefreshAdapterList(false); }
+
+void frmMain::mnuRefresh_Click() { RefreshAdapterList(false); }
+
+void frmMain::lvwNIC_ColumnClick(int headerPosition) {
+  lvwNIC.SortKey = headerPosition - 1;
+  // One direction for the whole list: a click on another column flips it too.
+  lvwNIC.SortOrder = lvwNIC.SortOrder == 1 ? 0 : 1;
+  lvwNIC.Sorted = true;
+  lvwNIC.Sort();
+}
+
+void frmMain::lvwNIC_ItemClick(long position) {
+  SetText(lblSpoofedMAC, L"");
+  SetText(lblActiveMAC, L"");
+  ShowSelectedAdapter(lvwNIC, position);
+}
+
+}  // namespace quav

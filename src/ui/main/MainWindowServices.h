@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace quav {
+
+class frmMain;
+class ErrorReporter;
+class HardwareAddressLookup;
+class WmiAdapterSource;
+
+// What the main window asks of the program around it; tests stand in for it.
+class ProgramHost {
+ public:
+  virtual ~ProgramHost() = default;
+  // Another copy of the program runs in this session.
+  virtual bool PreviousInstanceRunning() = 0;
+  // Ends the program at once, without unloading windows in order.
+  virtual void EndProgram() = 0;
+  virtual int ShowMessage(HWND owner, const std::wstring& text, const std::wstring& title, UINT style) = 0;
+  // Opens a document, web address or program through the shell ("Open").
+  virtual void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
+                             const std::wstring& directory) = 0;
+};
+
+// The windows the main window shows modally over itself.
+class ModalWindows {
+ public:
+  virtual ~ModalWindows() = default;
+  virtual void ShowAgreement(frmMain& owner) = 0;
+  virtual void ShowNotification(frmMain& owner) = 0;
+  virtual void ShowAbout(frmMain& owner) = 0;
+};
+
+// Where the adapter scan gets its facts; null members mean the system's.
+struct ScanServices {
+  WmiAdapterSource* wmi = nullptr;
+  HardwareAddressLookup* lookup = nullptr;
+  ErrorReporter* errors = nullptr;
+};
+
+struct MainWindowServices {
+  ProgramHost& host;
+  ModalWindows& windows;
+  ScanServices scan;
+  // The change log's folder; empty for the program's own folder.
+  std::wstring logFolder;
+};
+
+}  // namespace quav

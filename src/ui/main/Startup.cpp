@@ -1,0 +1,121 @@
+// Start-up and shutdown of the main window: the gates that can stop the
+// program, the settings read at the first activation, and the ways it ends.
+#include <windows.h>
+
+#include "AppVersion.h"
+#include "platform/SystemFacts.h"
+#include "platform/VersionNumber.h"
+#include "platform/modRegistry.h"
+#include "ui/main/StartupRules.h"
+#include "ui/main/WindowTitle.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/frmMainControls.h"
+#include "ui/side/StripeListView.h"
+#include "ui/side/modMenu.h"
+
+namespace quav {
+
+using namespace frmMainControls;
+
+namespace {
+
+constexpr UINT kGateMessageStyle = MB_OK | MB_ICONEXCLAMATION;
+
+std::wstring ReadSetting(HKEY root, const wchar_t* key, const wchar_t* value) {
+  DWORD type = 0;
+  long status = 0;
+  return GetRegValue(root, key, value, type, status);
+}
+
+}  // namespace
+
+void frmMain::AdjustLayoutAtLoad() {
+  // The notice box: two lines of its font plus 40 twips, centred in its band.
+  {
+    const RECT box = ControlRectTwips(picDisclaimer);
+    HWND picture = Item(picDisclaimer);
+    WindowDc dc(picture);
+    SelectedObject font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(picture, WM_GETFONT, 0, 0)));
+    SIZE sample{};
+    ::GetTextExtentPoint32W(dc.get(), L"Text Sample", 11, &sample);
+    const int height = 2 * Twips(sample.cy) + 40;
+    int top = box.top;
+    if (height <= 440) top += (440 - height) / 2;
+    PlaceControl(picDisclaimer, box.left, top, box.right - box.left, height);
+  }
+  // The logo, 170 twips from the right edge and centred in its band.
+  {
+    ::SendMessageW(Item(picLogo), kPictureSetBitmap, 0, reinterpret_cast<LPARAM>(NormalPicture()));
+    const RECT logo = ControlRectTwips(picLogo);
+    const int width = logo.right - logo.left;
+    const int height = logo.bottom - logo.top;
+    int top = logo.top;
+    if (height <= 510) top += (510 - height) / 2;
+    PlaceControl(picLogo, ScaleWidthTwips() - (width + 170), top, width, height);
+  }
+}
+
+void frmMain::Form_Load() {
+  SetCaption(WindowTitle());
+  SetText(lblDisclaimer, DisclaimerText());
+  SetBackColor(lblDisclaimer, kSystemButtonFace);
+  AdjustLayoutAtLoad();
+  ProgramHost& host = services_.host;
+  if (host.PreviousInstanceRunning()) {
+    host.ShowMessage(nullptr, kSecondCopyMessage, kAppTitle, kGateMessageStyle);
+    host.EndProgram();
+    return;
+  }
+  std::wstring version;
+  GetOSVersion(version);
+  if (!IsSupportedWindowsVersion(version)) {
+    host.ShowMessage(nullptr, kWindowsVersionMessage, kAppTitle, kGateMessageStyle);
+    host.EndProgram();
+    return;
+  }
+  OS_Version = version;
+  AddSystemMenuItem(*this, L"ORV 2003");
+  SetUpAdapterList();
+  COLORREF stripe = 0xFFF1EC;
+  StripeListView(stripe, *this, lvwNIC, Item(picImage));
+}
+
+void frmMain::Form_Activate() {
+  if (Activated) return;
+  Activated = true;
+  Repaint();
+  DoEvents();
+  HideNotify = ReadsAsSet(ReadSetting(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue));
+
+  bool accepted = ReadsAsSet(ReadSetting(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
+  if (!accepted) {
+    services_.windows.ShowAgreement(*this);
+    if (!Agree) {
+      services_.host.EndProgram();
+      return;
+    }
+    SetRegValue(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, REG_SZ, L"1");
+    accepted = ReadsAsSet(ReadSetting(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
+  }
+
+  SetRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue, REG_SZ, L"1");
+  const bool granted = ReadsAsSet(ReadSetting(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
+  if (granted) DeleteRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue);
+
+  if (!accepted || !granted) {
+    services_.host.ShowMessage(Hwnd(), RightsMessageText(), Caption(), kGateMessageStyle);
+    services_.host.EndProgram();
+    return;
+  }
+  Repaint();
+  DoEvents();
+  LoadAdapterList();
+  SelectFirstAdapter(lvwNIC);
+  DoEvents();
+}
+
+void frmMain::cmdExit_Click() { Unload(); }
+
+void frmMain::mnuExit_Click() { Unload(); }
+
+}  // namespace quav

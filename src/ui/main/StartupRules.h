@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// The texts and readings of the main window's start-up.
+namespace quav {
+
+// The settings key of the current user and its two values.
+inline constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\ORV\\QUAV12";
+inline constexpr wchar_t kAgreementValue[] = L"Agreement";
+inline constexpr wchar_t kHideNotifyValue[] = L"HideNotify";
+
+// The probe of write rights below HKEY_LOCAL_MACHINE.
+inline constexpr wchar_t kRightsProbeKey[] = L"SYSTEM\\CurrentControlSet";
+inline constexpr wchar_t kRightsProbeValue[] = L"Access";
+
+inline constexpr wchar_t kSecondCopyMessage[] = L"该程序已经载入到内存。";
+inline constexpr wchar_t kWindowsVersionMessage[] = L"该程序要求运行于 Windows 2000 或 Windows XP。";
+
+// The risk notice at the foot of the main window.
+std::wstring DisclaimerText();
+
+// The message for a user who may not write below SYSTEM\CurrentControlSet:
+// three texts, each padded with its run of blanks.
+std::wstring RightsMessageText();
+
+// A Boolean setting counts as set when its text, in lower case, is "1".
+bool ReadsAsSet(const std::wstring& text);
+
+}  // namespace quav

@@ -1,0 +1,239 @@
+#include "ui/main/frmMain.h"
+
+#include <commctrl.h>
+
+#include "AppVersion.h"
+#include "ui/Pictures.h"
+#include "ui/main/Resources.h"
+#include "ui/main/frmMainControls.h"
+
+namespace quav {
+namespace {
+
+using namespace frmMainControls;
+
+const FontSpec kBoxFont{L"MS Sans Serif", 900, true, GB2312_CHARSET};
+const FontSpec kDashFont{L"MS Sans Serif", 2400, true, ANSI_CHARSET};
+const FontSpec kSongTi9{L"宋体", 900, false, GB2312_CHARSET};
+const FontSpec kAddressFont{L"MS Sans Serif", 975, false, ANSI_CHARSET};
+const FontSpec kDisclaimerBoxFont{L"Microsoft Sans Serif", 750, false, ANSI_CHARSET};
+const FontSpec kDisclaimerFont{L"Microsoft Sans Serif", 900, false, GB2312_CHARSET};
+
+constexpr DWORD kBox = ES_CENTER | ES_UPPERCASE;
+constexpr DWORD kAddress = SS_CENTERIMAGE;
+constexpr DWORD kAddressEdge = WS_EX_STATICEDGE;
+
+using K = ControlKind;
+
+// The main window as designed: twips, relative to the client area.
+const ControlSpec kLayout[] = {
+    // id                 name                  kind              left   top  width height caption                      font          tab enabled parent
+    {lvwNIC,             "lvwNIC",             K::ListView,       130,    0, 7805, 2040, nullptr,                     nullptr,        0},
+    {chkFilterActive,    "chkFilterActive",    K::CheckBox,       150, 2175, 4155,  195, L"仅显示活动的网络适配器",      nullptr,        1},
+    {lblNewMAC,          "lblNewMAC",          K::Label,          150, 2500, 3225,  285, L"新伪装的 MAC 地址",           nullptr,       -1},
+    {txtMAC(0),          "txtMAC(0)",          K::TextBox,        150, 2730,  510,  360, nullptr,                     &kBoxFont,      2, true, 0, kBox},
+    {lblDash1,           "lblDash1",           K::Label,          675, 2580,  315,  495, L"-",                        &kDashFont,    -1},
+    {txtMAC(1),          "txtMAC(1)",          K::TextBox,        855, 2730,  510,  360, nullptr,                     &kBoxFont,      3, true, 0, kBox},
+    {lblDash2,           "lblDash2",           K::Label,         1380, 2580,  315,  495, L"-",                        &kDashFont,    -1},
+    {txtMAC(2),          "txtMAC(2)",          K::TextBox,       1560, 2730,  510,  360, nullptr,                     &kBoxFont,      4, true, 0, kBox},
+    {lblDash3,           "lblDash3",           K::Label,         2085, 2580,  315,  495, L"-",                        &kDashFont,    -1},
+    {txtMAC(3),          "txtMAC(3)",          K::TextBox,       2265, 2730,  510,  360, nullptr,                     &kBoxFont,      5, true, 0, kBox},
+    {lblDash4,           "lblDash4",           K::Label,         2790, 2580,  315,  495, L"-",                        &kDashFont,    -1},
+    {txtMAC(4),          "txtMAC(4)",          K::TextBox,       2970, 2730,  510,  360, nullptr,                     &kBoxFont,      6, true, 0, kBox},
+    {lblDash5,           "lblDash5",           K::Label,         3495, 2580,  315,  495, L"-",                        &kDashFont,    -1},
+    {txtMAC(5),          "txtMAC(5)",          K::TextBox,       3675, 2730,  510,  360, nullptr,                     &kBoxFont,      7, true, 0, kBox},
+    {cmdClear,           "cmdClear",           K::PictureButton, 4230, 2785,  225,  260, nullptr,                     &kSongTi9,     12, false},
+    {cmdUpdate,          "cmdUpdate",          K::Button,        4740, 2430, 1510,  375, L"更新 MAC",                  nullptr,        8, false},
+    {cmdRemove,          "cmdRemove",          K::Button,        4740, 2845, 1510,  375, L"删除 MAC",                  nullptr,        9, false},
+    {cmdRefresh,         "cmdRefresh",         K::Button,        6300, 2430, 1510,  375, L"刷新",                      nullptr,       10},
+    {cmdExit,            "cmdExit",            K::Button,        6300, 2845, 1510,  375, L"退出",                      nullptr,       11},
+    {lblSpoofedMACLabel, "lblSpoofedMACLabel", K::Label,          150, 3195, 2625,  285, L"伪装的 MAC 地址",             nullptr,       -1},
+    {lblSpoofedMAC,      "lblSpoofedMAC",      K::Label,          150, 3420, 2685,  315, nullptr,                     &kAddressFont, -1, true, 0, kAddress, kAddressEdge},
+    {cmdSpoofMAC,        "cmdSpoofMAC",        K::PictureButton, 2880, 3450,  315,  255, nullptr,                     &kSongTi9,     12},
+    {lblActiveMACLabel,  "lblActiveMACLabel",  K::Label,          150, 3825, 2625,  285, L"活动的 MAC 地址",             nullptr,       -1},
+    {lblActiveMAC,       "lblActiveMAC",       K::Label,          150, 4050, 2685,  315, nullptr,                     &kAddressFont, -1, true, 0, kAddress, kAddressEdge},
+    {cmdActiveMAC,       "cmdActiveMAC",       K::PictureButton, 2880, 4080,  315,  255, nullptr,                     &kSongTi9,     12},
+    {picLogo,            "picLogo",            K::PictureBox,    3440, 3630, 4455,  510, nullptr,                     nullptr,       -1},
+    {picDisclaimer,      "picDisclaimer",      K::PictureBox,     150, 4540, 7760,  440, nullptr,                     &kDisclaimerBoxFont, -1},
+    {lblDisclaimer,      "lblDisclaimer",      K::Label,           30,    0, 7635,  375, nullptr,                     &kDisclaimerFont, -1, true, picDisclaimer},
+    {picImage,           "picImage",           K::PictureBox,    6330, 1500,  435,  375, nullptr,                     nullptr,       -1},
+};
+
+}  // namespace
+
+frmMain::frmMain(MainWindowServices services)
+    : Form(FormSpec{L"QUAV.frmMain", kAppTitle, 8070, 5130, false, true, false, IDI_QUAV}),
+      services_(std::move(services)) {}
+
+frmMain::~frmMain() = default;
+
+std::wstring frmMain::TxtMAC(int index) const { return Text(txtMAC(index)); }
+
+void frmMain::SetTxtMAC(int index, const std::wstring& text) { SetText(txtMAC(index), text); }
+
+std::wstring frmMain::JoinedBoxes() const {
+  std::wstring joined;
+  for (int k = 0; k < 6; ++k) joined += TxtMAC(k);
+  return joined;
+}
+
+void frmMain::OnCreate() {
+  AddControls(kLayout);
+  lvwNIC.Attach(Item(frmMainControls::lvwNIC));
+  chkFilterActive.Attach(Item(frmMainControls::chkFilterActive));
+  chkFilterActive.SetValue(1);
+  for (int k = 0; k < 6; ++k) {
+    HWND box = Item(txtMAC(k));
+    ::SendMessageW(box, EM_LIMITTEXT, 2, 0);
+    ::SetPropW(box, L"QUAV.frmMain", reinterpret_cast<HANDLE>(this));
+    entryBoxProcs_[static_cast<size_t>(k)] =
+        reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EntryBoxProc)));
+  }
+  SetBackColor(lblDisclaimer, kSystemWorkspace);
+  ::SendMessageW(Item(picLogo), kPictureSetBackColor, 0, kSystemWorkspace);
+  ::SendMessageW(Item(picLogo), kPictureSetLink, 1, 0);
+  CreateMenuBar();
+  LoadPictures();
+}
+
+void frmMain::CreateMenuBar() {
+  HMENU file = ::CreatePopupMenu();
+  ::AppendMenuW(file, MF_STRING, mnuView, L"查看日志(&V)");
+  ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(file, MF_STRING, mnuRefresh, L"刷新(&R)");
+  ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(file, MF_STRING, mnuExit, L"退出(&E)");
+  HMENU bar = ::CreateMenu();
+  ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"文件(&F)");
+  ::AppendMenuW(bar, MF_STRING, mnuAbout, L"关于(&A)");
+  // The window owns its menu from here on and destroys it with itself.
+  ::SetMenu(Hwnd(), bar);
+}
+
+void frmMain::LoadPictures() {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  imgNoHighlight_.reset(LoadBitmapResource(instance, IDB_LOGO));
+  imgHighlight_.reset(LoadBitmapResource(instance, IDB_LOGO_HIGHLIGHT));
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  clearPicture_.reset(LoadKeyedBitmap(instance, IDB_CLEAR, face));
+  copyPicture_.reset(LoadKeyedBitmap(instance, IDB_COPY_ARROW, face));
+  ::SendMessageW(Item(cmdClear), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(clearPicture_.get()));
+  ::SendMessageW(Item(cmdSpoofMAC), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copyPicture_.get()));
+  ::SendMessageW(Item(cmdActiveMAC), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copyPicture_.get()));
+}
+
+void frmMain::OnCommand(int id, int code, HWND /*control*/) {
+  if (id >= txtMAC(0) && id <= txtMAC(5)) {
+    const int index = id - txtMAC(0);
+    if (code == EN_CHANGE) txtMAC_Change(index);
+    if (code == EN_SETFOCUS) txtMAC_GotFocus(index);
+    if (code == EN_KILLFOCUS) txtMAC_LostFocus(index);
+    return;
+  }
+  if (code != BN_CLICKED && code != 0 && code != kNotifyClick && code != kNotifyMouseMove) return;
+  switch (id) {
+    case frmMainControls::chkFilterActive: chkFilterActive_Click(); break;
+    case cmdClear: cmdClear_Click(); break;
+    case cmdUpdate: cmdUpdate_Click(); break;
+    case cmdRemove: cmdRemove_Click(); break;
+    case cmdRefresh: cmdRefresh_Click(); break;
+    case cmdExit: cmdExit_Click(); break;
+    case cmdSpoofMAC: cmdSpoofMAC_Click(); break;
+    case cmdActiveMAC: cmdActiveMAC_Click(); break;
+    case picLogo:
+      if (code == kNotifyClick) picLogo_Click();
+      if (code == kNotifyMouseMove) picLogo_MouseMove();
+      break;
+    case mnuView: mnuView_Click(); break;
+    case mnuRefresh: mnuRefresh_Click(); break;
+    case mnuExit: mnuExit_Click(); break;
+    case mnuAbout: mnuAbout_Click(); break;
+    default: break;
+  }
+}
+
+LRESULT frmMain::OnNotify(const NMHDR& header) {
+  if (header.idFrom != static_cast<UINT_PTR>(frmMainControls::lvwNIC)) return 0;
+  switch (header.code) {
+    case NM_CUSTOMDRAW:
+      return lvwNIC.CustomDraw(const_cast<NMHDR*>(&header));
+    case LVN_COLUMNCLICK:
+      lvwNIC_ColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem + 1);
+      return 0;
+    case LVN_ITEMCHANGED: {
+      // A row the user selects, with the mouse or the keyboard.
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      if (!selectingByCode_ && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+          !(change.uOldState & LVIS_SELECTED)) {
+        shownBySelection_ = true;
+        lvwNIC_ItemClick(change.iItem + 1);
+      }
+      return 0;
+    }
+    case NM_CLICK: {
+      // A click on the row that was already selected shows it again.
+      const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+      if (!shownBySelection_ && click.iItem >= 0) lvwNIC_ItemClick(click.iItem + 1);
+      shownBySelection_ = false;
+      return 0;
+    }
+    default:
+      return 0;
+  }
+}
+
+void frmMain::OnTimer(UINT_PTR id) {
+  if (id == tmrResetLogo) tmrResetLogo_Timer();
+}
+
+// Posted at the first activation, so that the start-up work runs once the
+// window is shown rather than inside its activation.
+constexpr UINT kFirstActivation = WM_APP + 1;
+
+bool frmMain::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
+  if (message == kFirstActivation) {
+    Form_Activate();
+    return true;
+  }
+  if (message == WM_SETCURSOR && busy_ && LOWORD(lParam) == HTCLIENT) {
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    result = TRUE;
+    return true;
+  }
+  return false;
+}
+
+void frmMain::OnActivate(bool active) {
+  if (active && !Activated) ::PostMessageW(Hwnd(), kFirstActivation, 0, 0);
+}
+
+void frmMain::OnDestroy() {
+  ::KillTimer(Hwnd(), tmrResetLogo);
+  if (quitOnDestroy_) ::PostQuitMessage(0);
+}
+
+LRESULT CALLBACK frmMain::EntryBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* form = static_cast<frmMain*>(::GetPropW(hwnd, L"QUAV.frmMain"));
+  const int index = ::GetDlgCtrlID(hwnd) - txtMAC(0);
+  const WNDPROC original = form->entryBoxProcs_[static_cast<size_t>(index)];
+  switch (message) {
+    case WM_CHAR: {
+      int key = static_cast<int>(wParam);
+      form->txtMAC_KeyPress(index, key);
+      if (key == 0) return 0;
+      return ::CallWindowProcW(original, hwnd, message, static_cast<WPARAM>(key), lParam);
+    }
+    case WM_PASTE:
+      form->PasteIntoBox(index);
+      return 0;
+    case WM_NCDESTROY:
+      ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+      ::RemovePropW(hwnd, L"QUAV.frmMain");
+      break;
+    default:
+      break;
+  }
+  return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+}
+
+}  // namespace quav

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "platform/Handles.h"
+#include "ui/Form.h"
+#include "ui/ListView.h"
+#include "ui/main/MainWindowServices.h"
+
+namespace quav {
+
+// The main window: the adapter list, the six entry boxes for a new address,
+// the buttons that apply and remove it, and the start-up that gates the
+// program. Its procedures live in one file per concern beside this one.
+class frmMain final : public Form {
+ public:
+  explicit frmMain(MainWindowServices services);
+  ~frmMain() override;
+
+  // --- Public properties, read and set by the other windows and the scan.
+  std::wstring OS_Version;  // major.minor.build of the running Windows
+  bool HideNotify = false;  // no restart notice after an address change
+  bool Agree = false;       // the user accepted the terms
+
+  // --- Window state.
+  int ScanResult = 0;                // 0 no rows, 1 rows from WMI, 2 from the registry
+  std::wstring SelectedAdapterIndex;  // ID of the adapter last shown
+  bool Activated = false;
+
+  // --- Start-up and shutdown.
+  void Form_Load();
+  void Form_Activate();
+  void cmdExit_Click();
+  void mnuExit_Click();
+  // The program's run ends when this window is unloaded.
+  void EndRunWhenUnloaded() { quitOnDestroy_ = true; }
+
+  // --- The adapter list.
+  void LoadAdapterList();
+  void RefreshAdapterList(bool selectFirst);
+  void SelectFirstAdapter(ListView& list);
+  void EnableEditControls(bool enabled);
+  void ShowSelectedAdapter(ListView& list, long position);
+  void ShowOverrideAddress();
+  void chkFilterActive_Click();
+  void cmdRefresh_Click();
+  void mnuRefresh_Click();
+  void lvwNIC_ColumnClick(int headerPosition);
+  void lvwNIC_ItemClick(long position);
+
+  // --- The six entry boxes.
+  std::wstring FormatMAC(std::wstring text, bool fillBoxes);
+  void txtMAC_GotFocus(int index);
+  void txtMAC_KeyPress(int index, int& keyAscii);
+  void txtMAC_LostFocus(int index);
+  void txtMAC_Change(int index);
+  void cmdClear_Click();
+  void cmdActiveMAC_Click();
+  void cmdSpoofMAC_Click();
+
+  // --- Changing and removing the overriding address.
+  void cmdUpdate_Click();
+  void cmdRemove_Click();
+  void UpdateOverrideAddress();
+  void RemoveOverrideAddress();
+  // Each appends one line to the change log; false when it could not.
+  bool LogAddressChange(const std::wstring& fromAddress, const std::wstring& newAddress,
+                        const std::wstring& adapterIndex);
+  bool LogAddressRemoval(const std::wstring& adapterIndex);
+  void mnuView_Click();
+  std::wstring LogFilePath() const;
+
+  // --- About window, logo link and its hover look.
+  void mnuAbout_Click();
+  void picLogo_Click();
+  void picLogo_MouseMove();
+  void tmrResetLogo_Timer();
+  std::wstring LogoTag;  // "True" highlighted, "False" after a reset, empty before the first hover
+
+  // --- Controls the procedures work on.
+  ListView lvwNIC;
+  CheckBox chkFilterActive;
+  std::wstring TxtMAC(int index) const;
+  void SetTxtMAC(int index, const std::wstring& text);
+  // The six boxes' texts joined, without separator.
+  std::wstring JoinedBoxes() const;
+  HBITMAP HighlightPicture() const { return imgHighlight_.get(); }
+  HBITMAP NormalPicture() const { return imgNoHighlight_.get(); }
+  MainWindowServices& Services() { return services_; }
+
+ protected:
+  void OnCreate() override;
+  void OnCommand(int id, int code, HWND control) override;
+  LRESULT OnNotify(const NMHDR& header) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnActivate(bool active) override;
+  void OnDestroy() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ private:
+  void CreateMenuBar();
+  void AdjustLayoutAtLoad();
+  void LoadPictures();
+  void SetUpAdapterList();
+  // The entry boxes' character filter: WM_CHAR and pasted text go through
+  // txtMAC_KeyPress.
+  static LRESULT CALLBACK EntryBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void PasteIntoBox(int index);
+
+  MainWindowServices services_;
+  UniqueHbitmap imgNoHighlight_;
+  UniqueHbitmap imgHighlight_;
+  UniqueHbitmap clearPicture_;
+  UniqueHbitmap copyPicture_;
+  std::array<WNDPROC, 6> entryBoxProcs_{};
+  // Marks list selections the procedures make themselves, so that only the
+  // user's selections count as row clicks.
+  void SelectRow(ListView& list, long position);
+  bool selectingByCode_ = false;
+  bool busy_ = false;  // the hourglass stands while the list loads
+  bool shownBySelection_ = false;
+  bool quitOnDestroy_ = false;
+};
+
+}  // namespace quav

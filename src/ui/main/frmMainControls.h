@@ -1,0 +1,51 @@
+#pragma once
+
+// Control, menu and timer ids of the main window. Tests that drive the
+// running program find its controls by these.
+namespace quav::frmMainControls {
+
+enum : int {
+  lvwNIC = 1001,
+  chkFilterActive,
+  lblNewMAC,
+  txtMAC0,  // txtMAC(k) is txtMAC0 + k, k = 0 to 5
+  txtMAC5 = txtMAC0 + 5,
+  lblDash1,
+  lblDash2,
+  lblDash3,
+  lblDash4,
+  lblDash5,
+  cmdClear,
+  cmdUpdate,
+  cmdRemove,
+  cmdRefresh,
+  cmdExit,
+  lblSpoofedMACLabel,
+  lblSpoofedMAC,
+  cmdSpoofMAC,
+  lblActiveMACLabel,
+  lblActiveMAC,
+  cmdActiveMAC,
+  picLogo,
+  picDisclaimer,
+  lblDisclaimer,
+  picImage,
+};
+
+enum : int {
+  mnuView = 2001,
+  mnuRefresh,
+  mnuExit,
+  mnuAbout,
+};
+
+enum : int {
+  tmrResetLogo = 1,
+};
+
+// The command id of the system-menu entry the window adds.
+inline constexpr int kSystemMenuEntryId = 1010;
+
+inline constexpr int txtMAC(int k) { return txtMAC0 + k; }
+
+}  // namespace quav::frmMainControls
