@@ -3,9 +3,9 @@
 
 namespace quav {
 
-bool frmMain::LogAddressChange(const std::wstring&, const std::wstring&, const std::wstring&) { return true; }
+DWORD frmMain::LogAddressChange(const std::wstring&, const std::wstring&, const std::wstring&) { return 0; }
 
-bool frmMain::LogAddressRemoval(const std::wstring&) { return true; }
+DWORD frmMain::LogAddressRemoval(const std::wstring&) { return 0; }
 
 void frmMain::mnuView_Click() {}
 

@@ -64,10 +64,11 @@ class frmMain final : public Form {
   void cmdRemove_Click();
   void UpdateOverrideAddress();
   void RemoveOverrideAddress();
-  // Each appends one line to the change log; false when it could not.
-  bool LogAddressChange(const std::wstring& fromAddress, const std::wstring& newAddress,
-                        const std::wstring& adapterIndex);
-  bool LogAddressRemoval(const std::wstring& adapterIndex);
+  // Each appends one line to the change log. The result is 0, or the system's
+  // error code when the line could not be written.
+  DWORD LogAddressChange(const std::wstring& fromAddress, const std::wstring& newAddress,
+                         const std::wstring& adapterIndex);
+  DWORD LogAddressRemoval(const std::wstring& adapterIndex);
   void mnuView_Click();
   std::wstring LogFilePath() const;
 
