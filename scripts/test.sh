@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs the whole test suite under Wine, in a Wine prefix of its own under the
 # build folder (made fresh for each run) and on a virtual display.
+# Arguments after the build folder go to ctest (e.g. -R MainWindow).
 set -euo pipefail
 build=${1:-build}
+shift || true
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 source "$root/scripts/wine-env.sh"
@@ -17,7 +19,7 @@ quav_wineserver_start
 
 cd "$build"
 set +e
-ctest --output-on-failure --no-tests=error -j2 --timeout 300 2>&1 | tee "$build/ctest.log"
+ctest --output-on-failure --no-tests=error -j2 --timeout 300 "$@" 2>&1 | tee "$build/ctest.log"
 status=${PIPESTATUS[0]}
 set -e
 summary=$(grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$build/ctest.log" | tail -n 1 || true)

@@ -1,0 +1,415 @@
+#include "e2e/QuavApp.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace quav::e2e {
+namespace {
+
+std::wstring ModuleFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+  return path.substr(0, path.find_last_of(L'\\'));
+}
+
+std::wstring ParentFolder(const std::wstring& folder) { return folder.substr(0, folder.find_last_of(L'\\')); }
+
+void RemoveFolderContents(const std::wstring& folder) {
+  WIN32_FIND_DATAW found{};
+  UniqueFind find(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (!find) return;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const std::wstring path = folder + L"\\" + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      RemoveFolderContents(path);
+      ::RemoveDirectoryW(path.c_str());
+    } else {
+      ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      ::DeleteFileW(path.c_str());
+    }
+  } while (::FindNextFileW(find.get(), &found));
+}
+
+struct FindContext {
+  DWORD processId;
+  std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lParam) {
+  auto* context = reinterpret_cast<FindContext*>(lParam);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == context->processId && ::IsWindowVisible(hwnd)) context->windows.push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+  FindContext context{processId, {}};
+  ::EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&context));
+  return context.windows;
+}
+
+// Memory in the program's process for messages that carry pointers.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HANDLE process, size_t size) : process_(process), size_(size) {
+    address_ = ::VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    if (address_) ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+  void* Address(size_t offset = 0) const { return static_cast<char*>(address_) + offset; }
+  void Write(const void* data, size_t size, size_t offset = 0) const {
+    ::WriteProcessMemory(process_, Address(offset), data, size, nullptr);
+  }
+  void Read(void* data, size_t size, size_t offset = 0) const {
+    ::ReadProcessMemory(process_, Address(offset), data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_;
+  size_t size_;
+  void* address_ = nullptr;
+};
+
+void MouseClickAt(POINT screen) {
+  const int width = ::GetSystemMetrics(SM_CXSCREEN);
+  const int height = ::GetSystemMetrics(SM_CYSCREEN);
+  INPUT input[3] = {};
+  for (INPUT& in : input) {
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (width - 1));
+    in.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (height - 1));
+  }
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  ::SendInput(1, &input[0], sizeof(INPUT));
+  std::this_thread::sleep_for(50ms);
+  ::SendInput(2, &input[1], sizeof(INPUT));
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
+std::wstring WindowText(HWND hwnd) {
+  if (!hwnd) return {};
+  DWORD_PTR length = 0;
+  ::SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+  std::wstring text(length + 1, L'\0');
+  DWORD_PTR copied = 0;
+  ::SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
+  text.resize(copied);
+  return text;
+}
+
+std::wstring ClassName(HWND hwnd) {
+  wchar_t name[256] = {};
+  ::GetClassNameW(hwnd, name, 256);
+  return name;
+}
+
+std::wstring BuiltQuavExe() { return ParentFolder(ModuleFolder()) + L"\\src\\quav.exe"; }
+
+std::wstring ScreenshotFolder() {
+  const std::wstring folder = ParentFolder(ModuleFolder()) + L"\\screenshots";
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+QuavApp::QuavApp(const std::wstring& name) {
+  const std::wstring runs = ModuleFolder() + L"\\e2e-run";
+  ::CreateDirectoryW(runs.c_str(), nullptr);
+  folder_ = runs + L"\\" + name;
+  ::CreateDirectoryW(folder_.c_str(), nullptr);
+  RemoveFolderContents(folder_);
+  exe_ = folder_ + L"\\quav.exe";
+  ::CopyFileW(BuiltQuavExe().c_str(), exe_.c_str(), FALSE);
+}
+
+QuavApp::~QuavApp() { Kill(); }
+
+void QuavApp::Start() {
+  std::map<std::wstring, std::wstring> variables;
+  if (wchar_t* block = ::GetEnvironmentStringsW()) {
+    for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
+      const std::wstring text = entry;
+      const size_t equals = text.find(L'=', 1);
+      if (equals != std::wstring::npos) variables[text.substr(0, equals)] = text.substr(equals + 1);
+    }
+    ::FreeEnvironmentStringsW(block);
+  }
+  for (const auto& [name, value] : environment_) variables[name] = value;
+  std::wstring block;
+  for (const auto& [name, value] : variables) block += name + L"=" + value + L'\0';
+  block += L'\0';
+
+  std::wstring commandLine = L"\"" + exe_ + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (!::CreateProcessW(exe_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        block.data(), folder_.c_str(), &startup, &process_)) {
+    return;
+  }
+  processHandle_.reset(process_.hProcess);
+  threadHandle_.reset(process_.hThread);
+}
+
+bool QuavApp::WaitForMainWindow(std::chrono::milliseconds timeout) {
+  return WaitUntil(
+      [this] {
+        for (HWND hwnd : VisibleWindowsOf(process_.dwProcessId)) {
+          if (ClassName(hwnd) == L"QUAV.frmMain") {
+            main_ = hwnd;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeout);
+}
+
+bool QuavApp::WaitForListLoaded(std::chrono::milliseconds timeout) {
+  return WaitUntil(
+      [this] {
+        const std::wstring title = Title();
+        return title.find(L"[WBEM") != std::wstring::npos || title.find(L"无数据") != std::wstring::npos;
+      },
+      timeout);
+}
+
+bool QuavApp::Running() const {
+  return processHandle_ && ::WaitForSingleObject(processHandle_.get(), 0) == WAIT_TIMEOUT;
+}
+
+bool QuavApp::WaitForExit(std::chrono::milliseconds timeout) {
+  return processHandle_ &&
+         ::WaitForSingleObject(processHandle_.get(), static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+DWORD QuavApp::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (processHandle_) ::GetExitCodeProcess(processHandle_.get(), &code);
+  return code;
+}
+
+void QuavApp::Kill() {
+  if (Running()) {
+    ::TerminateProcess(processHandle_.get(), 1);
+    ::WaitForSingleObject(processHandle_.get(), 5000);
+  }
+}
+
+namespace {
+
+struct FindById {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchId(HWND hwnd, LPARAM lParam) {
+  auto* search = reinterpret_cast<FindById*>(lParam);
+  if (::GetDlgCtrlID(hwnd) != search->id) return TRUE;
+  search->found = hwnd;
+  return FALSE;
+}
+
+}  // namespace
+
+// Controls inside picture boxes are found too.
+HWND QuavApp::Control(int id) const {
+  FindById search{id, nullptr};
+  ::EnumChildWindows(main_, MatchId, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+bool QuavApp::Checked(int id) const {
+  DWORD_PTR state = 0;
+  ::SendMessageTimeoutW(Control(id), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &state);
+  return state == BST_CHECKED;
+}
+
+void QuavApp::Click(int id) const {
+  ::PostMessageW(Control(id), BM_CLICK, 0, 0);
+  Settle();
+}
+
+void QuavApp::Command(int id) const {
+  ::PostMessageW(main_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  Settle();
+}
+
+void QuavApp::Focus(int id) const {
+  const DWORD thread = ::GetWindowThreadProcessId(main_, nullptr);
+  ::AttachThreadInput(::GetCurrentThreadId(), thread, TRUE);
+  ::SetFocus(Control(id));
+  ::AttachThreadInput(::GetCurrentThreadId(), thread, FALSE);
+  Settle();
+}
+
+HWND QuavApp::FocusedControl() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(main_, nullptr), &info);
+  return info.hwndFocus;
+}
+
+void QuavApp::Type(int id, const std::wstring& characters) const {
+  if (FocusedControl() != Control(id)) Focus(id);
+  for (wchar_t c : characters) ::PostMessageW(Control(id), WM_CHAR, c, 1);
+  Settle();
+}
+
+void QuavApp::PressKey(HWND target, UINT virtualKey) const {
+  ::PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+  ::PostMessageW(target, WM_KEYUP, virtualKey, 0xC0000001);
+  Settle();
+}
+
+std::vector<std::vector<std::wstring>> QuavApp::Rows() const {
+  std::vector<std::vector<std::wstring>> rows;
+  HWND list = Control(1001);
+  DWORD_PTR count = 0;
+  ::SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+  HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int columns = static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  constexpr size_t kTextChars = 512;
+  RemoteBuffer remote(processHandle_.get(), sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
+  for (int row = 0; row < static_cast<int>(count); ++row) {
+    std::vector<std::wstring> cells;
+    for (int column = 0; column < columns; ++column) {
+      LVITEMW item{};
+      item.iSubItem = column;
+      item.cchTextMax = kTextChars;
+      item.pszText = static_cast<wchar_t*>(remote.Address(sizeof(LVITEMW)));
+      remote.Write(&item, sizeof item);
+      DWORD_PTR length = 0;
+      ::SendMessageTimeoutW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote.Address()), SMTO_ABORTIFHUNG,
+                            5000, &length);
+      std::wstring text(length, L'\0');
+      remote.Read(text.data(), length * sizeof(wchar_t), sizeof(LVITEMW));
+      cells.push_back(text);
+    }
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+long QuavApp::SelectedRow() const {
+  const auto index = static_cast<int>(::SendMessageW(Control(1001), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                                     MAKELPARAM(LVNI_SELECTED, 0)));
+  return index < 0 ? 0 : index + 1;
+}
+
+void QuavApp::ClickRow(long row) const {
+  HWND list = Control(1001);
+  RemoteBuffer remote(processHandle_.get(), sizeof(RECT));
+  RECT rect{LVIR_LABEL, 0, 0, 0};
+  remote.Write(&rect, sizeof rect);
+  ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(remote.Address()));
+  remote.Read(&rect, sizeof rect);
+  POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ::ClientToScreen(list, &point);
+  MouseClickAt(point);
+  Settle();
+}
+
+void QuavApp::ClickHeader(int column) const {
+  HWND header = reinterpret_cast<HWND>(::SendMessageW(Control(1001), LVM_GETHEADER, 0, 0));
+  RemoteBuffer remote(processHandle_.get(), sizeof(RECT));
+  ::SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(remote.Address()));
+  RECT rect{};
+  remote.Read(&rect, sizeof rect);
+  POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ::ClientToScreen(header, &point);
+  MouseClickAt(point);
+  Settle();
+}
+
+std::vector<Dialog> QuavApp::Dialogs() const {
+  std::vector<Dialog> dialogs;
+  for (HWND hwnd : VisibleWindowsOf(process_.dwProcessId)) {
+    if (hwnd == main_) continue;
+    dialogs.push_back({hwnd, WindowText(hwnd), WindowText(::GetDlgItem(hwnd, 0xFFFF))});
+  }
+  return dialogs;
+}
+
+std::optional<Dialog> QuavApp::WaitForDialog(const std::wstring& title, std::chrono::milliseconds timeout) const {
+  std::optional<Dialog> found;
+  WaitUntil(
+      [&] {
+        for (const Dialog& dialog : Dialogs()) {
+          if (dialog.title == title) {
+            found = dialog;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeout);
+  return found;
+}
+
+void QuavApp::PressDialogButton(HWND dialog, int id) const {
+  ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+  Settle();
+}
+
+void QuavApp::Settle() const {
+  if (!Running()) return;
+  ::WaitForInputIdle(processHandle_.get(), 2000);
+  DWORD_PTR ignored = 0;
+  if (main_) ::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  std::this_thread::sleep_for(30ms);
+}
+
+std::wstring QuavApp::Screenshot(HWND hwnd, const std::wstring& name) const {
+  RECT rect{};
+  ::GetWindowRect(hwnd, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  WindowDc screen(nullptr);
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  UniqueHbitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  {
+    SelectedObject selected(memory.get(), bitmap.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY);
+  }
+  const DWORD stride = ((width * 3 + 3) / 4) * 4;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + stride * height;
+  const std::wstring path = ScreenshotFolder() + L"\\" + name + L".bmp";
+  std::ofstream out(std::filesystem::path(path), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), stride * height);
+  return path;
+}
+
+}  // namespace quav::e2e

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/main/MainWindowServices.h"
+#include "ui/main/frmMain.h"
+
+namespace quav::test {
+
+// Stands in for the program around the main window: records what the window
+// asks for instead of ending the process, showing message boxes or opening
+// programs.
+class FakeHost final : public ProgramHost {
+ public:
+  struct Message {
+    std::wstring text;
+    std::wstring title;
+    UINT style;
+  };
+  struct Opened {
+    std::wstring file, parameters, directory;
+  };
+
+  bool PreviousInstanceRunning() override { return previousInstance; }
+  void EndProgram() override { ++ended; }
+  int ShowMessage(HWND, const std::wstring& text, const std::wstring& title, UINT style) override {
+    messages.push_back({text, title, style});
+    return IDOK;
+  }
+  void OpenWithShell(HWND, const std::wstring& file, const std::wstring& parameters,
+                     const std::wstring& directory) override {
+    opened.push_back({file, parameters, directory});
+  }
+
+  bool previousInstance = false;
+  int ended = 0;
+  std::vector<Message> messages;
+  std::vector<Opened> opened;
+};
+
+// The modal windows, answered by the test: each call runs the given action
+// on the owner (accepting the terms, ticking the notice's box...).
+class FakeWindows final : public ModalWindows {
+ public:
+  void ShowAgreement(frmMain& owner) override {
+    ++agreementShown;
+    if (onAgreement) onAgreement(owner);
+  }
+  void ShowNotification(frmMain& owner) override {
+    ++notificationShown;
+    if (onNotification) onNotification(owner);
+  }
+  void ShowAbout(frmMain& owner) override {
+    ++aboutShown;
+    if (onAbout) onAbout(owner);
+  }
+
+  std::function<void(frmMain&)> onAgreement;
+  std::function<void(frmMain&)> onNotification;
+  std::function<void(frmMain&)> onAbout;
+  int agreementShown = 0;
+  int notificationShown = 0;
+  int aboutShown = 0;
+};
+
+}  // namespace quav::test

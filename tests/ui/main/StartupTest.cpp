@@ -1,0 +1,179 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "AppVersion.h"
+#include "support/FakeServices.h"
+#include "support/RegistryFixture.h"
+#include "ui/main/StartupRules.h"
+#include "ui/main/frmMainControls.h"
+
+namespace quav {
+namespace {
+
+using namespace frmMainControls;
+
+std::wstring Stored(HKEY root, const wchar_t* key, const wchar_t* name) {
+  const auto raw = test::ReadRaw(root, key, name);
+  if (!raw) return L"<missing>";
+  std::wstring text = test::StoredText(*raw);
+  while (!text.empty() && text.back() == L'\0') text.pop_back();
+  return text;
+}
+
+class Startup : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    test::DeleteTree(HKEY_CURRENT_USER, L"SOFTWARE\\ORV");
+    form.Create();
+  }
+  void TearDown() override { test::DeleteTree(HKEY_CURRENT_USER, L"SOFTWARE\\ORV"); }
+
+  test::AdapterRegistry adapters;
+  test::FakeHost host;
+  test::FakeWindows windows;
+  frmMain form{MainWindowServices{host, windows, {}, L""}};
+};
+
+TEST_F(Startup, LoadSetsTheTitleNoticeAndVersion) {
+  form.Form_Load();
+  EXPECT_EQ(L"QUAV 1.2", form.Caption());
+  EXPECT_EQ(0, host.ended);
+  EXPECT_FALSE(form.OS_Version.empty());
+  EXPECT_EQ(std::wstring::npos, form.OS_Version.find_first_not_of(L"0123456789.")) << "major.minor.build";
+  EXPECT_NE(std::wstring::npos, form.Text(lblDisclaimer).find(L"使用该程序有风险"));
+  EXPECT_EQ(6, form.lvwNIC.ColumnCount());
+  EXPECT_EQ(1, form.chkFilterActive.Value());
+  for (int id : {cmdUpdate, cmdRemove, cmdClear}) EXPECT_FALSE(form.Enabled(id));
+  EXPECT_FALSE(::IsWindowVisible(form.Item(picImage))) << "the stripes' scratch box is hidden";
+  ASSERT_TRUE(form.lvwNIC.StripeColor());
+  EXPECT_EQ(static_cast<COLORREF>(0xFFF1EC), *form.lvwNIC.StripeColor());
+}
+
+TEST_F(Startup, LoadAddsOneInertSystemMenuEntry) {
+  HMENU menu = ::GetSystemMenu(form.Hwnd(), FALSE);
+  const int before = ::GetMenuItemCount(menu);
+  form.Form_Load();
+  ASSERT_EQ(before + 2, ::GetMenuItemCount(menu));
+  EXPECT_EQ(static_cast<UINT>(MF_SEPARATOR), ::GetMenuState(menu, before, MF_BYPOSITION) & MF_SEPARATOR);
+  wchar_t text[64] = {};
+  ::GetMenuStringW(menu, kSystemMenuEntryId, text, 64, MF_BYCOMMAND);
+  EXPECT_STREQ(L"ORV 2003", text);
+  ::SendMessageW(form.Hwnd(), WM_SYSCOMMAND, kSystemMenuEntryId, 0);
+  EXPECT_TRUE(::IsWindow(form.Hwnd())) << "picking it changes nothing";
+  EXPECT_EQ(L"QUAV 1.2", form.Caption());
+}
+
+TEST_F(Startup, MenuBarAsDesigned) {
+  HMENU bar = ::GetMenu(form.Hwnd());
+  ASSERT_EQ(2, ::GetMenuItemCount(bar));
+  wchar_t text[64] = {};
+  ::GetMenuStringW(bar, 0, text, 64, MF_BYPOSITION);
+  EXPECT_STREQ(L"文件(&F)", text);
+  ::GetMenuStringW(bar, 1, text, 64, MF_BYPOSITION);
+  EXPECT_STREQ(L"关于(&A)", text);
+  HMENU file = ::GetSubMenu(bar, 0);
+  ASSERT_EQ(5, ::GetMenuItemCount(file));
+  const std::pair<UINT, const wchar_t*> entries[] = {
+      {mnuView, L"查看日志(&V)"}, {mnuRefresh, L"刷新(&R)"}, {mnuExit, L"退出(&E)"}};
+  for (const auto& [id, caption] : entries) {
+    ::GetMenuStringW(file, id, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(caption, text);
+  }
+  EXPECT_TRUE(::GetMenuState(file, 1, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_TRUE(::GetMenuState(file, 3, MF_BYPOSITION) & MF_SEPARATOR);
+}
+
+TEST_F(Startup, SecondCopyIsRefusedBeforeAnythingElse) {
+  host.previousInstance = true;
+  form.Form_Load();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(L"该程序已经载入到内存。", host.messages[0].text);
+  EXPECT_EQ(L"QUAV", host.messages[0].title);
+  EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), host.messages[0].style);
+  EXPECT_EQ(1, host.ended);
+  EXPECT_TRUE(form.OS_Version.empty()) << "the load stopped at the gate";
+}
+
+TEST_F(Startup, TermsDeclinedEndTheProgramWritingNothing) {
+  form.Form_Load();
+  windows.onAgreement = [](frmMain& owner) { owner.Agree = false; };
+  form.Form_Activate();
+  EXPECT_EQ(1, windows.agreementShown);
+  EXPECT_EQ(1, host.ended);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(test::KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+}
+
+TEST_F(Startup, TermsAcceptedAreStoredAndTheListLoads) {
+  form.Form_Load();
+  windows.onAgreement = [](frmMain& owner) { owner.Agree = true; };
+  form.Form_Activate();
+  EXPECT_EQ(0, host.ended);
+  EXPECT_EQ(L"1", Stored(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
+  EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue)) << "the probe is gone";
+  EXPECT_NE(std::wstring::npos, form.Caption().find(L"  ["));
+  form.Form_Activate();
+  EXPECT_EQ(1, windows.agreementShown) << "the start-up work runs once";
+}
+
+TEST_F(Startup, OnlyAgreementOneSkipsTheDialog) {
+  form.Form_Load();
+  windows.onAgreement = [](frmMain& owner) { owner.Agree = false; };
+  for (const wchar_t* stored : {L"yes", L"2", L""}) {
+    test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, stored);
+    frmMain again{MainWindowServices{host, windows, {}, L""}};
+    again.Create();
+    again.Form_Load();
+    const int before = windows.agreementShown;
+    again.Form_Activate();
+    EXPECT_EQ(before + 1, windows.agreementShown) << "stored: " << std::string(stored, stored + wcslen(stored));
+  }
+  test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, L"1");
+  const int before = windows.agreementShown;
+  form.Form_Activate();
+  EXPECT_EQ(before, windows.agreementShown);
+}
+
+TEST_F(Startup, HideNotifyIsReadAtTheFirstActivation) {
+  test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, L"1");
+  test::SetText(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue, L"1");
+  form.Form_Load();
+  form.Form_Activate();
+  EXPECT_TRUE(form.HideNotify);
+}
+
+TEST_F(Startup, WithoutWriteRightsTheRightsMessageEndsTheProgram) {
+  test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, L"1");
+  form.Form_Load();
+  {
+    test::DeniedKey denied(HKEY_LOCAL_MACHINE, kRightsProbeKey);
+    form.Form_Activate();
+  }
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(L"QUAV 发现没有足够的登录权限。" + std::wstring(48, L' ') + L"QUAV 要求当前用户有" +
+                std::wstring(29, L' ') + L"完全控制权限。" + std::wstring(34, L' '),
+            host.messages[0].text);
+  EXPECT_EQ(L"QUAV 1.2", host.messages[0].title) << "the window's title";
+  EXPECT_EQ(1, host.ended);
+  EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
+}
+
+TEST_F(Startup, AgreementThatCannotBeStoredEndsInTheRightsMessage) {
+  test::CreateKeyPath(HKEY_CURRENT_USER, kSettingsKey);
+  form.Form_Load();
+  windows.onAgreement = [](frmMain& owner) { owner.Agree = true; };
+  {
+    test::DeniedKey denied(HKEY_CURRENT_USER, kSettingsKey);
+    form.Form_Activate();
+  }
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(0u, host.messages[0].text.find(L"QUAV 发现没有足够的登录权限。"));
+  EXPECT_EQ(1, host.ended);
+}
+
+}  // namespace
+}  // namespace quav
