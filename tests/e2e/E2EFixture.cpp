@@ -5,6 +5,10 @@
 namespace quav::e2e {
 
 void E2E::SetUp() {
+  // Wine's desktop process starts with the first window of a session and
+  // needs write access below the machine key then: have it running before a
+  // scenario takes rights away.
+  ::DestroyWindow(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
   ForgetSettings();
   SetSetting(kAgreementValue, L"1");
 }

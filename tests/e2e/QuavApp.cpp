@@ -345,7 +345,7 @@ void QuavApp::ClickHeader(int column) const {
 std::vector<Dialog> QuavApp::Dialogs() const {
   std::vector<Dialog> dialogs;
   for (HWND hwnd : VisibleWindowsOf(process_.dwProcessId)) {
-    if (hwnd == main_) continue;
+    if (hwnd == main_ || ClassName(hwnd) == L"QUAV.frmMain") continue;
     dialogs.push_back({hwnd, WindowText(hwnd), WindowText(::GetDlgItem(hwnd, 0xFFFF))});
   }
   return dialogs;

@@ -1,0 +1,77 @@
+// Starting and ending the real program: its gates and what it leaves behind.
+#include <windows.h>
+
+#include "e2e/E2EFixture.h"
+#include "ui/main/StartupRules.h"
+
+namespace quav::e2e {
+namespace {
+
+using namespace frmMainControls;
+
+// Makes Wine report another Windows version to quav.exe alone.
+class ReportedWindows {
+ public:
+  explicit ReportedWindows(const wchar_t* version) { test::SetText(HKEY_CURRENT_USER, kKey, L"Version", version); }
+  ~ReportedWindows() { test::DeleteTree(HKEY_CURRENT_USER, kKey); }
+  ReportedWindows(const ReportedWindows&) = delete;
+  ReportedWindows& operator=(const ReportedWindows&) = delete;
+
+ private:
+  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\quav.exe";
+};
+
+class Start : public E2E {};
+
+TEST_F(Start, SecondCopyIsRefused) {
+  QuavApp& first = Launch();
+  QuavApp second(TestName() + L"-second");
+  second.Start();
+  std::optional<Dialog> message = second.WaitForDialog(L"QUAV", 20s);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(L"该程序已经载入到内存。", message->text);
+  EXPECT_FALSE(second.WaitForMainWindow(500ms)) << "no main window for the second copy";
+  second.PressDialogButton(message->hwnd, IDOK);
+  EXPECT_TRUE(second.WaitForExit());
+  EXPECT_TRUE(first.Running());
+}
+
+TEST_F(Start, WindowsNT4IsRefusedAndXPAnd2000Pass) {
+  {
+    ReportedWindows nt4(L"nt40");
+    app = std::make_unique<QuavApp>(TestName());
+    app->Start();
+    std::optional<Dialog> message = app->WaitForDialog(L"QUAV", 20s);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(L"该程序要求运行于 Windows 2000 或 Windows XP。", message->text);
+    app->PressDialogButton(message->hwnd, IDOK);
+    EXPECT_TRUE(app->WaitForExit());
+  }
+  for (const wchar_t* version : {L"winxp", L"win2k"}) {
+    ReportedWindows old(version);
+    QuavApp& quav = Launch();
+    EXPECT_EQ(L"QUAV 1.2  [  无数据  ]", quav.Title()) << "started and loaded";
+    quav.Kill();
+  }
+}
+
+TEST_F(Start, SuccessfulStartLeavesNoProbeBehind) {
+  QuavApp& quav = Launch();
+  EXPECT_TRUE(quav.Running());
+  EXPECT_FALSE(test::ReadRaw(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
+  EXPECT_EQ(L"1", Setting(kAgreementValue));
+}
+
+TEST_F(Start, WithoutWriteRightsBelowTheMachineKeyTheProgramEnds) {
+  test::DeniedKey denied(HKEY_LOCAL_MACHINE, kRightsProbeKey);
+  app = std::make_unique<QuavApp>(TestName());
+  app->Start();
+  std::optional<Dialog> message = app->WaitForDialog(L"QUAV 1.2", 20s);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(RightsMessageText(), message->text);
+  app->PressDialogButton(message->hwnd, IDOK);
+  EXPECT_TRUE(app->WaitForExit());
+}
+
+}  // namespace
+}  // namespace quav::e2e
