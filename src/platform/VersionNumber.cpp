@@ -1,32 +1,32 @@
 #include "platform/VersionNumber.h"
 
-#include <cstdlib>
-#include <string>
-
 namespace quav {
 
 double LeadingNumber(std::wstring_view text) {
   size_t i = 0;
   while (i < text.size() && (text[i] == L' ' || text[i] == L'\t' || text[i] == L'\r' || text[i] == L'\n')) ++i;
-  std::string number;
-  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) number.push_back(static_cast<char>(text[i++]));
-  bool point = false;
-  for (; i < text.size(); ++i) {
-    const wchar_t c = text[i];
-    if (c >= L'0' && c <= L'9') {
-      number.push_back(static_cast<char>(c));
-    } else if (c == L'.' && !point) {
-      point = true;
-      number.push_back('.');
-    } else {
-      break;
+  double sign = 1;
+  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) sign = text[i++] == L'-' ? -1 : 1;
+  // Read by hand: the C library's reading follows the locale's decimal point.
+  double value = 0;
+  for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) value = value * 10 + (text[i] - L'0');
+  if (i < text.size() && text[i] == L'.') {
+    double fraction = 0;
+    double scale = 1;
+    for (++i; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+      if (scale < 1e18) {
+        fraction = fraction * 10 + (text[i] - L'0');
+        scale *= 10;
+      }
     }
+    value += fraction / scale;
   }
-  return std::strtod(number.c_str(), nullptr);
+  return sign * value;
 }
 
 bool IsSupportedWindowsVersion(std::wstring_view versionText) { return LeadingNumber(versionText) >= 5; }
 
+// Compared with the same reading, so 5.1 itself is not below 5.1.
 bool IsBeforeWindowsXP(std::wstring_view versionText) { return LeadingNumber(versionText) < LeadingNumber(L"5.1"); }
 
 }  // namespace quav
