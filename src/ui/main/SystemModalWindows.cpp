@@ -1,5 +1,6 @@
 #include "ui/main/SystemModalWindows.h"
 
+#include "change/frmNotification.h"
 #include "ui/main/frmMain.h"
 
 namespace quav {
@@ -8,7 +9,10 @@ void SystemModalWindows::ShowAgreement(frmMain& owner) {
   owner.Agree = ::MessageBoxW(owner.Hwnd(), L"同意?", L"QUAV", MB_YESNO) == IDYES;
 }
 
-void SystemModalWindows::ShowNotification(frmMain&) {}
+void SystemModalWindows::ShowNotification(frmMain& owner) {
+  frmNotification notice(owner);
+  notice.ShowModal(owner.Hwnd());
+}
 
 void SystemModalWindows::ShowAbout(frmMain&) {}
 

@@ -1,0 +1,49 @@
+#include "change/LogLine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quav {
+namespace {
+
+std::wstring Blanks(size_t count) { return std::wstring(count, L' '); }
+
+const LogLineFields kFields{L"2024/5/17 9:05:03", L"WORKSTATION", L"0007", L"Administrator"};
+
+// The head every line shares: time, " [", machine, "]", 3 blanks, 设备, 3 blanks, "[", adapter.
+std::wstring ExpectedHead() {
+  return kFields.time + L" [" + kFields.machine + L"]" + Blanks(3) + L"设备" + Blanks(3) + L"[" + kFields.adapter;
+}
+
+// "]", 3 blanks, 操作用户, 2 blanks, "[", user, "]".
+std::wstring ExpectedChangeTail() { return L"]" + Blanks(3) + L"操作用户" + Blanks(2) + L"[" + kFields.user + L"]"; }
+
+TEST(LogLine, ChangeWithFromAddressNamesBothAddresses) {
+  const std::wstring expected = ExpectedHead() + L"]" + Blanks(9) + L"伪装" + Blanks(1) + L"MAC" + Blanks(1) +
+                                L"地址从" + Blanks(7) + L"[" + L"00-0C-29-3A-4B-5C" + L"]" + Blanks(2) + L"为" +
+                                Blanks(1) + L"[" + L"00-12-34-56-78-AB" + ExpectedChangeTail();
+  EXPECT_EQ(expected, AddressChangeLine(kFields, L"00-0C-29-3A-4B-5C", L"00-12-34-56-78-AB"));
+}
+
+TEST(LogLine, ChangeWithoutFromAddressNamesOnlyTheNewOne) {
+  const std::wstring expected = ExpectedHead() + L"]" + Blanks(7) + L"伪装" + Blanks(1) + L"MAC" + Blanks(1) +
+                                L"地址为" + Blanks(7) + L"[" + L"00-12-34-56-78-AB" + ExpectedChangeTail();
+  EXPECT_EQ(expected, AddressChangeLine(kFields, L"", L"00-12-34-56-78-AB"));
+}
+
+TEST(LogLine, RemovalNamesNoAddress) {
+  const std::wstring expected = ExpectedHead() + L"]" + Blanks(9) + L"删除伪装的" + Blanks(1) + L"MAC" +
+                                Blanks(1) + L"地址" + Blanks(9) + L"操作用户" + Blanks(3) + L"[" + kFields.user +
+                                L"]";
+  EXPECT_EQ(expected, AddressRemovalLine(kFields));
+}
+
+TEST(LogLine, LogFileSitsInTheFolderWithOneBackslash) {
+  EXPECT_EQ(L"C:\\Program Files\\QUAV\\QUAV.log", LogFileIn(L"C:\\Program Files\\QUAV"));
+  EXPECT_EQ(L"C:\\QUAV.log", LogFileIn(L"C:\\"));
+  EXPECT_EQ(L"\\\\server\\share\\QUAV.log", LogFileIn(L"\\\\server\\share\\"));
+}
+
+}  // namespace
+}  // namespace quav

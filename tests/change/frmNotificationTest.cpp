@@ -1,0 +1,170 @@
+#include "change/frmNotification.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "MainWindowFakes.h"
+#include "platform/Handles.h"
+#include "ui/main/frmMain.h"
+
+namespace quav {
+namespace {
+
+using namespace frmNotificationControls;
+
+constexpr wchar_t kNotice[] =
+    L"MAC 地址更新后将在网络适配器禁用/启用或重启计算机后生效。请参照自述文件的 '激活新的 MAC 地址 '"
+    L" 附加信息部分。";
+
+bool g_watchdogFired = false;
+
+void CALLBACK EndStuckLoop(HWND, UINT, UINT_PTR, DWORD) {
+  g_watchdogFired = true;
+  ::PostQuitMessage(0);
+}
+
+class NotificationTest : public ::testing::Test {
+ protected:
+  NotificationTest() : main_({host_, windows_, {}, L""}) {
+    test::InitControls();
+    main_.Create();
+    // The notice comes after start-up: the main window's first activation,
+    // which reads the settings, has run.
+    main_.Activated = true;
+  }
+
+  // Shows the notice modally after queueing keys for its controls, as a user
+  // would type them; a watchdog ends a showing the keys did not close.
+  void ShowWithKeys(frmNotification& notice, std::initializer_list<std::pair<int, WPARAM>> keys) {
+    ASSERT_TRUE(notice.Create(main_.Hwnd()));
+    for (const auto& [control, key] : keys) {
+      ::PostMessageW(notice.Item(control), WM_KEYDOWN, key, 1);
+      ::PostMessageW(notice.Item(control), WM_KEYUP, key, 0xC0000001);
+    }
+    g_watchdogFired = false;
+    const UINT_PTR watchdog = ::SetTimer(nullptr, 0, 10000, EndStuckLoop);
+    notice.ShowModal(main_.Hwnd());
+    ::KillTimer(nullptr, watchdog);
+    MSG quit;
+    while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    EXPECT_FALSE(g_watchdogFired) << "the keys did not close the notice";
+    EXPECT_EQ(nullptr, notice.Hwnd());
+    EXPECT_TRUE(::IsWindowEnabled(main_.Hwnd())) << "the main window stays disabled";
+  }
+
+  test::RecordingHost host_;
+  test::NoWindows windows_;
+  frmMain main_;
+};
+
+TEST_F(NotificationTest, LoadsCaptionNoticeAndAClearBoxOverTheMainWindow) {
+  frmNotification notice(main_);
+  ASSERT_TRUE(notice.Create(main_.Hwnd()));
+  EXPECT_EQ(L"更新注意", notice.Caption());
+  EXPECT_EQ(kNotice, notice.Text(lblNotify));
+  EXPECT_EQ(L"好", notice.Text(cmdOK));
+  EXPECT_EQ(L"不再次显示", notice.Text(chkHide));
+  EXPECT_EQ(BST_UNCHECKED, ::SendMessageW(notice.Item(chkHide), BM_GETCHECK, 0, 0));
+  EXPECT_EQ(main_.Hwnd(), ::GetWindow(notice.Hwnd(), GW_OWNER));
+  EXPECT_EQ(5670, notice.ScaleWidthTwips());
+  EXPECT_EQ(1695, notice.ScaleHeightTwips());
+}
+
+TEST_F(NotificationTest, EnterWithTheBoxTickedHidesLaterNotices) {
+  main_.HideNotify = false;
+  frmNotification notice(main_);
+  // Tab from OK to the box, Space ticks it, Enter presses the default OK.
+  ShowWithKeys(notice, {{cmdOK, VK_TAB}, {chkHide, VK_SPACE}, {chkHide, VK_RETURN}});
+  EXPECT_TRUE(main_.HideNotify);
+}
+
+TEST_F(NotificationTest, OkWithTheBoxClearKeepsShowingNotices) {
+  main_.HideNotify = true;
+  frmNotification notice(main_);
+  ASSERT_TRUE(notice.Create(main_.Hwnd()));
+  ::SendMessageW(notice.Hwnd(), WM_COMMAND, MAKEWPARAM(cmdOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(notice.Item(cmdOK)));
+  EXPECT_FALSE(main_.HideNotify);
+  EXPECT_EQ(nullptr, notice.Hwnd());
+}
+
+// With the box ticked, an Esc or the close box must not count as OK.
+TEST_F(NotificationTest, ClosingWithoutOkLeavesHideNotifyAlone) {
+  main_.HideNotify = false;
+  {
+    frmNotification notice(main_);
+    ASSERT_TRUE(notice.Create(main_.Hwnd()));
+    ::SendMessageW(notice.Item(chkHide), BM_SETCHECK, BST_CHECKED, 0);
+    ShowWithKeys(notice, {{chkHide, VK_ESCAPE}});
+  }
+  frmNotification notice(main_);
+  ASSERT_TRUE(notice.Create(main_.Hwnd()));
+  ::SendMessageW(notice.Item(chkHide), BM_SETCHECK, BST_CHECKED, 0);
+  ::SendMessageW(notice.Hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(nullptr, notice.Hwnd());
+  EXPECT_FALSE(main_.HideNotify);
+}
+
+// Writes a 24-bit bottom-up BMP of a screen rectangle.
+std::vector<BYTE> CaptureScreen(const RECT& area, const std::wstring& path) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  WindowDc screen(nullptr);
+  UniqueHbitmap picture(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  {
+    SelectedObject selected(memory.get(), picture.get());
+    ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+  }
+  ::GdiFlush();
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  const DWORD size = stride * static_cast<DWORD>(height);
+  std::vector<BYTE> pixels(static_cast<const BYTE*>(bits), static_cast<const BYTE*>(bits) + size);
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;
+  header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+  header.bfSize = header.bfOffBits + size;
+  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD written = 0;
+  ::WriteFile(file.get(), &header, sizeof header, &written, nullptr);
+  ::WriteFile(file.get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+  ::WriteFile(file.get(), pixels.data(), size, &written, nullptr);
+  return pixels;
+}
+
+// Leaves a picture of the notice as shown on the display, frmNotification.bmp
+// in the test folder, for a person to look at.
+TEST_F(NotificationTest, ShownNoticeIsPaintedOnTheDisplay) {
+  frmNotification notice(main_);
+  ASSERT_TRUE(notice.Create(main_.Hwnd()));
+  notice.Show();
+  for (int k = 0; k < 20; ++k) {
+    DoEvents();
+    ::Sleep(25);
+  }
+  RECT frame{};
+  ::GetWindowRect(notice.Hwnd(), &frame);
+  const std::vector<BYTE> pixels = CaptureScreen(frame, L"frmNotification.bmp");
+  // Frame, face and captions: more than a flat colour.
+  const std::set<BYTE> shades(pixels.begin(), pixels.end());
+  EXPECT_GT(shades.size(), 2u);
+  notice.Unload();
+}
+
+}  // namespace
+}  // namespace quav
