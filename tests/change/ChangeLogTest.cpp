@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "MainWindowFakes.h"
+#include "support/FakeServices.h"
+#include "support/ScratchFolder.h"
 #include "change/LogLine.h"
 #include "platform/AnsiText.h"
 #include "platform/Handles.h"
@@ -15,8 +16,8 @@
 namespace quav {
 namespace {
 
-using test::NoWindows;
-using test::RecordingHost;
+using test::FakeWindows;
+using test::FakeHost;
 using test::ScratchFolder;
 
 std::wstring TimeNow() {
@@ -77,8 +78,8 @@ class ChangeLogTest : public ::testing::Test {
   }
 
   ScratchFolder folder_;
-  RecordingHost host_;
-  NoWindows windows_;
+  FakeHost host_;
+  FakeWindows windows_;
   frmMain form_;
 };
 
@@ -148,11 +149,11 @@ TEST_F(ChangeLogTest, ViewingCreatesAMissingLogWithOneEmptyLineAndOpensIt) {
   form_.mnuView_Click();
 
   EXPECT_EQ("\r\n", ReadBytes(Log()));
-  ASSERT_EQ(1u, host_.calls.size());
-  EXPECT_EQ(form_.Hwnd(), host_.calls[0].owner);
-  EXPECT_EQ(L"Notepad.exe", host_.calls[0].file);
-  EXPECT_EQ(Log(), host_.calls[0].parameters);
-  EXPECT_EQ(L"", host_.calls[0].directory);
+  ASSERT_EQ(1u, host_.opened.size());
+  EXPECT_EQ(form_.Hwnd(), host_.opened[0].owner);
+  EXPECT_EQ(L"Notepad.exe", host_.opened[0].file);
+  EXPECT_EQ(Log(), host_.opened[0].parameters);
+  EXPECT_EQ(L"", host_.opened[0].directory);
 }
 
 TEST_F(ChangeLogTest, ViewingLeavesAnExistingLogAsItIs) {
@@ -161,7 +162,7 @@ TEST_F(ChangeLogTest, ViewingLeavesAnExistingLogAsItIs) {
   WriteBytes(Log(), "line one\r\nline two\r\n");
   form_.mnuView_Click();
   EXPECT_EQ("line one\r\nline two\r\n", ReadBytes(Log()));
-  EXPECT_EQ(1u, host_.calls.size());
+  EXPECT_EQ(1u, host_.opened.size());
 }
 
 }  // namespace

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "MainWindowFakes.h"
+#include "support/FakeServices.h"
+#include "support/ScratchFolder.h"
 #include "platform/Handles.h"
 #include "ui/main/frmMain.h"
 
@@ -59,8 +60,8 @@ class NotificationTest : public ::testing::Test {
     EXPECT_TRUE(::IsWindowEnabled(main_.Hwnd())) << "the main window stays disabled";
   }
 
-  test::RecordingHost host_;
-  test::NoWindows windows_;
+  test::FakeHost host_;
+  test::FakeWindows windows_;
   frmMain main_;
 };
 

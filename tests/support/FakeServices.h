@@ -1,5 +1,8 @@
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +23,7 @@ class FakeHost final : public ProgramHost {
     UINT style;
   };
   struct Opened {
+    HWND owner;
     std::wstring file, parameters, directory;
   };
 
@@ -29,9 +33,9 @@ class FakeHost final : public ProgramHost {
     messages.push_back({text, title, style});
     return IDOK;
   }
-  void OpenWithShell(HWND, const std::wstring& file, const std::wstring& parameters,
+  void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
                      const std::wstring& directory) override {
-    opened.push_back({file, parameters, directory});
+    opened.push_back({owner, file, parameters, directory});
   }
 
   bool previousInstance = false;
@@ -64,5 +68,11 @@ class FakeWindows final : public ModalWindows {
   int notificationShown = 0;
   int aboutShown = 0;
 };
+
+// The list view and the other common controls, for windows made in a test.
+inline void InitControls() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+}
 
 }  // namespace quav::test
