@@ -21,7 +21,8 @@ class WmiInstance {
 class WmiAdapterSource {
  public:
   virtual ~WmiAdapterSource() = default;
-  // Connects to the service and asks for the instances; false when either fails.
+  // Connects to the service, asks for the instances and starts the walk;
+  // false when any of that fails.
   virtual bool Open() = 0;
   // The next instance into instance; false at the end. Sets failed when the
   // walk itself fails.
@@ -29,7 +30,8 @@ class WmiAdapterSource {
 };
 
 // The local WMI service through its scripting interface, as
-// "winmgmts:{impersonationLevel=impersonate}" reaches it. One walk per object.
+// "winmgmts:{impersonationLevel=impersonate}" reaches it. One walk per object;
+// the calling thread must have initialised COM.
 std::unique_ptr<WmiAdapterSource> MakeSystemWmiAdapterSource();
 
 }  // namespace quav

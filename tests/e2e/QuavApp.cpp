@@ -80,6 +80,12 @@ class RemoteBuffer {
 };
 
 void MouseClickAt(POINT screen) {
+  // Two clicks within the double-click time would be one double click.
+  static auto lastClick = std::chrono::steady_clock::time_point{};
+  const auto apart = std::chrono::milliseconds(::GetDoubleClickTime() + 100);
+  const auto since = std::chrono::steady_clock::now() - lastClick;
+  if (since < apart) std::this_thread::sleep_for(apart - since);
+  lastClick = std::chrono::steady_clock::now();
   const int width = ::GetSystemMetrics(SM_CXSCREEN);
   const int height = ::GetSystemMetrics(SM_CYSCREEN);
   INPUT input[3] = {};

@@ -1,0 +1,338 @@
+#include "adapters/modGlobal.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "adapters/ErrorReporter.h"
+#include "adapters/FakeLookup.h"
+#include "adapters/WmiAdapterSource.h"
+#include "platform/Handles.h"
+#include "support/RegistryFixture.h"
+#include "ui/Layout.h"
+#include "ui/Twips.h"
+
+namespace quav {
+namespace {
+
+constexpr wchar_t kGuidA[] = L"{AAAAAAAA-0000-0000-0000-000000000001}";
+constexpr wchar_t kGuidB[] = L"{BBBBBBBB-0000-0000-0000-000000000002}";
+using Row = std::vector<std::wstring>;
+
+// Property values, shared between the instances built from them.
+using Value = std::shared_ptr<UniqueVariant>;
+using Instance = std::map<std::wstring, Value>;  // a missing property fails to read
+
+template <typename Fill>
+Value Make(VARTYPE type, Fill fill) {
+  auto value = std::make_shared<UniqueVariant>();
+  value->get()->vt = type;
+  fill(*value->get());
+  return value;
+}
+Value Null() {
+  return Make(VT_NULL, [](VARIANT&) {});
+}
+Value Bool(bool b) {
+  return Make(VT_BOOL, [&](VARIANT& v) { v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE; });
+}
+Value Int(long n) {
+  return Make(VT_I4, [&](VARIANT& v) { v.lVal = n; });
+}
+Value Text(const wchar_t* s) {
+  return Make(VT_BSTR, [&](VARIANT& v) { v.bstrVal = ::SysAllocString(s); });
+}
+// A one-dimensional array of texts, as BSTRs or as VARIANTs holding them.
+Value Texts(std::vector<const wchar_t*> texts, VARTYPE element = VT_BSTR) {
+  return Make(VT_ARRAY | element, [&](VARIANT& v) {
+    v.parray = ::SafeArrayCreateVector(element, 0, static_cast<ULONG>(texts.size()));
+    for (LONG i = 0; i < static_cast<LONG>(texts.size()); ++i) {
+      const Value text = Text(texts[i]);
+      ::SafeArrayPutElement(v.parray, &i, element == VT_BSTR ? static_cast<void*>(text->get()->bstrVal) : text->get());
+    }
+  });
+}
+
+// An address array whose element 0 is empty: no address to show.
+Value NoAddress() { return Texts({L""}); }
+
+Instance Adapter(long index, Value ipEnabled, const wchar_t* description, Value addresses, Value mac) {
+  return {{L"Index", Int(index)},
+          {L"IPEnabled", ipEnabled},
+          {L"Description", Text(description)},
+          {L"IPAddress", addresses},
+          {L"MACAddress", mac}};
+}
+
+class FakeWmi final : public WmiAdapterSource {
+ public:
+  class Object final : public WmiInstance {
+   public:
+    explicit Object(Instance properties) : properties_(std::move(properties)) {}
+    bool Get(const wchar_t* property, VARIANT* value) override {
+      ::VariantClear(value);
+      const auto found = properties_.find(property);
+      return found != properties_.end() && SUCCEEDED(::VariantCopy(value, found->second->get()));
+    }
+
+   private:
+    Instance properties_;
+  };
+
+  bool Open() override { return !openFails; }
+  bool Next(std::unique_ptr<WmiInstance>& instance, bool& failed) override {
+    failed = walkFailsAt == next_;
+    if (failed || next_ == instances.size()) return false;
+    instance = std::make_unique<Object>(instances[next_++]);
+    return true;
+  }
+
+  std::vector<Instance> instances;
+  bool openFails = false;
+  std::optional<size_t> walkFailsAt;
+
+ private:
+  size_t next_ = 0;
+};
+
+class NoReports final : public ErrorReporter {
+ public:
+  void Report(const std::wstring& text) override { ADD_FAILURE() << std::string(text.begin(), text.end()); }
+};
+
+struct WindowTraits {
+  using Type = HWND;
+  static Type Invalid() { return nullptr; }
+  static void Close(Type h) { ::DestroyWindow(h); }
+};
+
+// COM for the thread, as the program's main sets it up.
+struct Apartment {
+  Apartment() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+  ~Apartment() { ::CoUninitialize(); }
+};
+
+// A hidden window holding a report-style list with six columns and the filter box.
+class Scan : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    static const bool initialised = [] {
+      INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+      WNDCLASSW windowClass{};
+      windowClass.lpfnWndProc = ::DefWindowProcW;
+      windowClass.lpszClassName = L"ScanTestWindow";
+      return ::InitCommonControlsEx(&controls) && ::RegisterClassW(&windowClass);
+    }();
+    ASSERT_TRUE(initialised);
+    window_.reset(::CreateWindowExW(0, L"ScanTestWindow", L"", WS_OVERLAPPEDWINDOW, 0, 0, 800, 300, nullptr, nullptr,
+                                    nullptr, nullptr));
+    list.Attach(::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 0, 780, 200, window_.get(), nullptr,
+                                  nullptr, nullptr));
+    for (const int width : {36, 45, 55, 161, 97, 104}) list.AddColumn(L"C", width);
+    filter.Attach(::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_AUTOCHECKBOX, 0, 210, 200, 20, window_.get(),
+                                    nullptr, nullptr, nullptr));
+    filter.SetValue(1);
+    lookup.Answer("192.168.10.20", {0x00, 0x0C, 0x29, 0x3A, 0x4B, 0x5C});
+  }
+
+  // Two adapters in the registry: 0000 with an address ARP answers, 0001 without.
+  void SeedRegistry() {
+    registry.AddAdapter(L"0000", L"Registry NIC", kGuidA, L"192.168.10.20");
+    registry.AddAdapter(L"0001", L"Registry spare", kGuidB, L"0.0.0.0");
+  }
+  int Fill(WmiAdapterSource* source, const wchar_t* osVersion = L"5.1.2600") {
+    return FillAdapterList(list, filter, osVersion, {source, &lookup, &reports});
+  }
+  std::vector<Row> Rows() const {
+    std::vector<Row> rows;
+    for (long position = 1; position <= list.Count(); ++position) {
+      Row row;
+      for (int column = 0; column < 6; ++column) row.push_back(list.SubItem(position, column));
+      rows.push_back(row);
+    }
+    return rows;
+  }
+  std::vector<std::wstring> Ids() const {
+    std::vector<std::wstring> ids;
+    for (const Row& row : Rows()) ids.push_back(row[0]);
+    return ids;
+  }
+
+  test::AdapterRegistry registry;
+  test::FakeLookup lookup;
+  NoReports reports;
+  FakeWmi wmi;
+  ListView list;
+  CheckBox filter;
+
+ private:
+  Apartment apartment_;
+  UniqueAny<WindowTraits> window_;
+};
+
+const Row kRegistryEnabledRow = {L"0000", L"是", L"否", L"Registry NIC", L"192.168.10.20", L"00-0C-29-3A-4B-5C"};
+
+TEST_F(Scan, WmiRowsReplaceTheListWithEveryColumn) {
+  SeedRegistry();
+  registry.SetNetworkAddress(L"0007", L"00AABBCCDDEE");
+  registry.SetNetworkAddress(L"1234", L"");
+  list.AddItem(L"stale");
+  filter.SetValue(0);
+  wmi.instances = {
+      Adapter(7, Bool(true), L"Intel", Texts({L"192.168.1.5", L"fe80::1"}), Text(L"00:50:56:C0:00:08")),
+      Adapter(12, Bool(false), L"RAS", NoAddress(), Null()),
+      Adapter(123, Null(), L"Tunnel", Texts({L"fe80::2"}, VT_VARIANT), Text(L"02:00:54:55:4E:01")),
+      Adapter(1234, Int(1), L"Empty override", Texts({L"10.1.2.3"}, VT_VARIANT), Null()),
+      Adapter(12345, Text(L"True"), L"Five digits", Texts({L"10.9.9.9"}), Null()),
+  };
+  EXPECT_EQ(kScanFromWmi, Fill(&wmi));
+  const std::vector<Row> expected = {
+      {L"0007", L"是", L"是", L"Intel", L"192.168.1.5", L"00-50-56-C0-00-08"},
+      {L"1234", L"是", L"否", L"Empty override", L"10.1.2.3", L""},
+      {L"12345", L"是", L"否", L"Five digits", L"10.9.9.9", L""},
+      {L"0012", L"否", L"否", L"RAS", L"", L""},
+      {L"0123", L"否", L"否", L"Tunnel", L"", L"02-00-54-55-4E-01"},
+  };
+  EXPECT_EQ(expected, Rows());
+}
+
+TEST_F(Scan, FilterOnReadsNothingMoreOfInstancesNotIPEnabled) {
+  // Every read but IPEnabled would fail on these.
+  wmi.instances = {{{L"IPEnabled", Bool(false)}},
+                   Adapter(9, Bool(true), L"On", Texts({L"10.0.0.9"}), Null()),
+                   {{L"IPEnabled", Null()}}};
+  EXPECT_EQ(kScanFromWmi, Fill(&wmi));
+  EXPECT_EQ((std::vector<Row>{{L"0009", L"是", L"否", L"On", L"10.0.0.9", L""}}), Rows());
+}
+
+TEST_F(Scan, AnyWmiFailureDiscardsItsRowsForTheRegistry) {
+  SeedRegistry();
+  filter.SetValue(0);
+  const Instance good = Adapter(7, Bool(true), L"Good", Texts({L"10.0.0.7"}), Null());
+  struct Case {
+    const char* name;
+    const wchar_t* property;  // of the second instance
+    Value value;              // null: the read fails
+  };
+  const std::vector<Case> cases = {
+      {"Index null", L"Index", Null()},
+      {"Description unreadable", L"Description", nullptr},
+      {"Description null", L"Description", Null()},
+      {"IPEnabled not a Boolean", L"IPEnabled", Text(L"maybe")},
+      {"IPAddress null", L"IPAddress", Null()},
+      {"IPAddress empty array", L"IPAddress", Texts({})},
+      {"IPAddress not an array", L"IPAddress", Text(L"10.0.0.8")},
+      {"MACAddress unreadable", L"MACAddress", nullptr},
+  };
+  const std::vector<std::wstring> registryIds = {L"0000", L"0001"};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeWmi source;
+    Instance second = Adapter(8, Bool(true), L"Second", Texts({L"10.0.0.8"}), Null());
+    if (c.value) {
+      second[c.property] = c.value;
+    } else {
+      second.erase(c.property);
+    }
+    source.instances = {good, second};
+    EXPECT_EQ(kScanFromRegistry, Fill(&source));
+    EXPECT_EQ(registryIds, Ids());
+  }
+  FakeWmi closed;
+  closed.openFails = true;
+  EXPECT_EQ(kScanFromRegistry, Fill(&closed));
+  EXPECT_EQ(registryIds, Ids());
+  FakeWmi broken;
+  broken.instances = {good, good};
+  broken.walkFailsAt = 1;
+  EXPECT_EQ(kScanFromRegistry, Fill(&broken));
+  EXPECT_EQ(registryIds, Ids());
+}
+
+TEST_F(Scan, RegistryRowsComeFromTheRecordsThroughTheFilter) {
+  SeedRegistry();
+  registry.SetNetworkAddress(L"0001", L"00AABBCCDDEE");
+  registry.AddClass(L"Properties", nullptr, nullptr);
+  wmi.instances = {Adapter(7, Bool(false), L"Off", NoAddress(), Null())};
+  EXPECT_EQ(kScanFromRegistry, Fill(&wmi)) << "filter on, no WMI instance IP-enabled";
+  EXPECT_EQ(std::vector<Row>{kRegistryEnabledRow}, Rows());
+
+  filter.SetValue(0);
+  wmi.openFails = true;
+  EXPECT_EQ(kScanFromRegistry, Fill(&wmi));
+  const std::vector<Row> expected = {
+      {L"0001", L"否", L"是", L"Registry spare", L"", L""},
+      kRegistryEnabledRow,
+      {L"Properties", L"否", L"否", L"", L"", L""},
+  };
+  EXPECT_EQ(expected, Rows());
+}
+
+TEST_F(Scan, NoAdapterAnywhereGivesAnEmptyList) {
+  EXPECT_EQ(kScanEmpty, Fill(&wmi));
+  wmi.openFails = true;
+  filter.SetValue(0);
+  EXPECT_EQ(kScanEmpty, Fill(&wmi));
+  EXPECT_EQ(0, list.Count());
+}
+
+TEST_F(Scan, DefaultSortPutsOverridesFirst) {
+  for (const wchar_t* id : {L"0001", L"0004"}) registry.SetNetworkAddress(id, L"00AABBCCDDEE");
+  wmi.instances = {
+      Adapter(1, Bool(false), L"", NoAddress(), Null()),
+      Adapter(2, Bool(true), L"", NoAddress(), Null()),
+      Adapter(3, Bool(false), L"", NoAddress(), Null()),
+      Adapter(4, Bool(true), L"", NoAddress(), Null()),
+  };
+  filter.SetValue(0);
+  EXPECT_EQ(kScanFromWmi, Fill(&wmi));
+  EXPECT_EQ((std::vector<std::wstring>{L"0004", L"0001", L"0002", L"0003"}), Ids());
+
+  FakeWmi again;
+  again.instances = wmi.instances;
+  filter.SetValue(1);
+  EXPECT_EQ(kScanFromWmi, Fill(&again));
+  EXPECT_EQ((std::vector<std::wstring>{L"0004", L"0002"}), Ids());
+}
+
+TEST_F(Scan, LastColumnIsRefittedOnlyBeforeWindowsXP) {
+  wmi.instances = {Adapter(7, Bool(true), L"", NoAddress(), Text(L"00:50:56:C0:00:08"))};
+  Fill(&wmi, L"5.1.2600");
+  EXPECT_EQ(104, list.ColumnWidth(5));
+
+  FakeWmi again;
+  again.instances = wmi.instances;
+  Fill(&again, L"5.0.2195");
+  const int refitted = list.ColumnWidth(5);
+  ::SendMessageW(list.Hwnd(), LVM_SETCOLUMNWIDTH, 5, LVSCW_AUTOSIZE_USEHEADER);
+  EXPECT_EQ(list.ColumnWidth(5) - TwipsToPixels(30, ScreenDpi()), refitted);
+  EXPECT_NE(104, refitted);
+}
+
+TEST_F(Scan, SystemWmiAgreesWithTheResult) {
+  SeedRegistry();
+  filter.SetValue(0);
+  const int result = Fill(nullptr);
+  auto system = MakeSystemWmiAdapterSource();
+  std::unique_ptr<WmiInstance> instance;
+  bool failed = false;
+  long instances = 0;
+  for (bool open = system->Open(); open && system->Next(instance, failed);) ++instances;
+  if (result == kScanFromWmi) {
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(instances, list.Count()) << "one row per instance";
+  } else {
+    EXPECT_EQ(kScanFromRegistry, result);
+    EXPECT_EQ((std::vector<std::wstring>{L"0000", L"0001"}), Ids());
+  }
+}
+
+}  // namespace
+}  // namespace quav
