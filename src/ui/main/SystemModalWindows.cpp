@@ -1,15 +1,21 @@
 #include "ui/main/SystemModalWindows.h"
 
 #include "ui/main/frmMain.h"
+#include "ui/side/frmAbout.h"
+#include "ui/side/frmAgreement.h"
 
 namespace quav {
 
 void SystemModalWindows::ShowAgreement(frmMain& owner) {
-  owner.Agree = ::MessageBoxW(owner.Hwnd(), L"同意?", L"QUAV", MB_YESNO) == IDYES;
+  frmAgreement dialog(owner);
+  dialog.ShowModal(owner.Hwnd());
 }
 
 void SystemModalWindows::ShowNotification(frmMain&) {}
 
-void SystemModalWindows::ShowAbout(frmMain&) {}
+void SystemModalWindows::ShowAbout(frmMain& owner) {
+  frmAbout about(owner);
+  about.ShowModal(owner.Hwnd());
+}
 
 }  // namespace quav
