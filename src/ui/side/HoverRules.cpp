@@ -21,7 +21,7 @@ bool TagReadsTrue(std::wstring_view tag) {
   constexpr std::wstring_view kTrue = L"true";
   if (tag.size() != kTrue.size()) return false;
   for (size_t k = 0; k < tag.size(); ++k) {
-    if (std::towlower(tag[k]) != kTrue[k]) return false;
+    if (static_cast<wchar_t>(std::towlower(tag[k])) != kTrue[k]) return false;
   }
   return true;
 }
