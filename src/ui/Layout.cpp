@@ -37,6 +37,8 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case kPictureSetLink:
       state->link = wParam != 0;
       return 0;
+    case kPictureGetBitmap:
+      return reinterpret_cast<LRESULT>(state->bitmap);
     case WM_SETCURSOR:
       if (state && state->link && LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));

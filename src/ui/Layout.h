@@ -83,5 +83,7 @@ inline constexpr UINT kPictureSetBitmap = WM_APP + 0x301;
 inline constexpr UINT kPictureSetBackColor = WM_APP + 0x302;
 // Marks a picture box as a link: the pointer becomes a hand over it.
 inline constexpr UINT kPictureSetLink = WM_APP + 0x303;
+// Returns the bitmap a picture box shows (null: none).
+inline constexpr UINT kPictureGetBitmap = WM_APP + 0x304;
 
 }  // namespace quav

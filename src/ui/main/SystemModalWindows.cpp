@@ -2,11 +2,14 @@
 
 #include "change/frmNotification.h"
 #include "ui/main/frmMain.h"
+#include "ui/side/frmAbout.h"
+#include "ui/side/frmAgreement.h"
 
 namespace quav {
 
 void SystemModalWindows::ShowAgreement(frmMain& owner) {
-  owner.Agree = ::MessageBoxW(owner.Hwnd(), L"同意?", L"QUAV", MB_YESNO) == IDYES;
+  frmAgreement dialog(owner);
+  dialog.ShowModal(owner.Hwnd());
 }
 
 void SystemModalWindows::ShowNotification(frmMain& owner) {
@@ -14,6 +17,9 @@ void SystemModalWindows::ShowNotification(frmMain& owner) {
   notice.ShowModal(owner.Hwnd());
 }
 
-void SystemModalWindows::ShowAbout(frmMain&) {}
+void SystemModalWindows::ShowAbout(frmMain& owner) {
+  frmAbout about(owner);
+  about.ShowModal(owner.Hwnd());
+}
 
 }  // namespace quav

@@ -1,0 +1,93 @@
+#include "ui/side/SideWindow.h"
+
+#include "ui/main/Resources.h"
+
+namespace quav {
+
+SideWindow::SideWindow(const FormSpec& spec, const std::array<DesignLine, 2>& rule) : Form(spec), rule_(rule) {}
+
+bool SideWindow::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
+  switch (message) {
+    case WM_ACTIVATE: {
+      // The default handling would focus the window itself: like a dialog,
+      // hand the focus back to the control that had it, at first to the
+      // first tab stop.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(Hwnd(), focus)) lastFocus_ = focus;
+        return false;
+      }
+      if (HIWORD(wParam)) return false;  // minimised
+      HWND target = lastFocus_ && ::IsChild(Hwnd(), lastFocus_) ? lastFocus_
+                                                                 : ::GetNextDlgTabItem(Hwnd(), nullptr, FALSE);
+      if (!target) return false;
+      ::SetFocus(target);
+      result = 0;
+      return true;
+    }
+    case WM_PAINT:
+      PaintRule();
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SideWindow::PaintRule() {
+  PAINTSTRUCT ps;
+  HDC dc = ::BeginPaint(Hwnd(), &ps);
+  for (const DesignLine& line : rule_) {
+    const int top = Px(line.y);
+    const RECT rc{Px(line.x1), top, Px(line.x2), top + line.width};
+    UniqueHbrush brush(::CreateSolidBrush(ResolveColor(line.color)));
+    ::FillRect(dc, &rc, brush.get());
+  }
+  ::EndPaint(Hwnd(), &ps);
+}
+
+void SideWindow::ShowPicture(int boxId, HBITMAP picture) {
+  HWND box = Item(boxId);
+  if (!box) return;
+  ::SendMessageW(box, kPictureSetBitmap, 0, reinterpret_cast<LPARAM>(picture));
+  BITMAP info{};
+  if (picture && ::GetObjectW(picture, sizeof info, &info)) {
+    ::SetWindowPos(box, nullptr, 0, 0, info.bmWidth, info.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+void SideWindow::ShowApplicationIcon(int boxId) {
+  constexpr int kSize = 32;
+  UniqueHicon icon(static_cast<HICON>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_QUAV), IMAGE_ICON, kSize, kSize, 0)));
+  if (!icon) return;
+  WindowDc screen(nullptr);
+  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+  icon_.reset(::CreateCompatibleBitmap(screen.get(), kSize, kSize));
+  {
+    SelectedObject selected(memory.get(), icon_.get());
+    const RECT rc{0, 0, kSize, kSize};
+    ::FillRect(memory.get(), &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+    ::DrawIconEx(memory.get(), 0, 0, icon.get(), kSize, kSize, 0, nullptr, DI_NORMAL);
+  }
+  ShowPicture(boxId, icon_.get());
+}
+
+std::wstring ProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const size_t slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return {};
+  // A drive's root keeps its backslash.
+  return path.substr(0, slash > 0 && path[slash - 1] == L':' ? slash + 1 : slash);
+}
+
+}  // namespace quav

@@ -1,0 +1,70 @@
+#include "ui/side/frmAgreement.h"
+
+#include "AppVersion.h"
+#include "ui/main/Resources.h"
+#include "ui/main/frmMain.h"
+#include "ui/side/LicenseText.h"
+#include "ui/side/SideCaptions.h"
+
+namespace quav {
+namespace {
+
+using namespace frmAgreementControls;
+using K = ControlKind;
+
+// The dialog as designed: twips, relative to the client area.
+const ControlSpec kLayout[] = {
+    // id          name            kind               left   top  width height caption  font  tab enabled parent style
+    {picIcon,      "picIcon",      K::PictureBox,      240,  150,  480,  480, nullptr, nullptr, -1},
+    {lblInstruct1, "lblInstruct1", K::Label,           870,  180, 5985,  495, L"请阅读下面的许可协议。使用滚动条查看所有协议。", nullptr, -1},
+    {txtLicense,   "txtLicense",   K::MultiLineText,   240,  750, 6585, 1905, nullptr, nullptr,  2},
+    {lblInstruct2, "lblInstruct2", K::Label,           240, 2790, 6615,  495,
+     L"你同意前面的许可协议的所有条款吗？如果你选择了[拒绝]，该程序将关闭。如果想继续，你必须同意该协议。", nullptr, -1},
+    {cmdAccept,    "cmdAccept",    K::Button,         3880, 3555, 1440,  375, L"同意(&A)", nullptr, 1},
+    {cmdDecline,   "cmdDecline",   K::Button,         5380, 3555, 1440,  375, L"拒绝(&D)", nullptr, 0, true, 0, BS_DEFPUSHBUTTON},
+};
+
+// An etched rule: a grey line over a white one.
+constexpr std::array<DesignLine, 2> kRule{{
+    {180, 3330, 6890, 0x808080, 1},
+    {195, 3345, 6890, 0xFFFFFF, 2},
+}};
+
+}  // namespace
+
+frmAgreement::frmAgreement(frmMain& owner)
+    : SideWindow(FormSpec{L"QUAV.frmAgreement", L"QUAV 许可协议", 7080, 4110, true, false, true, IDI_QUAV}, kRule),
+      owner_(owner) {}
+
+void frmAgreement::OnCreate() {
+  AddControls(kLayout);
+  // Read-only edits draw as statics; the terms stay on a text box's white.
+  SetBackColor(txtLicense, kSystemWindow);
+  ShowApplicationIcon(picIcon);
+  SetDefaultButton(cmdDecline);
+  SetCancelButton(cmdDecline);
+  Form_Load();
+}
+
+void frmAgreement::Form_Load() {
+  SetCaption(AgreementCaption(kVersionMajor, kVersionMinor, kVersionRevision));
+  SetText(txtLicense, GetLicenseText());
+}
+
+void frmAgreement::OnCommand(int id, int code, HWND /*control*/) {
+  if (code != BN_CLICKED) return;
+  if (id == cmdAccept) cmdAccept_Click();
+  if (id == cmdDecline) cmdDecline_Click();
+}
+
+void frmAgreement::cmdAccept_Click() {
+  owner_.Agree = true;
+  Unload();
+}
+
+void frmAgreement::cmdDecline_Click() {
+  owner_.Agree = false;
+  Unload();
+}
+
+}  // namespace quav

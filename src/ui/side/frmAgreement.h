@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/side/SideWindow.h"
+
+namespace quav {
+
+class frmMain;
+
+namespace frmAgreementControls {
+enum : int {
+  picIcon = 1101,
+  lblInstruct1,
+  txtLicense,
+  lblInstruct2,
+  cmdAccept,
+  cmdDecline,
+};
+}  // namespace frmAgreementControls
+
+// The terms of use, which the user accepts or declines before the program
+// does any work. The decision goes to the main window's Agree; closing the
+// dialog any other way leaves Agree as it was.
+class frmAgreement final : public SideWindow {
+ public:
+  explicit frmAgreement(frmMain& owner);
+
+  void Form_Load();
+  void cmdAccept_Click();
+  void cmdDecline_Click();
+
+ protected:
+  void OnCreate() override;
+  void OnCommand(int id, int code, HWND control) override;
+
+ private:
+  frmMain& owner_;
+};
+
+}  // namespace quav

@@ -1,0 +1,53 @@
+// The side windows shown modally over the main window, as the program does.
+#include "SideWindowFixture.h"
+#include "ui/main/SystemModalWindows.h"
+#include "ui/side/frmAbout.h"
+#include "ui/side/frmAgreement.h"
+
+namespace quav {
+namespace {
+
+using ModalTest = test::SideWindowTest;
+
+// Once the modal window has the focus: notes the focused control and whether
+// the main window is disabled, then presses a key.
+struct Press {
+  WPARAM key;
+  HWND main;
+  int focused = 0;
+  bool mainDisabled = false;
+} press;
+
+void CALLBACK PressWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND focus = ::GetFocus();
+  if (!focus || ::GetAncestor(focus, GA_ROOT) == press.main) return;
+  ::KillTimer(nullptr, timer);
+  press.focused = ::GetDlgCtrlID(focus);
+  press.mainDisabled = !::IsWindowEnabled(press.main);
+  ::PostMessageW(focus, WM_KEYDOWN, press.key, 0);
+}
+
+void ShowPressing(WPARAM key, void (SystemModalWindows::*show)(frmMain&), frmMain& main) {
+  press = Press{key, main.Hwnd()};
+  ::SetTimer(nullptr, 0, 50, PressWhenShown);
+  SystemModalWindows system;
+  (system.*show)(main);
+  EXPECT_TRUE(press.mainDisabled);
+  EXPECT_TRUE(::IsWindowEnabled(main.Hwnd()));
+  EXPECT_EQ(main.Hwnd(), ::GetActiveWindow());
+}
+
+TEST_F(ModalTest, EnterOrEscRightAfterOpeningDeclinesTermsAndClosesAbout) {
+  test::ShowAndSettle(main);
+  for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+    main.Agree = true;
+    ShowPressing(key, &SystemModalWindows::ShowAgreement, main);
+    EXPECT_EQ(frmAgreementControls::cmdDecline, press.focused);
+    EXPECT_FALSE(main.Agree) << key;
+  }
+  ShowPressing(VK_ESCAPE, &SystemModalWindows::ShowAbout, main);
+  EXPECT_EQ(frmAboutControls::cmdOK, press.focused);
+}
+
+}  // namespace
+}  // namespace quav
