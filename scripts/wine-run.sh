@@ -12,4 +12,23 @@ if [[ ! -f $WINEPREFIX/.quav-prefix ]]; then
   echo "error: no test prefix at $WINEPREFIX; run 'make test'" >&2
   exit 1
 fi
-exec wine "$@"
+# Now and then Wine fails to start a program at all ("ShellExecuteEx failed")
+# while another is starting; that is worth one more try, a test's own
+# failure is not.
+status=0
+for attempt in 1 2; do
+  errors=$(mktemp)
+  set +e
+  wine "$@" 2> >(tee "$errors" >&2)
+  status=$?
+  set -e
+  wait
+  if ((status <= 1)) || ! grep -qaE 'ShellExecuteEx|could not load|failed to open' "$errors"; then
+    rm -f "$errors"
+    exit "$status"
+  fi
+  rm -f "$errors"
+  echo "wine-run: $1 did not start (status $status); trying again" >&2
+  sleep 1
+done
+exit "$status"

@@ -54,18 +54,6 @@ bool frmNotification::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, 
     result = 0;
     return true;
   }
-  // As a dialog does: the focus goes back where it was, at first to OK, so
-  // that Enter and Space work at once.
-  if (message == WM_ACTIVATE) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-      HWND focus = ::GetFocus();
-      lastFocus_ = focus && ::IsChild(Hwnd(), focus) ? focus : nullptr;
-    } else {
-      ::SetFocus(lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : Item(cmdOK));
-    }
-    result = 0;
-    return true;
-  }
   return false;
 }
 

@@ -34,7 +34,6 @@ class frmNotification final : public Form {
 
  private:
   frmMain& owner_;
-  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace quav

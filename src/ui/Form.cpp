@@ -315,9 +315,23 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       OnTimer(wParam);
       return 0;
-    case WM_ACTIVATE:
+    case WM_ACTIVATE: {
       OnActivate(LOWORD(wParam) != WA_INACTIVE);
-      break;
+      // As a dialog does: the focus goes back to the control that had it, at
+      // first to the first tab stop, rather than to the window itself.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+        return 0;
+      }
+      if (HIWORD(wParam)) return 0;  // minimised
+      HWND target = lastFocus_ && ::IsChild(hwnd_, lastFocus_) && ::IsWindowEnabled(lastFocus_)
+                        ? lastFocus_
+                        : ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+      if (!target) break;
+      ::SetFocus(target);
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
       return ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
     case WM_CTLCOLOREDIT:

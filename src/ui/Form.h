@@ -112,6 +112,7 @@ class Form {
   UniqueHicon smallIcon_;
   int defaultButton_ = 0;
   int cancelButton_ = 0;
+  HWND lastFocus_ = nullptr;
 };
 
 // The program's message loop: runs until the main window has gone.

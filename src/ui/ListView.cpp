@@ -145,6 +145,8 @@ LRESULT ListView::CustomDraw(NMHDR* header) const {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT:
+      // A selected row keeps the list's own highlight, focused or not.
+      if (ListView_GetItemState(hwnd_, static_cast<int>(draw->nmcd.dwItemSpec), LVIS_SELECTED)) return CDRF_DODEFAULT;
       if (stripe_ && draw->nmcd.dwItemSpec % 2 == 0) {
         draw->clrTextBk = *stripe_;
         return CDRF_NEWFONT;

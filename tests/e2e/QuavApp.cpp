@@ -79,6 +79,15 @@ class RemoteBuffer {
   void* address_ = nullptr;
 };
 
+INPUT MouseInput(POINT screen, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
+  in.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  return in;
+}
+
 void MouseClickAt(POINT screen) {
   // Two clicks within the double-click time would be one double click.
   static auto lastClick = std::chrono::steady_clock::time_point{};
@@ -86,23 +95,39 @@ void MouseClickAt(POINT screen) {
   const auto since = std::chrono::steady_clock::now() - lastClick;
   if (since < apart) std::this_thread::sleep_for(apart - since);
   lastClick = std::chrono::steady_clock::now();
-  const int width = ::GetSystemMetrics(SM_CXSCREEN);
-  const int height = ::GetSystemMetrics(SM_CYSCREEN);
-  INPUT input[3] = {};
-  for (INPUT& in : input) {
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((screen.x * 65535LL) / (width - 1));
-    in.mi.dy = static_cast<LONG>((screen.y * 65535LL) / (height - 1));
-  }
-  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  INPUT input[3] = {MouseInput(screen, MOUSEEVENTF_MOVE), MouseInput(screen, MOUSEEVENTF_LEFTDOWN),
+                    MouseInput(screen, MOUSEEVENTF_LEFTUP)};
   ::SendInput(1, &input[0], sizeof(INPUT));
   std::this_thread::sleep_for(50ms);
   ::SendInput(2, &input[1], sizeof(INPUT));
 }
 
 }  // namespace
+
+void MoveMouseTo(POINT screen) {
+  INPUT move = MouseInput(screen, MOUSEEVENTF_MOVE);
+  ::SendInput(1, &move, sizeof move);
+}
+
+POINT CentreOf(HWND hwnd) {
+  RECT rect{};
+  ::GetWindowRect(hwnd, &rect);
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+int BluePixels(HWND hwnd) {
+  RECT rect{};
+  ::GetWindowRect(hwnd, &rect);
+  WindowDc screen(nullptr);
+  int blue = 0;
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) {
+      const COLORREF pixel = ::GetPixel(screen.get(), x, y);
+      if (GetBValue(pixel) > 160 && GetRValue(pixel) < 90 && GetGValue(pixel) < 90) ++blue;
+    }
+  }
+  return blue;
+}
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -376,6 +401,19 @@ std::optional<Dialog> QuavApp::WaitForDialog(const std::wstring& title, std::chr
 void QuavApp::PressDialogButton(HWND dialog, int id) const {
   ::PostMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
   Settle();
+}
+
+HWND QuavApp::WaitForWindowOfClass(const std::wstring& className, std::chrono::milliseconds timeout) const {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND hwnd : VisibleWindowsOf(process_.dwProcessId)) {
+          if (ClassName(hwnd) == className) found = hwnd;
+        }
+        return found != nullptr;
+      },
+      timeout);
+  return found;
 }
 
 void QuavApp::Settle() const {

@@ -83,6 +83,9 @@ class QuavApp {
   // Presses a dialog's button by its id (IDOK, IDCANCEL, ...).
   void PressDialogButton(HWND dialog, int id) const;
 
+  // A window of the program's (not the main one) by its class, once visible.
+  HWND WaitForWindowOfClass(const std::wstring& className, std::chrono::milliseconds timeout = 10s) const;
+
   // Lets the program handle everything sent or posted so far.
   void Settle() const;
   // Saves the window's picture on screen as a BMP under the build folder's
@@ -101,6 +104,13 @@ class QuavApp {
 
 // Where the build puts quav.exe, relative to this test program.
 std::wstring BuiltQuavExe();
+
+// Moves the pointer as the mouse would, to a point on the screen.
+void MoveMouseTo(POINT screen);
+// The centre of a window on the screen.
+POINT CentreOf(HWND hwnd);
+// How many pixels of a window's area on screen are (nearly) pure blue.
+int BluePixels(HWND hwnd);
 std::wstring ScreenshotFolder();
 
 }  // namespace quav::e2e

@@ -6,25 +6,8 @@ namespace quav {
 
 SideWindow::SideWindow(const FormSpec& spec, const std::array<DesignLine, 2>& rule) : Form(spec), rule_(rule) {}
 
-bool SideWindow::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
+bool SideWindow::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) {
   switch (message) {
-    case WM_ACTIVATE: {
-      // The default handling would focus the window itself: like a dialog,
-      // hand the focus back to the control that had it, at first to the
-      // first tab stop.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(Hwnd(), focus)) lastFocus_ = focus;
-        return false;
-      }
-      if (HIWORD(wParam)) return false;  // minimised
-      HWND target = lastFocus_ && ::IsChild(Hwnd(), lastFocus_) ? lastFocus_
-                                                                 : ::GetNextDlgTabItem(Hwnd(), nullptr, FALSE);
-      if (!target) return false;
-      ::SetFocus(target);
-      result = 0;
-      return true;
-    }
     case WM_PAINT:
       PaintRule();
       result = 0;

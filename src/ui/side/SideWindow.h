@@ -20,8 +20,8 @@ struct DesignLine {
 };
 
 // What the terms dialog and the About window share: a fixed dialog over the
-// main window that gives the focus to its controls as a dialog does, shows
-// the application icon and draws an etched rule of two lines.
+// main window that shows the application icon and draws an etched rule of
+// two lines.
 class SideWindow : public Form {
  protected:
   SideWindow(const FormSpec& spec, const std::array<DesignLine, 2>& rule);
@@ -36,7 +36,6 @@ class SideWindow : public Form {
   void PaintRule();
 
   std::array<DesignLine, 2> rule_;
-  HWND lastFocus_ = nullptr;
   UniqueHbitmap icon_;
 };
 

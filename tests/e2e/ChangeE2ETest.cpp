@@ -1,0 +1,142 @@
+// Changing and removing an address on the real program, as a user would.
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "e2e/E2EFixture.h"
+#include "change/frmNotification.h"
+#include "ui/main/StartupRules.h"
+
+namespace quav::e2e {
+namespace {
+
+using namespace frmMainControls;
+
+constexpr wchar_t kGuid[] = L"{AAAAAAAA-0000-0000-0000-000000000001}";
+
+std::string FileBytes(const std::wstring& path) {
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+size_t Lines(const std::string& bytes) {
+  size_t count = 0;
+  for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++count;
+  return count;
+}
+
+class Change : public E2E {
+ protected:
+  void SetUp() override {
+    E2E::SetUp();
+    own = test::FirstOwnInterface();
+    ASSERT_TRUE(own);
+    adapters.AddConnection(kGuid);
+    adapters.AddAdapter(L"0004", L"Intel(R) PRO/1000 MT", kGuid, own->address);
+  }
+  std::wstring Stored() {
+    const auto raw = adapters.NetworkAddress(L"0004");
+    if (!raw) return L"<missing>";
+    std::wstring text = test::StoredText(*raw);
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+  }
+  void TypeAddress(QuavApp& quav, const wchar_t* twelve) {
+    for (int k = 0; k < 6; ++k) quav.Type(txtMAC(k), std::wstring(twelve + 2 * k, 2));
+  }
+  // Answers the restart notice; true when one came.
+  bool AnswerNotice(QuavApp& quav, bool hide) {
+    HWND notice = quav.WaitForWindowOfClass(L"QUAV.frmNotification", 5s);
+    if (!notice) return false;
+    EXPECT_EQ(L"更新注意", WindowText(notice));
+    EXPECT_EQ(L"MAC 地址更新后将在网络适配器禁用/启用或重启计算机后生效。请参照自述文件的 '激活新的 MAC 地址 ' 附加信息部分。",
+              WindowText(::GetDlgItem(notice, frmNotificationControls::lblNotify)));
+    if (hide) quav.PressDialogButton(notice, frmNotificationControls::chkHide);
+    quav.Screenshot(notice, L"restart-notice");
+    quav.PressDialogButton(notice, frmNotificationControls::cmdOK);
+    return WaitUntil([&] { return !::IsWindow(notice); }, 5s);
+  }
+  std::optional<test::OwnInterface> own;
+};
+
+TEST_F(Change, UpdateNoticeAndRemoval) {
+  QuavApp& quav = Launch();
+  ASSERT_EQ(1u, quav.Rows().size());
+  TypeAddress(quav, L"0012345678ab");
+  ASSERT_TRUE(quav.Enabled(cmdUpdate));
+  quav.Click(cmdUpdate);
+  ASSERT_TRUE(AnswerNotice(quav, false));
+  EXPECT_EQ(L"0012345678AB", Stored());
+  EXPECT_EQ(L"是", quav.Rows()[0][2]);
+  EXPECT_EQ(L" 00-12-34-56-78-AB", quav.Text(lblSpoofedMAC));
+  EXPECT_TRUE(quav.Enabled(cmdRemove));
+  EXPECT_EQ(L"0", Setting(kHideNotifyValue));
+  std::string log = FileBytes(quav.LogPath());
+  EXPECT_EQ(1u, Lines(log));
+  EXPECT_NE(std::string::npos, log.find("00-12-34-56-78-AB"));
+  quav.Screenshot(quav.Main(), L"main-window-after-update");
+
+  // The box left clear: the notice comes again; ticked, never more.
+  TypeAddress(quav, L"02aabbccddee");
+  quav.Click(cmdUpdate);
+  ASSERT_TRUE(AnswerNotice(quav, true));
+  EXPECT_EQ(L"02AABBCCDDEE", Stored());
+  EXPECT_EQ(L"1", Setting(kHideNotifyValue));
+  quav.Click(cmdUpdate);
+  EXPECT_FALSE(quav.WaitForWindowOfClass(L"QUAV.frmNotification", 1s));
+  EXPECT_EQ(3u, Lines(FileBytes(quav.LogPath())));
+
+  quav.Click(cmdRemove);
+  EXPECT_FALSE(quav.WaitForWindowOfClass(L"QUAV.frmNotification", 1s)) << "no notice after a removal";
+  EXPECT_EQ(L"<missing>", Stored());
+  EXPECT_EQ(L"否", quav.Rows()[0][2]);
+  EXPECT_EQ(L"", quav.Text(lblSpoofedMAC));
+  EXPECT_FALSE(quav.Enabled(cmdRemove));
+  log = FileBytes(quav.LogPath());
+  EXPECT_EQ(4u, Lines(log));
+  EXPECT_NE(std::string::npos, log.rfind("\xC9\xBE\xB3\xFD")) << "删除 in code page 936";
+}
+
+TEST_F(Change, NextStartRemembersTheHiddenNotice) {
+  SetSetting(kHideNotifyValue, L"1");
+  QuavApp& quav = Launch();
+  TypeAddress(quav, L"0012345678AB");
+  quav.Click(cmdUpdate);
+  EXPECT_FALSE(quav.WaitForWindowOfClass(L"QUAV.frmNotification", 1s));
+  EXPECT_EQ(L"0012345678AB", Stored());
+  EXPECT_EQ(L"1", Setting(kHideNotifyValue)) << "unchanged";
+}
+
+TEST_F(Change, RefusedWriteIsReportedAndNothingChanges) {
+  QuavApp& quav = Launch();
+  TypeAddress(quav, L"0012345678AB");
+  test::DeniedKey denied(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0004"));
+  quav.Click(cmdUpdate);
+  std::optional<Dialog> message = quav.WaitForDialog(L"QUAV 1.2  [WBEM   关]");
+  ASSERT_TRUE(message);
+  EXPECT_NE(std::wstring::npos, message->text.find(L"0004"));
+  quav.Screenshot(message->hwnd, L"refused-write");
+  quav.PressDialogButton(message->hwnd, IDOK);
+  EXPECT_EQ(L"否", quav.Rows()[0][2]);
+  EXPECT_EQ(L" ", quav.Text(lblSpoofedMAC));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(quav.LogPath())));
+}
+
+TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheEditor) {
+  QuavApp& quav = Launch();
+  ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(quav.LogPath())));
+  quav.Command(mnuView);
+  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(std::filesystem::path(quav.LogPath())); }));
+  EXPECT_EQ("\r\n", FileBytes(quav.LogPath()));
+  HWND editor = nullptr;
+  EXPECT_TRUE(WaitUntil([&] { return (editor = ::FindWindowW(L"Notepad", nullptr)) != nullptr; }, 20s));
+  if (editor) {
+    EXPECT_NE(std::wstring::npos, WindowText(editor).find(L"QUAV.log"));
+    ::PostMessageW(editor, WM_CLOSE, 0, 0);
+  }
+}
+
+}  // namespace
+}  // namespace quav::e2e
