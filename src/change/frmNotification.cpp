@@ -10,7 +10,7 @@ using namespace frmNotificationControls;
 using K = ControlKind;
 
 // The window as designed: twips, relative to the client area.
-const ControlSpec kLayout[] = {
+const ControlDesign kLayout[] = {
     // id        name         kind        left   top  width height caption        font     tab enabled parent style
     {lblNotify, "lblNotify", K::Label,     210,  195, 5295,  795, nullptr,       nullptr,  0},
     {cmdOK,     "cmdOK",     K::Button,   4020, 1050, 1440,  375, L"好",          nullptr,  1, true, 0, BS_DEFPUSHBUTTON},
@@ -25,7 +25,7 @@ constexpr wchar_t kNotice[] =
 }  // namespace
 
 frmNotification::frmNotification(frmMain& owner)
-    : Form(FormSpec{L"QUAV.frmNotification", L"", 5670, 1695, true, false, true, 0}), owner_(owner) {}
+    : Form(FormDesign{L"QUAV.frmNotification", L"", 5670, 1695, true, false, true, 0}), owner_(owner) {}
 
 void frmNotification::OnCreate() {
   AddControls(kLayout);

@@ -42,7 +42,7 @@ void DoEvents() {
   }
 }
 
-Form::Form(const FormSpec& spec) : spec_(spec), fonts_(ScreenDpi()) {}
+Form::Form(const FormDesign& design) : design_(design), fonts_(ScreenDpi()) {}
 
 Form::~Form() {
   if (hwnd_) {
@@ -57,28 +57,28 @@ bool Form::Create(HWND owner) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  if (!::GetClassInfoExW(instance, spec_.className, &wc)) {
+  if (!::GetClassInfoExW(instance, design_.className, &wc)) {
     wc = WNDCLASSEXW{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = spec_.className;
+    wc.lpszClassName = design_.className;
     ::RegisterClassExW(&wc);
   }
   DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  if (spec_.minimizeBox) style |= WS_MINIMIZEBOX;
+  if (design_.minimizeBox) style |= WS_MINIMIZEBOX;
   DWORD exStyle = WS_EX_CONTROLPARENT;
-  if (spec_.dialogFrame) exStyle |= WS_EX_DLGMODALFRAME;
+  if (design_.dialogFrame) exStyle |= WS_EX_DLGMODALFRAME;
   if (!owner) exStyle |= WS_EX_APPWINDOW;
-  hwnd_ = ::CreateWindowExW(exStyle, spec_.className, spec_.caption, style, 0, 0, 100, 100, owner, nullptr, instance,
+  hwnd_ = ::CreateWindowExW(exStyle, design_.className, design_.caption, style, 0, 0, 100, 100, owner, nullptr, instance,
                             this);
   if (!hwnd_) return false;
-  if (spec_.iconResource) {
-    bigIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(spec_.iconResource), IMAGE_ICON,
+  if (design_.iconResource) {
+    bigIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(design_.iconResource), IMAGE_ICON,
                                                    ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
-    smallIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(spec_.iconResource), IMAGE_ICON,
+    smallIcon_.reset(static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(design_.iconResource), IMAGE_ICON,
                                                      ::GetSystemMetrics(SM_CXSMICON),
                                                      ::GetSystemMetrics(SM_CYSMICON), 0)));
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
@@ -86,12 +86,12 @@ bool Form::Create(HWND owner) {
   }
   OnCreate();
   // The client area as designed, whatever the frame and menu take; centred.
-  RECT rc{0, 0, Px(spec_.clientWidth), Px(spec_.clientHeight)};
+  RECT rc{0, 0, Px(design_.clientWidth), Px(design_.clientHeight)};
   ::AdjustWindowRectEx(&rc, style, ::GetMenu(hwnd_) != nullptr, exStyle);
   const int width = rc.right - rc.left;
   const int height = rc.bottom - rc.top;
   RECT area;
-  if (spec_.centerOnOwner && owner) {
+  if (design_.centerOnOwner && owner) {
     ::GetWindowRect(owner, &area);
   } else {
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
@@ -247,7 +247,7 @@ RECT Form::ControlRectTwips(int id) const {
   return RECT{Twips(rc.left), Twips(rc.top), Twips(rc.right), Twips(rc.bottom)};
 }
 
-void Form::AddControls(std::span<const ControlSpec> table) {
+void Form::AddControls(std::span<const ControlDesign> table) {
   for (auto& [id, hwnd] : CreateControls(hwnd_, table, fonts_)) controls_[id] = hwnd;
 }
 

@@ -14,7 +14,7 @@
 
 namespace quav {
 
-struct FormSpec {
+struct FormDesign {
   const wchar_t* className;
   const wchar_t* caption;        // as designed; windows usually replace it at load
   int clientWidth, clientHeight;  // twips
@@ -29,7 +29,7 @@ struct FormSpec {
 // colours, modal showing, default and cancel buttons).
 class Form {
  public:
-  explicit Form(const FormSpec& spec);
+  explicit Form(const FormDesign& design);
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -88,7 +88,7 @@ class Form {
     return false;
   }
 
-  void AddControls(std::span<const ControlSpec> table);
+  void AddControls(std::span<const ControlDesign> table);
   void SetDefaultButton(int id) { defaultButton_ = id; }
   void SetCancelButton(int id) { cancelButton_ = id; }
   FontCache& Fonts() { return fonts_; }
@@ -99,7 +99,7 @@ class Form {
   LRESULT ControlColor(HDC dc, HWND control, bool edit);
   HBRUSH Brush(COLORREF color);
 
-  FormSpec spec_;
+  FormDesign design_;
   HWND hwnd_ = nullptr;
   HWND owner_ = nullptr;
   bool modal_ = false;

@@ -150,8 +150,8 @@ const wchar_t* PictureBoxClass() {
   return name;
 }
 
-const FontSpec& DefaultFont() {
-  static const FontSpec font = [] {
+const FontDesign& DefaultFont() {
+  static const FontDesign font = [] {
     // The message-box font stands for the dialog font; its face is kept for
     // the life of the program.
     static wchar_t face[LF_FACESIZE] = L"MS Shell Dlg";
@@ -163,7 +163,7 @@ const FontSpec& DefaultFont() {
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
       ::lstrcpynW(face, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
     }
-    return FontSpec{face, 900, false, DEFAULT_CHARSET};
+    return FontDesign{face, 900, false, DEFAULT_CHARSET};
   }();
   return font;
 }
@@ -174,62 +174,62 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-HFONT FontCache::Get(const FontSpec* spec) {
-  if (!spec) spec = &DefaultFont();
-  auto found = fonts_.find(spec);
+HFONT FontCache::Get(const FontDesign* design) {
+  if (!design) design = &DefaultFont();
+  auto found = fonts_.find(design);
   if (found != fonts_.end()) return found->second.get();
   LOGFONTW lf{};
-  lf.lfHeight = -::MulDiv(spec->centipoints, dpi_, 7200);
-  lf.lfWeight = spec->bold ? FW_BOLD : FW_NORMAL;
-  lf.lfCharSet = spec->charset;
+  lf.lfHeight = -::MulDiv(design->centipoints, dpi_, 7200);
+  lf.lfWeight = design->bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = design->charset;
   lf.lfQuality = DEFAULT_QUALITY;
-  ::lstrcpynW(lf.lfFaceName, spec->face, LF_FACESIZE);
+  ::lstrcpynW(lf.lfFaceName, design->face, LF_FACESIZE);
   UniqueHfont font(::CreateFontIndirectW(&lf));
   HFONT handle = font.get();
-  fonts_.emplace(spec, std::move(font));
+  fonts_.emplace(design, std::move(font));
   return handle;
 }
 
-std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlSpec> table, FontCache& fonts) {
+std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlDesign> table, FontCache& fonts) {
   // Tab stops first, in tab order: the dialog manager follows creation order.
-  std::vector<const ControlSpec*> order;
-  for (const ControlSpec& spec : table) order.push_back(&spec);
-  std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
+  std::vector<const ControlDesign*> order;
+  for (const ControlDesign& design : table) order.push_back(&design);
+  std::stable_sort(order.begin(), order.end(), [](const ControlDesign* a, const ControlDesign* b) {
     const int ta = a->tabIndex < 0 ? 1 << 20 : a->tabIndex;
     const int tb = b->tabIndex < 0 ? 1 << 20 : b->tabIndex;
     return ta < tb;
   });
   // Containers before what they contain.
   std::stable_partition(order.begin(), order.end(),
-                        [](const ControlSpec* spec) { return spec->kind == ControlKind::PictureBox; });
+                        [](const ControlDesign* design) { return design->kind == ControlKind::PictureBox; });
 
   std::unordered_map<int, HWND> controls;
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   const int dpi = fonts.Dpi();
-  for (const ControlSpec* spec : order) {
-    const ClassAndStyle base = ClassFor(spec->kind);
+  for (const ControlDesign* design : order) {
+    const ClassAndStyle base = ClassFor(design->kind);
     // Overlapping controls do not paint over those created before them.
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | base.style | spec->style;
-    if (spec->tabIndex >= 0) style |= WS_TABSTOP;
-    if (!spec->enabled) style |= WS_DISABLED;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | base.style | design->style;
+    if (design->tabIndex >= 0) style |= WS_TABSTOP;
+    if (!design->enabled) style |= WS_DISABLED;
     HWND parent = form;
-    if (spec->parentId != 0) {
-      const auto found = controls.find(spec->parentId);
+    if (design->parentId != 0) {
+      const auto found = controls.find(design->parentId);
       if (found != controls.end()) parent = found->second;
     }
     HWND hwnd = ::CreateWindowExW(
-        base.exStyle | spec->exStyle, base.className, spec->caption ? spec->caption : L"", style,
-        TwipsToPixels(spec->left, dpi), TwipsToPixels(spec->top, dpi), TwipsToPixels(spec->width, dpi),
-        TwipsToPixels(spec->height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)), instance,
+        base.exStyle | design->exStyle, base.className, design->caption ? design->caption : L"", style,
+        TwipsToPixels(design->left, dpi), TwipsToPixels(design->top, dpi), TwipsToPixels(design->width, dpi),
+        TwipsToPixels(design->height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design->id)), instance,
         nullptr);
     if (!hwnd) continue;
-    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(spec->font)), FALSE);
-    if (spec->kind == ControlKind::LinkLabel) {
+    ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(design->font)), FALSE);
+    if (design->kind == ControlKind::LinkLabel) {
       ::SetPropW(hwnd, L"QUAV.OriginalProc",
                  reinterpret_cast<HANDLE>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
                                                               reinterpret_cast<LONG_PTR>(LinkLabelProc))));
     }
-    controls[spec->id] = hwnd;
+    controls[design->id] = hwnd;
   }
   return controls;
 }

@@ -25,20 +25,20 @@ enum class ControlKind {
   PictureBox,     // holds a bitmap or other controls; reports clicks and mouse moves
 };
 
-struct FontSpec {
+struct FontDesign {
   const wchar_t* face;
   int centipoints;  // 975 for 9.75 pt
   bool bold;
   BYTE charset;
 };
 
-struct ControlSpec {
+struct ControlDesign {
   int id;
   const char* name;
   ControlKind kind;
   int left, top, width, height;  // twips, relative to the parent's client area
   const wchar_t* caption;        // nullptr: none
-  const FontSpec* font;          // nullptr: the window's default font
+  const FontDesign* font;          // nullptr: the window's default font
   int tabIndex;                  // -1: not a tab stop
   bool enabled = true;
   int parentId = 0;  // 0: the form itself; otherwise a picture box of the same table
@@ -51,23 +51,23 @@ struct ControlSpec {
 class FontCache {
  public:
   explicit FontCache(int dpi) : dpi_(dpi) {}
-  HFONT Get(const FontSpec* spec);
+  HFONT Get(const FontDesign* design);
   int Dpi() const { return dpi_; }
 
  private:
   int dpi_;
-  std::unordered_map<const FontSpec*, UniqueHfont> fonts_;
+  std::unordered_map<const FontDesign*, UniqueHfont> fonts_;
 };
 
 // The platform's dialog font, which the designs call the window default.
-const FontSpec& DefaultFont();
+const FontDesign& DefaultFont();
 
 // The screen's dots per inch (the same vertically and horizontally here).
 int ScreenDpi();
 
 // Creates the controls of a table as children of the form (or of the
 // table's picture boxes), in tab order, and returns them by id.
-std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlSpec> table, FontCache& fonts);
+std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlDesign> table, FontCache& fonts);
 
 // The window class of picture boxes; registered on first use.
 const wchar_t* PictureBoxClass();

@@ -12,12 +12,12 @@ namespace {
 
 using namespace frmMainControls;
 
-const FontSpec kBoxFont{L"MS Sans Serif", 900, true, GB2312_CHARSET};
-const FontSpec kDashFont{L"MS Sans Serif", 2400, true, ANSI_CHARSET};
-const FontSpec kSongTi9{L"宋体", 900, false, GB2312_CHARSET};
-const FontSpec kAddressFont{L"MS Sans Serif", 975, false, ANSI_CHARSET};
-const FontSpec kDisclaimerBoxFont{L"Microsoft Sans Serif", 750, false, ANSI_CHARSET};
-const FontSpec kDisclaimerFont{L"Microsoft Sans Serif", 900, false, GB2312_CHARSET};
+const FontDesign kBoxFont{L"MS Sans Serif", 900, true, GB2312_CHARSET};
+const FontDesign kDashFont{L"MS Sans Serif", 2400, true, ANSI_CHARSET};
+const FontDesign kSongTi9{L"宋体", 900, false, GB2312_CHARSET};
+const FontDesign kAddressFont{L"MS Sans Serif", 975, false, ANSI_CHARSET};
+const FontDesign kDisclaimerBoxFont{L"Microsoft Sans Serif", 750, false, ANSI_CHARSET};
+const FontDesign kDisclaimerFont{L"Microsoft Sans Serif", 900, false, GB2312_CHARSET};
 
 constexpr DWORD kBox = ES_CENTER | ES_UPPERCASE;
 constexpr DWORD kAddress = SS_CENTERIMAGE;
@@ -26,7 +26,7 @@ constexpr DWORD kAddressEdge = WS_EX_STATICEDGE;
 using K = ControlKind;
 
 // The main window as designed: twips, relative to the client area.
-const ControlSpec kLayout[] = {
+const ControlDesign kLayout[] = {
     // id                 name                  kind              left   top  width height caption                      font          tab enabled parent
     {lvwNIC,             "lvwNIC",             K::ListView,       130,    0, 7805, 2040, nullptr,                     nullptr,        0},
     {chkFilterActive,    "chkFilterActive",    K::CheckBox,       150, 2175, 4155,  195, L"仅显示活动的网络适配器",      nullptr,        1},
@@ -62,7 +62,7 @@ const ControlSpec kLayout[] = {
 }  // namespace
 
 frmMain::frmMain(MainWindowServices services)
-    : Form(FormSpec{L"QUAV.frmMain", kAppTitle, 8070, 5130, false, true, false, IDI_QUAV}),
+    : Form(FormDesign{L"QUAV.frmMain", kAppTitle, 8070, 5130, false, true, false, IDI_QUAV}),
       services_(std::move(services)) {}
 
 frmMain::~frmMain() = default;

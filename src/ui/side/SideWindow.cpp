@@ -4,7 +4,7 @@
 
 namespace quav {
 
-SideWindow::SideWindow(const FormSpec& spec, const std::array<DesignLine, 2>& rule) : Form(spec), rule_(rule) {}
+SideWindow::SideWindow(const FormDesign& design, const std::array<DesignLine, 2>& rule) : Form(design), rule_(rule) {}
 
 bool SideWindow::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) {
   switch (message) {

@@ -24,7 +24,7 @@ struct DesignLine {
 // two lines.
 class SideWindow : public Form {
  protected:
-  SideWindow(const FormSpec& spec, const std::array<DesignLine, 2>& rule);
+  SideWindow(const FormDesign& design, const std::array<DesignLine, 2>& rule);
 
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   // Shows a bitmap (not owned) in a picture box sized to the bitmap.

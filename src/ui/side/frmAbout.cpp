@@ -16,15 +16,15 @@ namespace {
 using namespace frmAboutControls;
 using K = ControlKind;
 
-const FontSpec kTitleFont{L"MS Sans Serif", 900, true, GB2312_CHARSET};
-const FontSpec kSongTi9{L"宋体", 900, false, GB2312_CHARSET};
+const FontDesign kTitleFont{L"MS Sans Serif", 900, true, GB2312_CHARSET};
+const FontDesign kSongTi9{L"宋体", 900, false, GB2312_CHARSET};
 
 const std::wstring kEmailText = std::wstring(L"(") + kContactEmail + L")";
 
 // The window as designed: twips, relative to the client area. Where labels
 // overlap, the one listed first lies on top: each row's right-hand label
 // over its left-hand one, and each row over the row below.
-const ControlSpec kLayout[] = {
+const ControlDesign kLayout[] = {
     // id          name            kind              left   top  width height caption        font       tab enabled parent style
     {picIcon,      "picIcon",      K::PictureBox,     240,  150,  480,  480, nullptr,              nullptr,   -1},
     {lblTitle,     "lblTitle",     K::LinkLabel,      840,  180, 1485,  240, nullptr,              &kTitleFont, -1},
@@ -50,7 +50,7 @@ constexpr DesignColor kBlack = 0x000000;
 }  // namespace
 
 frmAbout::frmAbout(frmMain& owner)
-    : SideWindow(FormSpec{L"QUAV.frmAbout", L"关于", 7230, 4155, true, false, true, IDI_QUAV}, kRule),
+    : SideWindow(FormDesign{L"QUAV.frmAbout", L"关于", 7230, 4155, true, false, true, IDI_QUAV}, kRule),
       owner_(owner) {}
 
 void frmAbout::OnCreate() {

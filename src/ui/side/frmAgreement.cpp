@@ -13,7 +13,7 @@ using namespace frmAgreementControls;
 using K = ControlKind;
 
 // The dialog as designed: twips, relative to the client area.
-const ControlSpec kLayout[] = {
+const ControlDesign kLayout[] = {
     // id          name            kind               left   top  width height caption  font  tab enabled parent style
     {picIcon,      "picIcon",      K::PictureBox,      240,  150,  480,  480, nullptr, nullptr, -1},
     {lblInstruct1, "lblInstruct1", K::Label,           870,  180, 5985,  495, L"请阅读下面的许可协议。使用滚动条查看所有协议。", nullptr, -1},
@@ -33,7 +33,7 @@ constexpr std::array<DesignLine, 2> kRule{{
 }  // namespace
 
 frmAgreement::frmAgreement(frmMain& owner)
-    : SideWindow(FormSpec{L"QUAV.frmAgreement", L"QUAV 许可协议", 7080, 4110, true, false, true, IDI_QUAV}, kRule),
+    : SideWindow(FormDesign{L"QUAV.frmAgreement", L"QUAV 许可协议", 7080, 4110, true, false, true, IDI_QUAV}, kRule),
       owner_(owner) {}
 
 void frmAgreement::OnCreate() {
