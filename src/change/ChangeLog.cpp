@@ -13,27 +13,6 @@
 namespace quav {
 namespace {
 
-constexpr DWORD kLongestPath = 32768;
-
-// The folder of the running executable, without the file name; empty when
-// the system does not say.
-std::wstring ExecutableFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    // A cut-off name fills the whole buffer.
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    if (path.size() >= kLongestPath) return {};
-    path.resize(path.size() * 2);
-  }
-  const size_t slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
 std::wstring LocalTimeText() {
   SYSTEMTIME now{};
   ::GetLocalTime(&now);
@@ -79,7 +58,7 @@ bool LogFileExists(const std::wstring& path) {
 }  // namespace
 
 std::wstring frmMain::LogFilePath() const {
-  const std::wstring folder = services_.logFolder.empty() ? ExecutableFolder() : services_.logFolder;
+  const std::wstring folder = services_.logFolder.empty() ? ProgramFolder() : services_.logFolder;
   return folder.empty() ? std::wstring() : LogFileIn(folder);
 }
 

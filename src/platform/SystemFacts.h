@@ -15,4 +15,8 @@ std::wstring GetCurrentUserName();
 // The computer's NetBIOS name as Windows stores it; empty when it cannot be had.
 std::wstring GetCurrentComputerName();
 
+// The folder of the running program, without a closing backslash (except at
+// a drive root: C:\); empty when the system does not say.
+std::wstring ProgramFolder();
+
 }  // namespace quav

@@ -56,21 +56,4 @@ void SideWindow::ShowApplicationIcon(int boxId) {
   ShowPicture(boxId, icon_.get());
 }
 
-std::wstring ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return {};
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  const size_t slash = path.find_last_of(L"\\/");
-  if (slash == std::wstring::npos) return {};
-  // A drive's root keeps its backslash.
-  return path.substr(0, slash > 0 && path[slash - 1] == L':' ? slash + 1 : slash);
-}
-
 }  // namespace quav

@@ -39,7 +39,4 @@ class SideWindow : public Form {
   UniqueHbitmap icon_;
 };
 
-// The folder of the running program.
-std::wstring ProgramFolder();
-
 }  // namespace quav

@@ -1,6 +1,7 @@
 #include "ui/side/frmAbout.h"
 
 #include "AppVersion.h"
+#include "platform/SystemFacts.h"
 #include "ui/Pictures.h"
 #include "ui/main/Resources.h"
 #include "ui/main/WindowTitle.h"
