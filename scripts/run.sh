@@ -74,9 +74,17 @@ if [[ -z $window ]]; then
   exit 1
 fi
 
-# Give the window time to paint its contents.
-sleep 2
-import -window "$window" "$build/quav.png"
+# Give the window time to paint its contents: the first start in a new
+# prefix takes a few seconds to set up its fonts, and until then the window
+# and its dialog show black.
+for _ in $(seq 1 30); do
+  sleep 1
+  # From the screen, so that a dialog over the window is in the picture too.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$build/quav.png"
+  black=$(convert "$build/quav.png" -fill white +opaque black -format '%[fx:1-mean]' info: 2>/dev/null || echo 0)
+  if awk -v b="$black" 'BEGIN { exit !(b < 0.05) }'; then break; fi
+done
 echo "Screenshot of the $name window (no title bar: there is no window manager): $build/quav.png"
 kill "$app_pid" 2>/dev/null || true
 wait "$app_pid" 2>/dev/null || true

@@ -10,9 +10,16 @@ quav_wine_env() {  # prefix
   export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
-# Creates the prefix when missing and marks it as ours.
+# Creates the prefix when missing and marks it as ours. A prefix of ours in
+# which Wine can no longer start programs (made before Wine's 32-bit half was
+# installed, for one) is made anew.
 quav_prefix_init() {
-  if [[ -f $WINEPREFIX/.quav-prefix ]]; then return 0; fi
+  if [[ -f $WINEPREFIX/.quav-prefix ]]; then
+    if wine cmd /c exit 0 >/dev/null 2>&1; then return 0; fi
+    echo "Wine cannot start programs in $WINEPREFIX any more (its installation changed); making it anew" >&2
+    wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   if [[ -e $WINEPREFIX ]]; then
     echo "error: $WINEPREFIX exists but was not created by QUAV; not touching it" >&2
     return 1
