@@ -1,9 +1,10 @@
 # make test: set up what is missing, build, and run every test under Wine.
 # make run:  set up, build, and start quav.exe under Wine.
+# make bench: set up, build, and time quav.exe under Wine (build/bench.csv).
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all deps build test run clean
+.PHONY: all deps build test run bench clean
 
 all: build
 
@@ -21,6 +22,9 @@ test: build
 
 run: build
 	@bash scripts/run.sh $(BUILD)
+
+bench: build
+	@bash scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -174,6 +174,19 @@ void WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& r
   adapters.Clear();
 }
 
+// Each row written into a shown list redraws its scroll bar at once (some
+// milliseconds a row under Wine); the scan draws the list once, at its end.
+class RedrawSuspended {
+ public:
+  explicit RedrawSuspended(const ListView& list) : hwnd_(list.Hwnd()) { ::SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0); }
+  RedrawSuspended(const RedrawSuspended&) = delete;
+  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+  ~RedrawSuspended() { ::SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0); }
+
+ private:
+  HWND hwnd_;
+};
+
 // Windows 2000 leaves the last column narrower than its content.
 void WidenAddressColumn(ListView& list) {
   ::SendMessageA(list.Hwnd(), LVM_SETCOLUMNWIDTH, kAddressColumn, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
@@ -188,29 +201,32 @@ int FillAdapterList(ListView& list, CheckBox& filter, const std::wstring& osVers
     const std::wstring classKeyRoot(kNetworkClassKey);
     const bool filterOn = filter.Value() == 1;
     RowWriter row(list, classKeyRoot);
-    list.Clear();
+    {
+      const RedrawSuspended rowsFirst(list);
+      list.Clear();
 
-    bool wmiCompleted = false;
-    try {
-      std::unique_ptr<WmiAdapterSource> system;
-      WmiAdapterSource* wmi = services.wmi;
-      if (!wmi) {
-        system = MakeSystemWmiAdapterSource();
-        wmi = system.get();
+      bool wmiCompleted = false;
+      try {
+        std::unique_ptr<WmiAdapterSource> system;
+        WmiAdapterSource* wmi = services.wmi;
+        if (!wmi) {
+          system = MakeSystemWmiAdapterSource();
+          wmi = system.get();
+        }
+        wmiCompleted = WriteWmiRows(*wmi, filterOn, row);
+      } catch (...) {
+        // Abandons the WMI pass like any failing step.
       }
-      wmiCompleted = WriteWmiRows(*wmi, filterOn, row);
-    } catch (...) {
-      // Abandons the WMI pass like any failing step.
-    }
-    if (wmiCompleted && list.Count() > 0) result = kScanFromWmi;
+      if (wmiCompleted && list.Count() > 0) result = kScanFromWmi;
 
-    // Rows written before a WMI failure must not stay.
-    if (!wmiCompleted) list.Clear();
-    if (list.Count() == 0) {
-      WriteRegistryRows(services, filterOn, row);
-      result = list.Count() > 0 ? kScanFromRegistry : kScanEmpty;
+      // Rows written before a WMI failure must not stay.
+      if (!wmiCompleted) list.Clear();
+      if (list.Count() == 0) {
+        WriteRegistryRows(services, filterOn, row);
+        result = list.Count() > 0 ? kScanFromRegistry : kScanEmpty;
+      }
+      SortAdapterList(list, filter);
     }
-    SortAdapterList(list, filter);
     if (IsBeforeWindowsXP(osVersion)) WidenAddressColumn(list);
     list.Repaint();
     DoEvents();

@@ -316,6 +316,22 @@ TEST_F(Scan, LastColumnIsRefittedOnlyBeforeWindowsXP) {
   EXPECT_NE(104, refitted);
 }
 
+TEST_F(Scan, ShownListScrollsOverEveryRowAfterTheScan) {
+  ::ShowWindow(::GetParent(list.Hwnd()), SW_SHOWNOACTIVATE);
+  ::ShowWindow(list.Hwnd(), SW_SHOWNOACTIVATE);
+  filter.SetValue(0);
+  for (long index = 0; index < 40; ++index) {
+    wmi.instances.push_back(Adapter(index, Bool(true), L"", NoAddress(), Null()));
+  }
+  EXPECT_EQ(kScanFromWmi, Fill(&wmi));
+  EXPECT_TRUE(::IsWindowVisible(list.Hwnd()));
+  SCROLLINFO scroll{};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_RANGE;
+  ASSERT_TRUE(::GetScrollInfo(list.Hwnd(), SB_VERT, &scroll));
+  EXPECT_EQ(39, scroll.nMax);
+}
+
 TEST_F(Scan, SystemWmiAgreesWithTheResult) {
   SeedRegistry();
   filter.SetValue(0);
