@@ -148,8 +148,10 @@ void Form::SetCaption(std::wstring_view caption) {
   if (hwnd_) ::SetWindowTextW(hwnd_, std::wstring(caption).c_str());
 }
 
+// Paints at once whatever of the window and its controls is out of date:
+// the window is then fully drawn, without drawing again what already is.
 void Form::Repaint() {
-  if (hwnd_) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (hwnd_) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 HWND Form::Item(int id) const {

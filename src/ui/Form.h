@@ -49,6 +49,7 @@ class Form {
 
   std::wstring Caption() const;
   void SetCaption(std::wstring_view caption);
+  // Draws now what is waiting to be drawn.
   void Repaint();
 
   HWND Item(int id) const;
