@@ -1,5 +1,6 @@
 # make test: set up what is missing, build both programs (64-bit in build/,
 #            32-bit in build-win32/) and run every suite under Wine.
+# make dist: build both and pack the release zips into dist/.
 # make run:  set up, build, and start the 64-bit quav.exe under Wine.
 BUILD ?= build
 BUILD32 ?= build-win32
@@ -7,7 +8,7 @@ JOBS ?= 2
 TOOLCHAIN = -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
 RESULTS = $(BUILD)/test-results
 
-.PHONY: all deps build build32 test run clean
+.PHONY: all deps build build32 test run dist clean
 
 all: build build32
 
@@ -37,5 +38,8 @@ test: build build32
 run: build
 	@bash scripts/run.sh $(BUILD)
 
+dist: build build32
+	@bash scripts/dist.sh $(BUILD) $(BUILD32)
+
 clean:
-	rm -rf $(BUILD) $(BUILD32)
+	rm -rf $(BUILD) $(BUILD32) dist

@@ -16,6 +16,7 @@ need=(
   "/usr/bin/convert:imagemagick"
   "xdotool:xdotool"
   "/usr/src/googletest/CMakeLists.txt:googletest"
+  "zip:zip"
 )
 missing=()
 for pair in "${need[@]}"; do
