@@ -1,30 +1,49 @@
-# make test: set up what is missing, build, and run every test under Wine.
-# make run:  set up, build, and start quav.exe under Wine.
+# make test:  set up what is missing, build both programs (64-bit in build/,
+#             32-bit in build-win32/) and run every suite under Wine.
+# make run:   set up, build, and start the 64-bit quav.exe under Wine.
+# make dist:  build both and pack the release zips into dist/.
 # make bench: set up, build, and time quav.exe under Wine (build/bench.csv).
 BUILD ?= build
+BUILD32 ?= build-win32
 JOBS ?= 2
+TOOLCHAIN = -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+RESULTS = $(BUILD)/test-results
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build build32 test run dist bench clean
 
-all: build
+all: build build32
 
 deps:
 	@bash scripts/setup-deps.sh
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) $(TOOLCHAIN)
+
+$(BUILD32)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD32) $(TOOLCHAIN) -DQUAV_ARCH=i686
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
-	@bash scripts/test.sh $(BUILD)
+build32: deps $(BUILD32)/CMakeCache.txt
+	cmake --build $(BUILD32) -j $(JOBS)
+
+# One line per suite (run-suite.sh records its counts); the last line of the
+# output sums them all: "Tests: N passed, M failed".
+test: build build32
+	@rm -rf $(RESULTS)
+	@bash scripts/run-suite.sh $(RESULTS)/win64 $(BUILD)/ctest.log bash scripts/test.sh $(BUILD)
+	@bash scripts/run-suite.sh $(RESULTS)/win32 $(BUILD32)/ctest.log bash scripts/test.sh $(BUILD32)
+	@bash scripts/test-summary.sh $(RESULTS)
 
 run: build
 	@bash scripts/run.sh $(BUILD)
+
+dist: build build32
+	@bash scripts/dist.sh $(BUILD) $(BUILD32)
 
 bench: build
 	@bash scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BUILD32) dist

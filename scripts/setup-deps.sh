@@ -8,6 +8,7 @@ need=(
   "cmake:cmake"
   "make:make"
   "x86_64-w64-mingw32-g++-posix:g++-mingw-w64-x86-64-posix"
+  "i686-w64-mingw32-g++-posix:g++-mingw-w64-i686-posix"
   "wine:wine"
   "/usr/lib/wine/wine64:wine64"
   "Xvfb:xvfb"
@@ -15,6 +16,7 @@ need=(
   "/usr/bin/convert:imagemagick"
   "xdotool:xdotool"
   "/usr/src/googletest/CMakeLists.txt:googletest"
+  "zip:zip"
 )
 missing=()
 for pair in "${need[@]}"; do
@@ -31,6 +33,16 @@ if ! dpkg -s imagemagick >/dev/null 2>&1; then missing+=(imagemagick); fi
 sudo=""
 if [[ $(id -u) != 0 ]]; then sudo=sudo; fi
 export DEBIAN_FRONTEND=noninteractive
+
+# The 32-bit build's tests need Wine's 32-bit half, which Debian ships only
+# for the i386 architecture.
+if ! dpkg -s wine32:i386 >/dev/null 2>&1; then
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "Adding the i386 architecture for wine32"
+    $sudo dpkg --add-architecture i386
+  fi
+  missing+=(wine32:i386)
+fi
 if ((${#missing[@]} > 0)); then
   mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
   echo "Installing: ${missing[*]}"

@@ -21,7 +21,11 @@ double LeadingNumber(std::wstring_view text) {
     }
     value += fraction / scale;
   }
-  return sign * value;
+  // The 32-bit build's x87 code may keep the sum at extended precision, and
+  // an inlined reading then differs from the same text's rounded one (5.1
+  // would be below 5.1 on Windows XP): the store rounds it to a double.
+  volatile double rounded = sign * value;
+  return rounded;
 }
 
 bool IsSupportedWindowsVersion(std::wstring_view versionText) { return LeadingNumber(versionText) >= 5; }

@@ -6,6 +6,7 @@
 
 #include "e2e/E2EFixture.h"
 #include "ui/Twips.h"
+#include "ui/main/WindowTitle.h"
 
 namespace quav::e2e {
 namespace {
@@ -49,7 +50,7 @@ class MainWindow : public E2E {
 
 TEST_F(MainWindow, StandsAsDesignedWithNoAdapter) {
   QuavApp& quav = Launch();
-  EXPECT_EQ(L"QUAV 1.2  [  无数据  ]", quav.Title());
+  EXPECT_EQ(WindowTitle() + L"  [  无数据  ]", quav.Title());
   EXPECT_TRUE(quav.Rows().empty());
 
   EXPECT_EQ(L"仅显示活动的网络适配器", quav.Text(chkFilterActive));
@@ -98,7 +99,7 @@ TEST_F(MainWindow, StandsAsDesignedWithNoAdapter) {
 TEST_F(MainWindow, ListsTheRegistryAdaptersWhenWmiFails) {
   SeedThreeAdapters();
   QuavApp& quav = Launch();
-  EXPECT_EQ(L"QUAV 1.2  [WBEM   关]", quav.Title());
+  EXPECT_EQ(WindowTitle() + L"  [WBEM   关]", quav.Title());
   // Only the active adapter while the filter is on.
   auto rows = quav.Rows();
   ASSERT_EQ(1u, rows.size());
@@ -199,7 +200,7 @@ TEST_F(MainWindow, RefreshKeepsTheSelectedAdapter) {
   ASSERT_EQ(third, quav.SelectedRow());
 
   quav.Click(cmdRefresh);
-  EXPECT_EQ(L"QUAV 1.2  [WBEM   关]", quav.Title()) << "no loading marker after a successful load";
+  EXPECT_EQ(WindowTitle() + L"  [WBEM   关]", quav.Title()) << "no loading marker after a successful load";
   ASSERT_GT(quav.SelectedRow(), 0);
   EXPECT_EQ(L"0002", quav.Rows()[static_cast<size_t>(quav.SelectedRow() - 1)][0]);
 
@@ -230,7 +231,8 @@ TEST_F(MainWindow, WithWmiWorkingTheMarkerSaysWhereTheRowsCameFrom) {
   SeedThreeAdapters();
   QuavApp& quav = Launch(false);
   const std::wstring title = quav.Title();
-  ASSERT_TRUE(title == L"QUAV 1.2  [WBEM  开]" || title == L"QUAV 1.2  [WBEM   关]") << Narrow(title);
+  ASSERT_TRUE(title == WindowTitle() + L"  [WBEM  开]" || title == WindowTitle() + L"  [WBEM   关]")
+      << Narrow(title);
   for (const auto& row : quav.Rows()) {
     EXPECT_GE(row[0].size(), 4u);
     EXPECT_TRUE(row[1] == L"是") << "the filter is on";

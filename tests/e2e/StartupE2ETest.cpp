@@ -3,6 +3,7 @@
 
 #include "e2e/E2EFixture.h"
 #include "ui/main/StartupRules.h"
+#include "ui/main/WindowTitle.h"
 
 namespace quav::e2e {
 namespace {
@@ -50,7 +51,7 @@ TEST_F(Start, WindowsNT4IsRefusedAndXPAnd2000Pass) {
   for (const wchar_t* version : {L"winxp", L"win2k"}) {
     ReportedWindows old(version);
     QuavApp& quav = Launch();
-    EXPECT_EQ(L"QUAV 1.2  [  无数据  ]", quav.Title()) << "started and loaded";
+    EXPECT_EQ(WindowTitle() + L"  [  无数据  ]", quav.Title()) << "started and loaded";
     quav.Kill();
   }
 }
@@ -66,7 +67,7 @@ TEST_F(Start, WithoutWriteRightsBelowTheMachineKeyTheProgramEnds) {
   test::DeniedKey denied(HKEY_LOCAL_MACHINE, kRightsProbeKey);
   app = std::make_unique<QuavApp>(TestName());
   app->Start();
-  std::optional<Dialog> message = app->WaitForDialog(L"QUAV 1.2", 20s);
+  std::optional<Dialog> message = app->WaitForDialog(WindowTitle(), 20s);
   ASSERT_TRUE(message);
   EXPECT_EQ(RightsMessageText(), message->text);
   app->PressDialogButton(message->hwnd, IDOK);

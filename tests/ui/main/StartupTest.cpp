@@ -7,6 +7,7 @@
 #include "support/FakeServices.h"
 #include "support/RegistryFixture.h"
 #include "ui/main/StartupRules.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/frmMainControls.h"
 
 namespace quav {
@@ -40,7 +41,7 @@ class Startup : public ::testing::Test {
 
 TEST_F(Startup, LoadSetsTheTitleNoticeAndVersion) {
   form.Form_Load();
-  EXPECT_EQ(L"QUAV 1.2", form.Caption());
+  EXPECT_EQ(WindowTitle(), form.Caption());
   EXPECT_EQ(0, host.ended);
   EXPECT_FALSE(form.OS_Version.empty());
   EXPECT_EQ(std::wstring::npos, form.OS_Version.find_first_not_of(L"0123456789.")) << "major.minor.build";
@@ -64,7 +65,7 @@ TEST_F(Startup, LoadAddsOneInertSystemMenuEntry) {
   EXPECT_STREQ(L"ORV 2003", text);
   ::SendMessageW(form.Hwnd(), WM_SYSCOMMAND, kSystemMenuEntryId, 0);
   EXPECT_TRUE(::IsWindow(form.Hwnd())) << "picking it changes nothing";
-  EXPECT_EQ(L"QUAV 1.2", form.Caption());
+  EXPECT_EQ(WindowTitle(), form.Caption());
 }
 
 TEST_F(Startup, MenuBarAsDesigned) {
@@ -157,7 +158,7 @@ TEST_F(Startup, WithoutWriteRightsTheRightsMessageEndsTheProgram) {
   EXPECT_EQ(L"QUAV 发现没有足够的登录权限。" + std::wstring(48, L' ') + L"QUAV 要求当前用户有" +
                 std::wstring(29, L' ') + L"完全控制权限。" + std::wstring(34, L' '),
             host.messages[0].text);
-  EXPECT_EQ(L"QUAV 1.2", host.messages[0].title) << "the window's title";
+  EXPECT_EQ(WindowTitle(), host.messages[0].title) << "the window's title";
   EXPECT_EQ(1, host.ended);
   EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
 }

@@ -10,8 +10,10 @@ namespace {
 TEST(WindowTitle, RevisionShowsOnlyAboveZero) {
   EXPECT_EQ(L"QUAV 1.2", VersionedTitle(1, 2, 0));
   EXPECT_EQ(L"QUAV 1.2.3", VersionedTitle(1, 2, 3));
-  EXPECT_EQ(L"QUAV 1.2", WindowTitle());
 }
+
+// QUAV_SHOWN_VERSION comes from the project version, worked out by the build.
+TEST(WindowTitle, FollowsTheProjectVersion) { EXPECT_EQ(L"QUAV " QUAV_SHOWN_VERSION, WindowTitle()); }
 
 TEST(WindowTitle, MarkersSayWhereTheRowsCameFrom) {
   EXPECT_EQ(L"  [  无数据  ]", ScanMarker(0));
