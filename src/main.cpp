@@ -8,7 +8,8 @@
 #include "ui/main/frmMain.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  // Only the list view: comctl32 before version 6 refuses flags it does not know.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 

@@ -1,7 +1,8 @@
-#include "support/RegistryFixture.h"
-
+// Winsock must come before windows.h, which the fixture's header includes.
 // clang-format off
 #include <winsock2.h>
+#include "support/RegistryFixture.h"
+
 #include <windows.h>
 #include <iphlpapi.h>
 #include <sddl.h>
