@@ -64,31 +64,32 @@ struct Search {
   HWND found;
 };
 
+// Callbacks are named functions: a lambda has the wrong calling convention
+// for them on 32-bit Windows.
+BOOL CALLBACK MatchMarkedWindow(HWND hwnd, LPARAM lParam) {
+  auto* s = reinterpret_cast<Search*>(lParam);
+  DWORD pid = 0;
+  ::GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != s->processId || !::IsWindowVisible(hwnd) || !HasListMarker(TitleOf(hwnd))) return TRUE;
+  s->found = hwnd;
+  return FALSE;
+}
+
 HWND MarkedWindow(DWORD processId) {
   Search search{processId, nullptr};
-  ::EnumWindows(
-      [](HWND hwnd, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(hwnd, &pid);
-        if (pid != s->processId || !::IsWindowVisible(hwnd) || !HasListMarker(TitleOf(hwnd))) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  ::EnumWindows(MatchMarkedWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+BOOL CALLBACK CollectShown(HWND child, LPARAM lParam) {
+  if (::IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(child);
+  return TRUE;
 }
 
 // The window and the controls shown in it, once the list is loaded.
 std::vector<HWND> ShownWindows(HWND window) {
   std::vector<HWND> windows{window};
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM lParam) -> BOOL {
-        if (::IsWindowVisible(child)) reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&windows));
+  ::EnumChildWindows(window, CollectShown, reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 

@@ -67,6 +67,11 @@ int QueryAdapters() {
   return count;
 }
 
+LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) ::PostQuitMessage(0);
+  return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
@@ -79,10 +84,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   title += L"  [WBEM]";
 
   WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
-    if (message == WM_DESTROY) ::PostQuitMessage(0);
-    return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  };
+  windowClass.lpfnWndProc = FloorProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
