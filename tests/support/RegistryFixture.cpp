@@ -1,7 +1,7 @@
+// clang-format off
+#include <winsock2.h>  // before windows.h, which the fixture's header brings in
 #include "support/RegistryFixture.h"
 
-// clang-format off
-#include <winsock2.h>
 #include <windows.h>
 #include <iphlpapi.h>
 #include <sddl.h>
