@@ -15,6 +15,7 @@ need=(
   "/usr/bin/convert:imagemagick"
   "xdotool:xdotool"
   "/usr/src/googletest/CMakeLists.txt:googletest"
+  "cppcheck:cppcheck"
 )
 missing=()
 for pair in "${need[@]}"; do

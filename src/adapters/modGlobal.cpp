@@ -182,7 +182,7 @@ void WidenAddressColumn(ListView& list) {
 
 }  // namespace
 
-int FillAdapterList(ListView& list, CheckBox& filter, const std::wstring& osVersion, const ScanServices& services) {
+int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion, const ScanServices& services) {
   int result = kScanEmpty;
   try {
     const std::wstring classKeyRoot(kNetworkClassKey);
@@ -220,7 +220,7 @@ int FillAdapterList(ListView& list, CheckBox& filter, const std::wstring& osVers
   return result;
 }
 
-void SortAdapterList(ListView& list, CheckBox& filter) {
+void SortAdapterList(ListView& list, const CheckBox& filter) {
   if (filter.Value() == 0) {
     list.SortOrder = 1;
     list.SortKey = 1;

@@ -3,12 +3,20 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "ui/Colors.h"
 #include "ui/Twips.h"
 
 namespace quav {
 namespace {
+
+// A font's face name, cut to what LOGFONT holds and always terminated.
+void CopyFaceName(wchar_t (&to)[LF_FACESIZE], const wchar_t* from) {
+  const size_t length = ::wcsnlen(from, LF_FACESIZE - 1);
+  std::copy_n(from, length, to);
+  to[length] = L'\0';
+}
 
 struct PictureState {
   HBITMAP bitmap = nullptr;
@@ -161,7 +169,7 @@ const FontSpec& DefaultFont() {
     metrics.cbSize -= sizeof metrics.iPaddedBorderWidth;  // the size Windows XP knows
 #endif
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-      ::lstrcpynW(face, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
+      CopyFaceName(face, metrics.lfMessageFont.lfFaceName);
     }
     return FontSpec{face, 900, false, DEFAULT_CHARSET};
   }();
@@ -183,7 +191,7 @@ HFONT FontCache::Get(const FontSpec* spec) {
   lf.lfWeight = spec->bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = spec->charset;
   lf.lfQuality = DEFAULT_QUALITY;
-  ::lstrcpynW(lf.lfFaceName, spec->face, LF_FACESIZE);
+  CopyFaceName(lf.lfFaceName, spec->face);
   UniqueHfont font(::CreateFontIndirectW(&lf));
   HFONT handle = font.get();
   fonts_.emplace(spec, std::move(font));
@@ -192,8 +200,8 @@ HFONT FontCache::Get(const FontSpec* spec) {
 
 std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlSpec> table, FontCache& fonts) {
   // Tab stops first, in tab order: the dialog manager follows creation order.
-  std::vector<const ControlSpec*> order;
-  for (const ControlSpec& spec : table) order.push_back(&spec);
+  std::vector<const ControlSpec*> order(table.size());
+  std::transform(table.begin(), table.end(), order.begin(), [](const ControlSpec& spec) { return &spec; });
   std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
     const int ta = a->tabIndex < 0 ? 1 << 20 : a->tabIndex;
     const int tb = b->tabIndex < 0 ? 1 << 20 : b->tabIndex;
