@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all deps build test run clean
+.PHONY: all deps build test fuzz run clean
 
 all: build
 
@@ -18,6 +18,11 @@ build: deps $(BUILD)/CMakeCache.txt
 
 test: build
 	@bash scripts/test.sh $(BUILD)
+	@bash scripts/native-test.sh
+
+# The native sanitizer tests, then each fuzz target for 300 s (QUAV_FUZZ_SECONDS).
+fuzz: deps
+	@QUAV_FUZZ_SECONDS=$${QUAV_FUZZ_SECONDS:-300} bash scripts/native-test.sh
 
 run: build
 	@bash scripts/run.sh $(BUILD)

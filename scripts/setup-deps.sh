@@ -16,6 +16,8 @@ need=(
   "xdotool:xdotool"
   "/usr/src/googletest/CMakeLists.txt:googletest"
   "cppcheck:cppcheck"
+  "clang++:clang"
+  "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a:libclang-rt-14-dev"
 )
 missing=()
 for pair in "${need[@]}"; do
