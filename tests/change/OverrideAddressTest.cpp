@@ -210,6 +210,22 @@ TEST_F(OverrideAddress, AnUnwritableLogIsReportedAndTheChangeStands) {
   EXPECT_EQ("", ReadFile(log));
 }
 
+TEST_F(OverrideAddress, AnAdapterNamedWithALineBreakLogsOneLinePerChange) {
+  const std::wstring forged = L"0009]\r\n2024/5/17 9:06:00 [PC]   设备   [0003";
+  adapters.AddClass(forged, L"Forged", nullptr);
+  const long row = form.lvwNIC.AddItem(forged);
+  form.lvwNIC_ItemClick(row);
+  ASSERT_EQ(forged, form.SelectedAdapterIndex);
+  TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
+  form.HideNotify = true;
+  form.cmdUpdate_Click();
+  form.cmdRemove_Click();
+  EXPECT_EQ(L"<missing>", Stored(forged.c_str()));
+  const std::string log = Log();
+  EXPECT_EQ(2u, LineCount(log));
+  EXPECT_EQ(std::string::npos, log.find("\r\n2024")) << log;
+}
+
 TEST_F(OverrideAddress, AFailedCloseAfterAGoodWriteStillCountsTheWrite) {
   TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
   form.HideNotify = true;
