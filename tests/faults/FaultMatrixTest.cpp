@@ -155,58 +155,23 @@ bool Guarded(Watchdog& watchdog, const std::function<void()>& step, std::vector<
   return survived;
 }
 
-// --- The registry as it stands, read with the wide functions.
+// --- The registry as it stands.
 
-// Every key and value below the adapter keys, the settings key, and the values
-// right under SYSTEM\CurrentControlSet (where the rights probe writes).
-using Snapshot = std::map<std::wstring, test::RawValue>;
-
-void Walk(HKEY root, const std::wstring& label, const std::wstring& path, bool subkeys, Snapshot& out) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
-  out[label + path + L"\\"] = {};
-  std::vector<std::wstring> values;
-  std::vector<std::wstring> children;
-  for (DWORD index = 0;; ++index) {
-    wchar_t name[16384];
-    DWORD length = 16384;
-    if (::RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    values.emplace_back(name, length);
-  }
-  for (DWORD index = 0; subkeys; ++index) {
-    wchar_t name[512];
-    DWORD length = 512;
-    if (::RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    children.emplace_back(name, length);
-  }
-  ::RegCloseKey(key);
-  for (const std::wstring& name : values) {
-    if (auto value = test::ReadRaw(root, path, name)) out[label + path + L"\\:" + name] = *value;
-  }
-  for (const std::wstring& child : children) Walk(root, label, path + L"\\" + child, true, out);
-}
+// The adapter keys, the settings key, and the values right under
+// SYSTEM\CurrentControlSet (where the rights probe writes).
+using Snapshot = test::RegistrySnapshot;
 
 Snapshot TakeSnapshot() {
-  Snapshot snapshot;
-  const std::wstring classKey(kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1));
-  const std::wstring interfaces(kTcpipInterfacesKey.substr(0, kTcpipInterfacesKey.size() - 1));
-  for (const std::wstring& key : {std::wstring(kNetworkConnectionsKey), classKey, interfaces}) {
-    Walk(HKEY_LOCAL_MACHINE, L"HKLM\\", key, true, snapshot);
-  }
-  Walk(HKEY_CURRENT_USER, L"HKCU\\", L"SOFTWARE\\ORV", true, snapshot);
-  Walk(HKEY_LOCAL_MACHINE, L"HKLM\\", kRightsProbeKey, false, snapshot);
+  Snapshot snapshot = test::AdapterRegistry::Snapshot();
+  test::AddToSnapshot(HKEY_CURRENT_USER, L"SOFTWARE\\ORV", snapshot);
+  test::AddToSnapshot(HKEY_LOCAL_MACHINE, kRightsProbeKey, snapshot, false);
   return snapshot;
 }
 
-std::wstring ValueEntry(HKEY root, const std::wstring& path, const std::wstring& name) {
-  return (root == HKEY_LOCAL_MACHINE ? L"HKLM\\" : L"HKCU\\") + path + L"\\:" + name;
-}
-
 std::wstring OverrideEntry(const std::wstring& adapter) {
-  return ValueEntry(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(adapter), std::wstring(kNetworkAddressValue));
+  return test::SnapshotEntry(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(adapter),
+                             std::wstring(kNetworkAddressValue));
 }
-
-bool SameValue(const test::RawValue& a, const test::RawValue& b) { return a.type == b.type && a.bytes == b.bytes; }
 
 bool IsText(const std::optional<test::RawValue>& value, const std::wstring& text) {
   if (!value || value->type != REG_SZ) return false;
@@ -376,27 +341,22 @@ void CheckClaims(Bench& bench, std::vector<std::string>& problems) {
 // (unless its own deletion was what failed).
 void CheckUntouched(const Scenario& scenario, const Bench& bench, const Snapshot& before, const Snapshot& after,
                     bool probeDeletionFailed, std::vector<std::string>& problems) {
-  const std::wstring probe = ValueEntry(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue);
+  const std::wstring probe = test::SnapshotEntry(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue);
   if (after.count(probe) && !probeDeletionFailed) problems.push_back("the rights probe's Access value was left behind");
-  std::map<std::wstring, bool> entries;
-  for (const auto& [name, value] : before) entries[name] = true;
-  for (const auto& [name, value] : after) entries[name] = true;
   const std::wstring settings = L"HKCU\\SOFTWARE\\ORV";
-  for (const auto& [name, unused] : entries) {
-    const auto was = before.find(name);
+  for (const std::wstring& name : test::ChangedEntries(before, after)) {
+    if (name == probe) continue;
     const auto is = after.find(name);
-    const bool same = was != before.end() && is != after.end() && SameValue(was->second, is->second);
-    if (same || (was == before.end() && is == after.end()) || name == probe) continue;
     const std::optional<test::RawValue> now = is == after.end() ? std::nullopt : std::optional(is->second);
     bool allowed = false;
     if (scenario.effect == Effect::Update) {
       allowed = (name == OverrideEntry(bench.target) && IsText(now, kNewAddress)) ||
-                (name == ValueEntry(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue) &&
+                (name == test::SnapshotEntry(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue) &&
                  IsText(now, bench.form.HideNotify ? L"1" : L"0"));
     } else if (scenario.effect == Effect::Removal) {
       allowed = name == OverrideEntry(bench.target) && !now;
     } else if (scenario.effect == Effect::StartUp) {
-      allowed = (name == ValueEntry(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue) && IsText(now, L"1")) ||
+      allowed = (name == test::SnapshotEntry(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue) && IsText(now, L"1")) ||
                 (now && name.back() == L'\\' && name.rfind(settings, 0) == 0);
     }
     if (!allowed) problems.push_back("registry entry changed: " + Narrow(name));
