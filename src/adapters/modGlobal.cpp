@@ -182,7 +182,8 @@ void WidenAddressColumn(ListView& list) {
 
 }  // namespace
 
-int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion, const ScanServices& services) {
+int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion,
+                    const ScanServices& services) {
   int result = kScanEmpty;
   try {
     const std::wstring classKeyRoot(kNetworkClassKey);
