@@ -107,6 +107,8 @@ long GetKeyInfo(HKEY root, std::wstring_view keyPath, UniqueHkey& key, long& sub
 // --- Building blocks, on a key that is already open. Each stores the status
 // of its call, 0 included. ---
 
+// A path too long for the platform's ANSI conversion (over MAX_PATH) is
+// opened in steps; each key opened on the way is closed again.
 UniqueHkey OpenKey(HKEY root, std::wstring_view keyPath, long& status);
 UniqueHkey CreateKey(HKEY root, std::wstring_view keyPath, long& status);
 DWORD QueryValueType(HKEY key, std::wstring_view valueName, long& status);
