@@ -1,5 +1,8 @@
 #include "change/LogLine.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quav {
 namespace {
 
@@ -17,7 +20,8 @@ constexpr std::wstring_view kRemovalBeforeUser = L"]         删除伪装的 MAC
 // may hold CR and LF) would end the line early or forge another, so each
 // one stands as "?", as characters the ANSI code page lacks do.
 void AppendField(std::wstring& line, std::wstring_view field) {
-  for (wchar_t c : field) line.push_back(c < 0x20 || c == 0x7F ? L'?' : c);
+  std::transform(field.begin(), field.end(), std::back_inserter(line),
+                 [](wchar_t c) { return c < 0x20 || c == 0x7F ? L'?' : c; });
 }
 
 std::wstring Head(const LogLineFields& fields) {
