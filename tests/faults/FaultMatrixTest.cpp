@@ -12,7 +12,6 @@
 #include <condition_variable>
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -137,22 +136,23 @@ class Watchdog {
   std::thread thread_;
 };
 
-// Runs a step under the watchdog; an exception escaping it would have ended
-// the real program, so it counts as a crash.
-bool Guarded(Watchdog& watchdog, const std::function<void()>& step, std::vector<std::string>& problems) {
+// Runs a step under the watchdog. An exception escaping it would have ended
+// the real program (it would leave a window procedure): a crash.
+bool Guarded(Watchdog& watchdog, const std::function<void()>& step) {
   watchdog.Arm();
-  bool survived = true;
+  std::string escaped;
   try {
     step();
   } catch (const std::exception& e) {
-    problems.push_back(std::string("exception escaped: ") + e.what());
-    survived = false;
+    escaped = e.what();
   } catch (...) {
-    problems.push_back("exception escaped");
-    survived = false;
+    escaped = "an exception";
   }
   watchdog.Disarm();
-  return survived;
+  if (escaped.empty()) return true;
+  std::printf("== Fault matrix: CRASH (%s escaped) in %s\n", escaped.c_str(), g_case.c_str());
+  if (g_tally) ++g_tally->crashes;
+  return false;
 }
 
 // --- The registry as it stands.
@@ -194,6 +194,7 @@ std::optional<std::wstring> StoredOverride(const std::wstring& adapter) {
 
 // --- One case's machine and window.
 
+// Takes the registry pass's error boxes, which would wait for a click.
 class RecordingReporter final : public ErrorReporter {
  public:
   void Report(const std::wstring& text) override { reports.push_back(text); }
@@ -417,7 +418,7 @@ void CheckUsable(Bench& bench, Watchdog& watchdog, std::vector<std::string>& pro
   frmMain& form = bench.form;
   test::FaultInjectingRegistry clean;
   ScopedRegistryApi scope(clean);
-  if (!Guarded(watchdog, [&] { form.cmdRefresh_Click(); }, problems)) return;
+  if (!Guarded(watchdog, [&] { form.cmdRefresh_Click(); })) return;
   if (form.lvwNIC.Count() == 0) {
     problems.push_back("the refresh after the fault lists nothing");
     return;
@@ -439,7 +440,7 @@ void CheckUsable(Bench& bench, Watchdog& watchdog, std::vector<std::string>& pro
     return;
   }
   const size_t messagesBefore = bench.host.messages.size();
-  if (!Guarded(watchdog, [&] { form.cmdUpdate_Click(); }, problems)) return;
+  if (!Guarded(watchdog, [&] { form.cmdUpdate_Click(); })) return;
   const long row = form.lvwNIC.SelectedPosition();
   if (StoredOverride(form.SelectedAdapterIndex) != kRecoveryAddress || row < 1 ||
       form.lvwNIC.SubItem(row, 2) != L"是" || form.Text(lblSpoofedMAC) != L" " + Dashed(kRecoveryAddress) ||
@@ -489,7 +490,7 @@ class Matrix {
       bench.wmi.failStep = fault.wmiStep;
       ScopedRegistryApi scope(faults);
       if (fault.call) faults.FailCall(std::nullopt, *fault.call, fault.code);
-      Guarded(watchdog_, [&] { scenario_.action(bench); }, problems);
+      Guarded(watchdog_, [&] { scenario_.action(bench); });
     }
     bench.wmi.failStep.reset();
     const auto calls = faults.Calls();
