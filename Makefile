@@ -9,7 +9,7 @@ JOBS ?= 2
 TOOLCHAIN = -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
 RESULTS = $(BUILD)/test-results
 
-.PHONY: all deps build build32 test run dist bench clean
+.PHONY: all deps build build32 test fuzz run dist bench clean
 
 all: build build32
 
@@ -34,7 +34,12 @@ test: build build32
 	@rm -rf $(RESULTS)
 	@bash scripts/run-suite.sh $(RESULTS)/win64 $(BUILD)/ctest.log bash scripts/test.sh $(BUILD)
 	@bash scripts/run-suite.sh $(RESULTS)/win32 $(BUILD32)/ctest.log bash scripts/test.sh $(BUILD32)
+	@bash scripts/run-suite.sh $(RESULTS)/native build-native/ctest.log bash scripts/native-test.sh build-native
 	@bash scripts/test-summary.sh $(RESULTS)
+
+# The native sanitizer tests, then each fuzz target for 300 s (QUAV_FUZZ_SECONDS).
+fuzz: deps
+	@QUAV_FUZZ_SECONDS=$${QUAV_FUZZ_SECONDS:-300} bash scripts/native-test.sh build-native
 
 run: build
 	@bash scripts/run.sh $(BUILD)

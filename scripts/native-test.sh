@@ -7,9 +7,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-native}
 seconds=${QUAV_FUZZ_SECONDS:-20}
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DQUAV_SANITIZE=ON -DQUAV_FUZZ=ON >/dev/null
-cmake --build "$build" -j 2 >/dev/null
+echo "== Native build with AddressSanitizer and UndefinedBehaviorSanitizer: $build"
+mkdir -p "$build"
+if ! { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+         -DCMAKE_CXX_COMPILER=clang++ -DQUAV_SANITIZE=ON -DQUAV_FUZZ=ON &&
+       cmake --build "$build" -j 2; } >"$build/build.log" 2>&1; then
+  tail -n 60 "$build/build.log" >&2
+  echo "error: the native build failed (whole log: $build/build.log)" >&2
+  exit 1
+fi
 
 cd "$build"
 set +e

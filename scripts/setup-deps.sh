@@ -17,6 +17,9 @@ need=(
   "xdotool:xdotool"
   "/usr/src/googletest/CMakeLists.txt:googletest"
   "zip:zip"
+  "cppcheck:cppcheck"
+  "clang++:clang"
+  "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a:libclang-rt-14-dev"
 )
 missing=()
 for pair in "${need[@]}"; do

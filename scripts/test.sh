@@ -22,4 +22,12 @@ quav_wineserver_start
 cd "$build"
 set +e
 ctest --output-on-failure --no-tests=error -j2 --timeout 300 "$@" 2>&1 | tee "$build/ctest.log"
-exit "${PIPESTATUS[0]}"
+status=${PIPESTATUS[0]}
+# The fault matrix's size and outcome, summed over its scenarios' tests.
+matrix_log="$build/Testing/Temporary/LastTest.log"
+if [[ -f $matrix_log ]]; then
+  sed -nE 's/^== Fault matrix, .*: ([0-9]+) cases, ([0-9]+) crashes, ([0-9]+) hangs, ([0-9]+) disagreements$/\1 \2 \3 \4/p' \
+    "$matrix_log" | awk '{c += $1; k += $2; h += $3; d += $4; n++}
+      END {if (n) printf "== Fault matrix: %d cases in %d scenarios, %d crashes, %d hangs, %d disagreements\n", c, n, k, h, d}'
+fi
+exit "$status"

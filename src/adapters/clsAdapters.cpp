@@ -17,11 +17,12 @@ namespace quav {
 namespace {
 
 // The description and number an error report gives for what was thrown.
-void ReportCurrentException(ErrorReporter& errors, const wchar_t* procedure, const wchar_t* tail) {
+void ReportException(ErrorReporter& errors, const std::exception_ptr& error, const wchar_t* procedure,
+                     const wchar_t* tail) {
   std::wstring description = L"Unexpected error";
   long number = 5;
   try {
-    throw;
+    std::rethrow_exception(error);
   } catch (const std::bad_alloc&) {
     description = L"Out of memory";
     number = 7;
@@ -76,7 +77,7 @@ std::vector<std::wstring> clsAdapters::GetAdapters(long& count) {
     count = found;
     return names;
   } catch (...) {
-    ReportCurrentException(Errors(), L"GetAdapters", L"");
+    ReportException(Errors(), std::current_exception(), L"GetAdapters", L"");
     return {};
   }
 }
@@ -97,7 +98,7 @@ std::vector<clsAdapters::ClassRow> clsAdapters::GetClasses(long& count) {
     count = found;
     return rows;
   } catch (...) {
-    ReportCurrentException(Errors(), L"GetClasses", L"");
+    ReportException(Errors(), std::current_exception(), L"GetClasses", L"");
     return {};
   }
 }
@@ -134,7 +135,7 @@ void clsAdapters::GetDeviceEntries() {
   if (connectionCount < 1 || classCount < 1) return;
   try {
     SystemHardwareAddressLookup systemLookup;
-    HardwareAddressLookup& lookup = lookup_ ? *lookup_ : systemLookup;
+    HardwareAddressLookup* lookup = lookup_ ? lookup_ : &systemLookup;
     // Connection names are the subkey names of one key, so at most one of them
     // equals a row's instance GUID exactly: a set finds it without walking
     // every name for every row.
@@ -142,13 +143,13 @@ void clsAdapters::GetDeviceEntries() {
     names.erase(std::wstring(kDescriptionsSubkey));
     for (const ClassRow& row : rows) {
       if (names.count(row.instanceId) != 0) {
-        AddMatchedRow(row, lookup);
+        AddMatchedRow(row, *lookup);
       } else {
         Add(row.subkey, false, row.driverDesc, L"", L"");
       }
     }
   } catch (...) {
-    ReportCurrentException(Errors(), L"GetDeviceEntries", L" ");
+    ReportException(Errors(), std::current_exception(), L"GetDeviceEntries", L" ");
   }
 }
 

@@ -195,7 +195,8 @@ void WidenAddressColumn(ListView& list) {
 
 }  // namespace
 
-int FillAdapterList(ListView& list, CheckBox& filter, const std::wstring& osVersion, const ScanServices& services) {
+int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion,
+                    const ScanServices& services) {
   int result = kScanEmpty;
   try {
     const std::wstring classKeyRoot(kNetworkClassKey);
@@ -236,7 +237,7 @@ int FillAdapterList(ListView& list, CheckBox& filter, const std::wstring& osVers
   return result;
 }
 
-void SortAdapterList(ListView& list, CheckBox& filter) {
+void SortAdapterList(ListView& list, const CheckBox& filter) {
   if (filter.Value() == 0) {
     list.SortOrder = 1;
     list.SortKey = 1;

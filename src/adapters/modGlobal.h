@@ -17,10 +17,11 @@ enum ScanResultCode : int {
 // Replaces every row of the adapter list: from WMI when it answers for every
 // adapter, else from the registry pass. With the filter box checked only
 // IP-enabled adapters are listed. Returns the ScanResultCode.
-int FillAdapterList(ListView& list, CheckBox& filter, const std::wstring& osVersion, const ScanServices& services);
+int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion,
+                    const ScanServices& services);
 
 // The list's default sort: descending on "伪装" (overrides first), after a
 // descending pass on "活动" when all adapters are shown.
-void SortAdapterList(ListView& list, CheckBox& filter);
+void SortAdapterList(ListView& list, const CheckBox& filter);
 
 }  // namespace quav

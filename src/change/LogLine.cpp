@@ -1,5 +1,8 @@
 #include "change/LogLine.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace quav {
 namespace {
 
@@ -13,12 +16,21 @@ constexpr std::wstring_view kEnd = L"]";
 constexpr std::wstring_view kBeforeOnlyNewAddress = L"]       伪装 MAC 地址为       [";
 constexpr std::wstring_view kRemovalBeforeUser = L"]         删除伪装的 MAC 地址         操作用户   [";
 
+// A field as it goes into the line: a control character (a class subkey name
+// may hold CR and LF) would end the line early or forge another, so each
+// one stands as "?", as characters the ANSI code page lacks do.
+void AppendField(std::wstring& line, std::wstring_view field) {
+  std::transform(field.begin(), field.end(), std::back_inserter(line),
+                 [](wchar_t c) { return c < 0x20 || c == 0x7F ? L'?' : c; });
+}
+
 std::wstring Head(const LogLineFields& fields) {
-  std::wstring line = fields.time;
+  std::wstring line;
+  AppendField(line, fields.time);
   line += kBeforeMachine;
-  line += fields.machine;
+  AppendField(line, fields.machine);
   line += kBeforeAdapter;
-  line += fields.adapter;
+  AppendField(line, fields.adapter);
   return line;
 }
 
@@ -31,12 +43,12 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
     line += kBeforeOnlyNewAddress;
   } else {
     line += kBeforeFromAddress;
-    line += fromAddress;
+    AppendField(line, fromAddress);
     line += kBeforeNewAddress;
   }
-  line += newAddress;
+  AppendField(line, newAddress);
   line += kBeforeUser;
-  line += fields.user;
+  AppendField(line, fields.user);
   line += kEnd;
   return line;
 }
@@ -44,7 +56,7 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
 std::wstring AddressRemovalLine(const LogLineFields& fields) {
   std::wstring line = Head(fields);
   line += kRemovalBeforeUser;
-  line += fields.user;
+  AppendField(line, fields.user);
   line += kEnd;
   return line;
 }

@@ -16,7 +16,8 @@ struct LogLineFields {
 };
 
 // A change line, without its line end: naming the from address when there is
-// one, otherwise only the new address.
+// one, otherwise only the new address. Control characters in any field show
+// as "?", so a line never holds a line break of its own.
 std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fromAddress,
                                std::wstring_view newAddress);
 

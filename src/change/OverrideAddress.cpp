@@ -38,6 +38,10 @@ StoredAddress ReadStoredAddress(const std::wstring& adapterIndex) {
   return stored;
 }
 
+// A read that gave no text and a status: the value could not be read, so the
+// read says nothing about what is stored.
+bool Unreadable(const StoredAddress& stored) { return stored.text.empty() && stored.status != 0; }
+
 // Why a write did not hold: the write's status, or what reading it back found.
 std::wstring WriteFailure(bool wellFormed, long status) {
   if (!wellFormed) return L"新的 MAC 地址必须是 12 个十六进制数字。";
@@ -46,10 +50,9 @@ std::wstring WriteFailure(bool wellFormed, long status) {
   return SystemErrorText(static_cast<unsigned long>(status));
 }
 
-std::wstring RemovalFailure(long status, const StoredAddress& stored) {
-  if (status != 0) return SystemErrorText(static_cast<unsigned long>(status));
-  if (stored.status == 0) return L"删除后该值仍然存在。";
-  return SystemErrorText(static_cast<unsigned long>(stored.status));
+std::wstring RemovalFailure(long status) {
+  if (status != 0 && status != ERROR_FILE_NOT_FOUND) return SystemErrorText(static_cast<unsigned long>(status));
+  return L"删除后该值仍然存在。";
 }
 
 }  // namespace
@@ -82,7 +85,10 @@ void frmMain::UpdateOverrideAddress() {
   }
   const StoredAddress stored =
       SelectedAdapterIndex.empty() ? StoredAddress{L"", ERROR_FILE_NOT_FOUND} : ReadStoredAddress(SelectedAdapterIndex);
-  if (!wellFormed || stored.status != 0 || stored.text != joined) {
+  // The value read back decides; when it cannot be read, the write's own
+  // status does. A failed close after a good read does not undo the value.
+  const bool written = wellFormed && (stored.text == joined || (Unreadable(stored) && status == ERROR_SUCCESS));
+  if (!written) {
     services_.host.ShowMessage(Hwnd(),
                                L"无法把伪装的 MAC 地址 " + shown + L" 写入网络适配器 " + SelectedAdapterIndex +
                                    L"。\r\n\r\n" + WriteFailure(wellFormed, status),
@@ -112,12 +118,15 @@ void frmMain::RemoveOverrideAddress() {
   if (SelectedAdapterIndex.empty()) return;
   const long status = DeleteRegValue(HKEY_LOCAL_MACHINE, AdapterKey(SelectedAdapterIndex), kNetworkAddressValue);
   // A value that was not there leaves the adapter without an override, which
-  // is what was asked; anything still readable is a removal that failed.
+  // is what was asked; anything still readable is a removal that failed. When
+  // the value cannot be read back, the deletion's own status decides.
   const StoredAddress stored = ReadStoredAddress(SelectedAdapterIndex);
-  if (stored.status != ERROR_FILE_NOT_FOUND) {
+  const bool deleted = status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+  const bool removed = stored.status == ERROR_FILE_NOT_FOUND || (Unreadable(stored) && deleted);
+  if (!removed) {
     services_.host.ShowMessage(Hwnd(),
                                L"无法删除网络适配器 " + SelectedAdapterIndex + L" 的伪装 MAC 地址。\r\n\r\n" +
-                                   RemovalFailure(status, stored),
+                                   RemovalFailure(status),
                                Caption(), kProblemStyle);
     return;
   }

@@ -77,6 +77,21 @@ UniqueHkey OpenKey(HKEY root, std::wstring_view keyPath, long& status) {
   UniqueHkey key;
   const std::string path = ToAnsi(keyPath);
   status = Api().OpenKeyEx(root, path.c_str(), 0, KEY_ALL_ACCESS, key.put());
+  // The ANSI function may convert the path through a buffer of MAX_PATH
+  // characters (Wine's does) and refuse a longer one with ERROR_MORE_DATA,
+  // although a key name alone may hold 255: such a path is opened in two
+  // steps, its parent first and the last key relative to it.
+  const size_t slash = keyPath.rfind(L'\\');
+  if (status == ERROR_MORE_DATA && slash != std::wstring_view::npos && slash > 0) {
+    key.release();
+    long parentStatus = ERROR_SUCCESS;
+    const UniqueHkey parent = OpenKey(root, keyPath.substr(0, slash), parentStatus);
+    if (parentStatus != ERROR_SUCCESS) {
+      status = parentStatus;
+      return key;
+    }
+    return OpenKey(parent.get(), keyPath.substr(slash + 1), status);
+  }
   if (status != ERROR_SUCCESS) key.release();
   return key;
 }

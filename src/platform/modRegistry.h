@@ -39,13 +39,19 @@ class UniqueHkey {
 };
 
 // A value to write: text for the string types and REG_BINARY, a number or
-// numeric text for REG_DWORD.
+// numeric text for REG_DWORD. The constructors are implicit on purpose: like
+// the variant it stands for, callers pass texts and numbers as they are.
 class RegValueArg {
  public:
+  // cppcheck-suppress noExplicitConstructor
   RegValueArg(std::wstring_view text) : text_(text) {}
+  // cppcheck-suppress noExplicitConstructor
   RegValueArg(const wchar_t* text) : text_(text) {}
+  // cppcheck-suppress noExplicitConstructor
   RegValueArg(const std::wstring& text) : text_(text) {}
+  // cppcheck-suppress noExplicitConstructor
   RegValueArg(long long number) : text_(std::to_wstring(number)), isNumber_(true), number_(number) {}
+  // cppcheck-suppress noExplicitConstructor
   RegValueArg(int number) : RegValueArg(static_cast<long long>(number)) {}
 
   const std::wstring& Text() const { return text_; }
@@ -101,6 +107,8 @@ long GetKeyInfo(HKEY root, std::wstring_view keyPath, UniqueHkey& key, long& sub
 // --- Building blocks, on a key that is already open. Each stores the status
 // of its call, 0 included. ---
 
+// A path too long for the platform's ANSI conversion (over MAX_PATH) is
+// opened in steps; each key opened on the way is closed again.
 UniqueHkey OpenKey(HKEY root, std::wstring_view keyPath, long& status);
 UniqueHkey CreateKey(HKEY root, std::wstring_view keyPath, long& status);
 DWORD QueryValueType(HKEY key, std::wstring_view valueName, long& status);

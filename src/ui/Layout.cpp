@@ -3,12 +3,20 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "ui/Colors.h"
 #include "ui/Twips.h"
 
 namespace quav {
 namespace {
+
+// A font's face name, cut to what LOGFONT holds and always terminated.
+void CopyFaceName(wchar_t (&to)[LF_FACESIZE], const wchar_t* from) {
+  const size_t length = ::wcsnlen(from, LF_FACESIZE - 1);
+  std::copy_n(from, length, to);
+  to[length] = L'\0';
+}
 
 struct PictureState {
   HBITMAP bitmap = nullptr;
@@ -161,7 +169,7 @@ const FontDesign& DefaultFont() {
     metrics.cbSize -= sizeof metrics.iPaddedBorderWidth;  // the size Windows XP knows
 #endif
     if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-      ::lstrcpynW(face, metrics.lfMessageFont.lfFaceName, LF_FACESIZE);
+      CopyFaceName(face, metrics.lfMessageFont.lfFaceName);
     }
     return FontDesign{face, 900, false, DEFAULT_CHARSET};
   }();
@@ -183,7 +191,7 @@ HFONT FontCache::Get(const FontDesign* design) {
   lf.lfWeight = design->bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = design->charset;
   lf.lfQuality = DEFAULT_QUALITY;
-  ::lstrcpynW(lf.lfFaceName, design->face, LF_FACESIZE);
+  CopyFaceName(lf.lfFaceName, design->face);
   UniqueHfont font(::CreateFontIndirectW(&lf));
   HFONT handle = font.get();
   fonts_.emplace(design, std::move(font));
@@ -192,8 +200,8 @@ HFONT FontCache::Get(const FontDesign* design) {
 
 std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlDesign> table, FontCache& fonts) {
   // Tab stops first, in tab order: the dialog manager follows creation order.
-  std::vector<const ControlDesign*> order;
-  for (const ControlDesign& design : table) order.push_back(&design);
+  std::vector<const ControlDesign*> order(table.size());
+  std::transform(table.begin(), table.end(), order.begin(), [](const ControlDesign& design) { return &design; });
   std::stable_sort(order.begin(), order.end(), [](const ControlDesign* a, const ControlDesign* b) {
     const int ta = a->tabIndex < 0 ? 1 << 20 : a->tabIndex;
     const int tb = b->tabIndex < 0 ? 1 << 20 : b->tabIndex;

@@ -15,6 +15,7 @@
 #include "adapters/FakeLookup.h"
 #include "adapters/WmiAdapterSource.h"
 #include "platform/Handles.h"
+#include "support/FakeWmi.h"
 #include "support/RegistryFixture.h"
 #include "ui/Layout.h"
 #include "ui/Twips.h"
@@ -26,81 +27,18 @@ constexpr wchar_t kGuidA[] = L"{AAAAAAAA-0000-0000-0000-000000000001}";
 constexpr wchar_t kGuidB[] = L"{BBBBBBBB-0000-0000-0000-000000000002}";
 using Row = std::vector<std::wstring>;
 
-// Property values, shared between the instances built from them.
-using Value = std::shared_ptr<UniqueVariant>;
-using Instance = std::map<std::wstring, Value>;  // a missing property fails to read
-
-template <typename Fill>
-Value Make(VARTYPE type, Fill fill) {
-  auto value = std::make_shared<UniqueVariant>();
-  value->get()->vt = type;
-  fill(*value->get());
-  return value;
-}
-Value Null() {
-  return Make(VT_NULL, [](VARIANT&) {});
-}
-Value Bool(bool b) {
-  return Make(VT_BOOL, [&](VARIANT& v) { v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE; });
-}
-Value Int(long n) {
-  return Make(VT_I4, [&](VARIANT& v) { v.lVal = n; });
-}
-Value Text(const wchar_t* s) {
-  return Make(VT_BSTR, [&](VARIANT& v) { v.bstrVal = ::SysAllocString(s); });
-}
-// A one-dimensional array of texts, as BSTRs or as VARIANTs holding them.
-Value Texts(std::vector<const wchar_t*> texts, VARTYPE element = VT_BSTR) {
-  return Make(VT_ARRAY | element, [&](VARIANT& v) {
-    v.parray = ::SafeArrayCreateVector(element, 0, static_cast<ULONG>(texts.size()));
-    for (LONG i = 0; i < static_cast<LONG>(texts.size()); ++i) {
-      const Value text = Text(texts[i]);
-      ::SafeArrayPutElement(v.parray, &i, element == VT_BSTR ? static_cast<void*>(text->get()->bstrVal) : text->get());
-    }
-  });
-}
+using Value = test::WmiValue;
+using Instance = test::WmiInstanceData;
+using test::FakeWmi;
+using test::WmiAdapter;
+using test::WmiBool;
+using test::WmiInt;
+using test::WmiNull;
+using test::WmiText;
+using test::WmiTexts;
 
 // An address array whose element 0 is empty: no address to show.
-Value NoAddress() { return Texts({L""}); }
-
-Instance Adapter(long index, Value ipEnabled, const wchar_t* description, Value addresses, Value mac) {
-  return {{L"Index", Int(index)},
-          {L"IPEnabled", ipEnabled},
-          {L"Description", Text(description)},
-          {L"IPAddress", addresses},
-          {L"MACAddress", mac}};
-}
-
-class FakeWmi final : public WmiAdapterSource {
- public:
-  class Object final : public WmiInstance {
-   public:
-    explicit Object(Instance properties) : properties_(std::move(properties)) {}
-    bool Get(const wchar_t* property, VARIANT* value) override {
-      ::VariantClear(value);
-      const auto found = properties_.find(property);
-      return found != properties_.end() && SUCCEEDED(::VariantCopy(value, found->second->get()));
-    }
-
-   private:
-    Instance properties_;
-  };
-
-  bool Open() override { return !openFails; }
-  bool Next(std::unique_ptr<WmiInstance>& instance, bool& failed) override {
-    failed = walkFailsAt == next_;
-    if (failed || next_ == instances.size()) return false;
-    instance = std::make_unique<Object>(instances[next_++]);
-    return true;
-  }
-
-  std::vector<Instance> instances;
-  bool openFails = false;
-  std::optional<size_t> walkFailsAt;
-
- private:
-  size_t next_ = 0;
-};
+Value NoAddress() { return WmiTexts({L""}); }
 
 class NoReports final : public ErrorReporter {
  public:
@@ -186,11 +124,11 @@ TEST_F(Scan, WmiRowsReplaceTheListWithEveryColumn) {
   list.AddItem(L"stale");
   filter.SetValue(0);
   wmi.instances = {
-      Adapter(7, Bool(true), L"Intel", Texts({L"192.168.1.5", L"fe80::1"}), Text(L"00:50:56:C0:00:08")),
-      Adapter(12, Bool(false), L"RAS", NoAddress(), Null()),
-      Adapter(123, Null(), L"Tunnel", Texts({L"fe80::2"}, VT_VARIANT), Text(L"02:00:54:55:4E:01")),
-      Adapter(1234, Int(1), L"Empty override", Texts({L"10.1.2.3"}, VT_VARIANT), Null()),
-      Adapter(12345, Text(L"True"), L"Five digits", Texts({L"10.9.9.9"}), Null()),
+      WmiAdapter(7, WmiBool(true), L"Intel", WmiTexts({L"192.168.1.5", L"fe80::1"}), WmiText(L"00:50:56:C0:00:08")),
+      WmiAdapter(12, WmiBool(false), L"RAS", NoAddress(), WmiNull()),
+      WmiAdapter(123, WmiNull(), L"Tunnel", WmiTexts({L"fe80::2"}, VT_VARIANT), WmiText(L"02:00:54:55:4E:01")),
+      WmiAdapter(1234, WmiInt(1), L"Empty override", WmiTexts({L"10.1.2.3"}, VT_VARIANT), WmiNull()),
+      WmiAdapter(12345, WmiText(L"True"), L"Five digits", WmiTexts({L"10.9.9.9"}), WmiNull()),
   };
   EXPECT_EQ(kScanFromWmi, Fill(&wmi));
   const std::vector<Row> expected = {
@@ -205,9 +143,9 @@ TEST_F(Scan, WmiRowsReplaceTheListWithEveryColumn) {
 
 TEST_F(Scan, FilterOnReadsNothingMoreOfInstancesNotIPEnabled) {
   // Every read but IPEnabled would fail on these.
-  wmi.instances = {{{L"IPEnabled", Bool(false)}},
-                   Adapter(9, Bool(true), L"On", Texts({L"10.0.0.9"}), Null()),
-                   {{L"IPEnabled", Null()}}};
+  wmi.instances = {{{L"IPEnabled", WmiBool(false)}},
+                   WmiAdapter(9, WmiBool(true), L"On", WmiTexts({L"10.0.0.9"}), WmiNull()),
+                   {{L"IPEnabled", WmiNull()}}};
   EXPECT_EQ(kScanFromWmi, Fill(&wmi));
   EXPECT_EQ((std::vector<Row>{{L"0009", L"是", L"否", L"On", L"10.0.0.9", L""}}), Rows());
 }
@@ -215,27 +153,27 @@ TEST_F(Scan, FilterOnReadsNothingMoreOfInstancesNotIPEnabled) {
 TEST_F(Scan, AnyWmiFailureDiscardsItsRowsForTheRegistry) {
   SeedRegistry();
   filter.SetValue(0);
-  const Instance good = Adapter(7, Bool(true), L"Good", Texts({L"10.0.0.7"}), Null());
+  const Instance good = WmiAdapter(7, WmiBool(true), L"Good", WmiTexts({L"10.0.0.7"}), WmiNull());
   struct Case {
     const char* name;
     const wchar_t* property;  // of the second instance
     Value value;              // null: the read fails
   };
   const std::vector<Case> cases = {
-      {"Index null", L"Index", Null()},
+      {"Index null", L"Index", WmiNull()},
       {"Description unreadable", L"Description", nullptr},
-      {"Description null", L"Description", Null()},
-      {"IPEnabled not a Boolean", L"IPEnabled", Text(L"maybe")},
-      {"IPAddress null", L"IPAddress", Null()},
-      {"IPAddress empty array", L"IPAddress", Texts({})},
-      {"IPAddress not an array", L"IPAddress", Text(L"10.0.0.8")},
+      {"Description null", L"Description", WmiNull()},
+      {"IPEnabled not a Boolean", L"IPEnabled", WmiText(L"maybe")},
+      {"IPAddress null", L"IPAddress", WmiNull()},
+      {"IPAddress empty array", L"IPAddress", WmiTexts({})},
+      {"IPAddress not an array", L"IPAddress", WmiText(L"10.0.0.8")},
       {"MACAddress unreadable", L"MACAddress", nullptr},
   };
   const std::vector<std::wstring> registryIds = {L"0000", L"0001"};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeWmi source;
-    Instance second = Adapter(8, Bool(true), L"Second", Texts({L"10.0.0.8"}), Null());
+    Instance second = WmiAdapter(8, WmiBool(true), L"Second", WmiTexts({L"10.0.0.8"}), WmiNull());
     if (c.value) {
       second[c.property] = c.value;
     } else {
@@ -260,7 +198,7 @@ TEST_F(Scan, RegistryRowsComeFromTheRecordsThroughTheFilter) {
   SeedRegistry();
   registry.SetNetworkAddress(L"0001", L"00AABBCCDDEE");
   registry.AddClass(L"Properties", nullptr, nullptr);
-  wmi.instances = {Adapter(7, Bool(false), L"Off", NoAddress(), Null())};
+  wmi.instances = {WmiAdapter(7, WmiBool(false), L"Off", NoAddress(), WmiNull())};
   EXPECT_EQ(kScanFromRegistry, Fill(&wmi)) << "filter on, no WMI instance IP-enabled";
   EXPECT_EQ(std::vector<Row>{kRegistryEnabledRow}, Rows());
 
@@ -286,10 +224,10 @@ TEST_F(Scan, NoAdapterAnywhereGivesAnEmptyList) {
 TEST_F(Scan, DefaultSortPutsOverridesFirst) {
   for (const wchar_t* id : {L"0001", L"0004"}) registry.SetNetworkAddress(id, L"00AABBCCDDEE");
   wmi.instances = {
-      Adapter(1, Bool(false), L"", NoAddress(), Null()),
-      Adapter(2, Bool(true), L"", NoAddress(), Null()),
-      Adapter(3, Bool(false), L"", NoAddress(), Null()),
-      Adapter(4, Bool(true), L"", NoAddress(), Null()),
+      WmiAdapter(1, WmiBool(false), L"", NoAddress(), WmiNull()),
+      WmiAdapter(2, WmiBool(true), L"", NoAddress(), WmiNull()),
+      WmiAdapter(3, WmiBool(false), L"", NoAddress(), WmiNull()),
+      WmiAdapter(4, WmiBool(true), L"", NoAddress(), WmiNull()),
   };
   filter.SetValue(0);
   EXPECT_EQ(kScanFromWmi, Fill(&wmi));
@@ -303,7 +241,7 @@ TEST_F(Scan, DefaultSortPutsOverridesFirst) {
 }
 
 TEST_F(Scan, LastColumnIsRefittedOnlyBeforeWindowsXP) {
-  wmi.instances = {Adapter(7, Bool(true), L"", NoAddress(), Text(L"00:50:56:C0:00:08"))};
+  wmi.instances = {WmiAdapter(7, WmiBool(true), L"", NoAddress(), WmiText(L"00:50:56:C0:00:08"))};
   Fill(&wmi, L"5.1.2600");
   EXPECT_EQ(104, list.ColumnWidth(5));
 
@@ -321,7 +259,7 @@ TEST_F(Scan, ShownListScrollsOverEveryRowAfterTheScan) {
   ::ShowWindow(list.Hwnd(), SW_SHOWNOACTIVATE);
   filter.SetValue(0);
   for (long index = 0; index < 40; ++index) {
-    wmi.instances.push_back(Adapter(index, Bool(true), L"", NoAddress(), Null()));
+    wmi.instances.push_back(WmiAdapter(index, WmiBool(true), L"", NoAddress(), WmiNull()));
   }
   EXPECT_EQ(kScanFromWmi, Fill(&wmi));
   EXPECT_TRUE(::IsWindowVisible(list.Hwnd()));

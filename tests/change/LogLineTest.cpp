@@ -39,6 +39,19 @@ TEST(LogLine, RemovalNamesNoAddress) {
   EXPECT_EQ(expected, AddressRemovalLine(kFields));
 }
 
+TEST(LogLine, ControlCharactersInAFieldCannotStartAnotherLine) {
+  // A class subkey name may hold CR LF: it must not forge a line of its own.
+  const LogLineFields forged{L"2024/5/17\t9:05:03", std::wstring(L"PC\0", 3),
+                             L"0007]\r\n2024/5/17 9:06:00 [PC]   设备   [0001", L"Admin\x7F"};
+  const std::wstring removal = AddressRemovalLine(forged);
+  EXPECT_EQ(std::wstring::npos, removal.find_first_of(std::wstring(L"\r\n\t\x7F\0", 5)));
+  EXPECT_EQ(0u, removal.find(L"2024/5/17?9:05:03 [PC?]   设备   [0007]??2024/5/17 9:06:00 [PC]   设备   [0001]"));
+  EXPECT_EQ(L"[Admin?]", removal.substr(removal.size() - 8));
+  const std::wstring change = AddressChangeLine(forged, L"00-0C\n", L"00-12\r");
+  EXPECT_EQ(std::wstring::npos, change.find_first_of(L"\r\n"));
+  EXPECT_NE(std::wstring::npos, change.find(L"[00-0C?]  为 [00-12?]"));
+}
+
 TEST(LogLine, LogFileSitsInTheFolderWithOneBackslash) {
   EXPECT_EQ(L"C:\\Program Files\\QUAV\\QUAV.log", LogFileIn(L"C:\\Program Files\\QUAV"));
   EXPECT_EQ(L"C:\\QUAV.log", LogFileIn(L"C:\\"));

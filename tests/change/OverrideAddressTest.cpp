@@ -210,6 +210,59 @@ TEST_F(OverrideAddress, AnUnwritableLogIsReportedAndTheChangeStands) {
   EXPECT_EQ("", ReadFile(log));
 }
 
+TEST_F(OverrideAddress, AnAdapterNamedWithALineBreakLogsOneLinePerChange) {
+  const std::wstring forged = L"0009]\r\n2024/5/17 9:06:00 [PC]   设备   [0003";
+  adapters.AddClass(forged, L"Forged", nullptr);
+  const long row = form.lvwNIC.AddItem(forged);
+  form.lvwNIC_ItemClick(row);
+  ASSERT_EQ(forged, form.SelectedAdapterIndex);
+  TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
+  form.HideNotify = true;
+  form.cmdUpdate_Click();
+  form.cmdRemove_Click();
+  EXPECT_EQ(L"<missing>", Stored(forged.c_str()));
+  const std::string log = Log();
+  EXPECT_EQ(2u, LineCount(log));
+  EXPECT_EQ(std::string::npos, log.find("\r\n2024")) << log;
+}
+
+TEST_F(OverrideAddress, AChangeThatCannotBeReadBackStandsOnTheRegistrysWord) {
+  // Reading back fails after a good write and after a good deletion: the
+  // registry said it was done, and it was.
+  TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
+  form.HideNotify = true;
+  for (int pass = 0; pass < 2; ++pass) {
+    test::FaultInjectingRegistry faults;
+    ScopedRegistryApi scope(faults);
+    faults.FailEvery(test::RegCall::QueryValueEx, "NetworkAddress", ERROR_ACCESS_DENIED);
+    pass == 0 ? form.cmdUpdate_Click() : form.cmdRemove_Click();
+    EXPECT_EQ(faults.KeysOpened(), faults.KeysClosed());
+  }
+  EXPECT_EQ(L"<missing>", Stored(L"0007"));
+  EXPECT_EQ(L"否", Column2(L"0007"));
+  EXPECT_EQ(L"", form.Text(lblSpoofedMAC));
+  const std::string log = Log();
+  ASSERT_EQ(2u, LineCount(log));
+  EXPECT_NE(std::string::npos, log.find("00-12-34-56-78-AB"));
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(OverrideAddress, AFailedCloseWhenReadingBackDoesNotUndoTheWrite) {
+  TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
+  form.HideNotify = true;
+  test::FaultInjectingRegistry faults;
+  {
+    ScopedRegistryApi scope(faults);
+    faults.FailCall(test::RegCall::CloseKey, 2, 1450);  // the read-back's
+    form.cmdUpdate_Click();
+  }
+  EXPECT_EQ(L"0012345678AB", Stored(L"0007"));
+  EXPECT_EQ(L"是", Column2(L"0007"));
+  EXPECT_EQ(L" 00-12-34-56-78-AB", form.Text(lblSpoofedMAC));
+  EXPECT_EQ(1u, LineCount(Log()));
+  EXPECT_TRUE(host.messages.empty());
+}
+
 TEST_F(OverrideAddress, AFailedCloseAfterAGoodWriteStillCountsTheWrite) {
   TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
   form.HideNotify = true;

@@ -342,6 +342,12 @@ std::vector<std::vector<std::wstring>> QuavApp::Rows() const {
   return rows;
 }
 
+long QuavApp::RowCount() const {
+  DWORD_PTR count = 0;
+  ::SendMessageTimeoutW(Control(1001), LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+  return static_cast<long>(count);
+}
+
 long QuavApp::SelectedRow() const {
   const auto index = static_cast<int>(::SendMessageW(Control(1001), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
                                                      MAKELPARAM(LVNI_SELECTED, 0)));

@@ -72,6 +72,7 @@ class QuavApp {
 
   // The list view's rows: item text and sub-items, top to bottom.
   std::vector<std::vector<std::wstring>> Rows() const;
+  long RowCount() const;
   long SelectedRow() const;  // 1-based, 0 for none
   // Clicks a row (1-based) with the mouse.
   void ClickRow(long row) const;

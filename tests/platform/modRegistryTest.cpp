@@ -237,6 +237,34 @@ TEST_F(RegistryLayer, KeyWithoutWriteAccessCannotBeReadEither) {
   EXPECT_EQ(std::wstring(L"readable\0", 9), Stored(HKEY_CURRENT_USER, key.Path(), L"v"));
 }
 
+TEST_F(RegistryLayer, KeyPathsLongerThanMaxPathAreReadWrittenAndListed) {
+  // Key names of 255 characters, ASCII and double-byte: with the scratch
+  // path, well over MAX_PATH characters.
+  for (const std::wstring& name : {std::wstring(255, L'A'), std::wstring(255, L'网')}) {
+    const std::wstring path = key.Sub(name);
+    test::CreateKeyPath(HKEY_CURRENT_USER, path);
+    test::FaultInjectingRegistry counted;
+    ScopedRegistryApi scope(counted);
+    EXPECT_EQ(0, SetExistingRegValue(HKEY_CURRENT_USER, path, L"v", REG_SZ, L"0012345678AB"));
+    std::wstring text;
+    EXPECT_TRUE(TryGetRegValue(HKEY_CURRENT_USER, path, L"v", text));
+    EXPECT_EQ(L"0012345678AB", text);
+    EXPECT_EQ(0, DeleteRegValue(HKEY_CURRENT_USER, path, L"v"));
+    EXPECT_EQ(L"<missing>", Stored(HKEY_CURRENT_USER, path, L"v"));
+    long count = 0, status = -1;
+    UniqueHkey handle;
+    EnumSubKeys(HKEY_CURRENT_USER, key.Path(), handle, count, status, true);
+    EXPECT_EQ(0, status);
+    EXPECT_EQ(counted.KeysOpened(), counted.KeysClosed());
+    test::DeleteTree(HKEY_CURRENT_USER, path);
+  }
+  // A long path to a key that is not there is missing like any other.
+  DWORD type = 0;
+  long status = 0;
+  EXPECT_EQ(L"", GetRegValue(HKEY_CURRENT_USER, key.Sub(std::wstring(255, L'B')), L"v", type, status));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, status);
+}
+
 // Failures that cannot be produced on demand, through the layer's seam.
 class RegistryLayerFaults : public RegistryLayer {
  protected:

@@ -70,6 +70,47 @@ bool KeyExists(HKEY root, const std::wstring& path) {
   return true;
 }
 
+std::wstring SnapshotEntry(HKEY root, const std::wstring& path, const std::wstring& valueName) {
+  return (root == HKEY_LOCAL_MACHINE ? L"HKLM\\" : L"HKCU\\") + path + L"\\:" + valueName;
+}
+
+void AddToSnapshot(HKEY root, const std::wstring& path, RegistrySnapshot& snapshot, bool subkeys) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  snapshot[(root == HKEY_LOCAL_MACHINE ? L"HKLM\\" : L"HKCU\\") + path + L"\\"] = {};
+  std::vector<std::wstring> values;
+  std::vector<std::wstring> children;
+  for (DWORD index = 0;; ++index) {
+    wchar_t name[16384];
+    DWORD length = 16384;
+    if (::RegEnumValueW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    values.emplace_back(name, length);
+  }
+  for (DWORD index = 0; subkeys; ++index) {
+    wchar_t name[512];
+    DWORD length = 512;
+    if (::RegEnumKeyExW(key, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    children.emplace_back(name, length);
+  }
+  ::RegCloseKey(key);
+  for (const std::wstring& name : values) {
+    if (auto value = ReadRaw(root, path, name)) snapshot[SnapshotEntry(root, path, name)] = *value;
+  }
+  for (const std::wstring& child : children) AddToSnapshot(root, path + L"\\" + child, snapshot, true);
+}
+
+std::vector<std::wstring> ChangedEntries(const RegistrySnapshot& before, const RegistrySnapshot& after) {
+  std::vector<std::wstring> changed;
+  for (const auto& [name, value] : before) {
+    const auto now = after.find(name);
+    if (now == after.end() || !(now->second == value)) changed.push_back(name);
+  }
+  for (const auto& [name, value] : after) {
+    if (!before.count(name)) changed.push_back(name);
+  }
+  return changed;
+}
+
 void CreateKeyPath(HKEY root, const std::wstring& path) {
   HKEY key = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
@@ -160,6 +201,16 @@ std::wstring AdapterRegistry::ClassKey(const std::wstring& subkey) { return std:
 
 std::wstring AdapterRegistry::InterfaceKey(const std::wstring& guid) {
   return std::wstring(kTcpipInterfacesKey) + guid;
+}
+
+RegistrySnapshot AdapterRegistry::Snapshot() {
+  RegistrySnapshot snapshot;
+  const std::wstring classKey(kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1));
+  const std::wstring interfaces(kTcpipInterfacesKey.substr(0, kTcpipInterfacesKey.size() - 1));
+  for (const std::wstring& key : {std::wstring(kNetworkConnectionsKey), classKey, interfaces}) {
+    AddToSnapshot(HKEY_LOCAL_MACHINE, key, snapshot);
+  }
+  return snapshot;
 }
 
 void AdapterRegistry::AddClass(const std::wstring& subkey, const wchar_t* driverDesc, const wchar_t* instanceId) {

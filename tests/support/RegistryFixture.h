@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@ namespace quav::test {
 struct RawValue {
   DWORD type = 0;
   std::string bytes;
+  bool operator==(const RawValue&) const = default;
 };
 
 // Stores bytes through the ANSI function: string types are converted from
@@ -28,6 +30,15 @@ std::optional<RawValue> ReadRaw(HKEY root, const std::wstring& path, const std::
 // The stored UTF-16 data of a string value, zeros included.
 std::wstring StoredText(const RawValue& value);
 bool KeyExists(HKEY root, const std::wstring& path);
+
+// Keys and values as they stand, read with the wide functions: "HKLM\path\"
+// for a key (an empty value), "HKLM\path\:name" for a value.
+using RegistrySnapshot = std::map<std::wstring, RawValue>;
+std::wstring SnapshotEntry(HKEY root, const std::wstring& path, const std::wstring& valueName);
+// The key and, unless subkeys is false, everything below it.
+void AddToSnapshot(HKEY root, const std::wstring& path, RegistrySnapshot& snapshot, bool subkeys = true);
+// The entries that differ, were added or were removed.
+std::vector<std::wstring> ChangedEntries(const RegistrySnapshot& before, const RegistrySnapshot& after);
 void CreateKeyPath(HKEY root, const std::wstring& path);
 void DeleteTree(HKEY root, const std::wstring& path);
 // Deletes every subkey (and value) below the key, keeping the key itself.
@@ -86,6 +97,8 @@ class AdapterRegistry {
 
   static std::wstring ClassKey(const std::wstring& subkey);
   static std::wstring InterfaceKey(const std::wstring& guid);
+  // The connections, class and interface keys with all they hold.
+  static RegistrySnapshot Snapshot();
 
  private:
   void Empty();

@@ -98,9 +98,11 @@ void frmMain::Form_Activate() {
     accepted = ReadsAsSet(ReadSetting(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
   }
 
-  SetRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue, REG_SZ, L"1");
+  const long probeStatus = SetRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue, REG_SZ, L"1");
   const bool granted = ReadsAsSet(ReadSetting(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
-  if (granted) DeleteRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue);
+  // The probe leaves nothing behind, also when reading it back failed after
+  // it was written.
+  if (granted || probeStatus == ERROR_SUCCESS) DeleteRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue);
 
   if (!accepted || !granted) {
     services_.host.ShowMessage(Hwnd(), RightsMessageText(), Caption(), kGateMessageStyle);

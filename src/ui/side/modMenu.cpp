@@ -7,7 +7,7 @@
 
 namespace quav {
 
-void AddSystemMenuItem(Form& form, const std::wstring& caption) {
+void AddSystemMenuItem(const Form& form, const std::wstring& caption) {
   HMENU menu = ::GetSystemMenu(form.Hwnd(), FALSE);
   ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuA(menu, MF_STRING, kSystemMenuItemId, ToAnsi(caption).c_str());

@@ -10,6 +10,6 @@ class Form;
 inline constexpr unsigned kSystemMenuItemId = 1010;
 
 // Adds a separator and a text entry to the end of the window's system menu.
-void AddSystemMenuItem(Form& form, const std::wstring& caption);
+void AddSystemMenuItem(const Form& form, const std::wstring& caption);
 
 }  // namespace quav

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "AppVersion.h"
+#include "platform/RegistryApi.h"
 #include "support/FakeServices.h"
+#include "support/FaultInjectingRegistry.h"
 #include "support/RegistryFixture.h"
 #include "ui/main/StartupRules.h"
 #include "ui/main/WindowTitle.h"
@@ -161,6 +163,22 @@ TEST_F(Startup, WithoutWriteRightsTheRightsMessageEndsTheProgram) {
   EXPECT_EQ(WindowTitle(), host.messages[0].title) << "the window's title";
   EXPECT_EQ(1, host.ended);
   EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
+}
+
+TEST_F(Startup, TheRightsProbeIsDeletedEvenWhenItCannotBeReadBack) {
+  test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, L"1");
+  form.Form_Load();
+  test::FaultInjectingRegistry faults;
+  {
+    ScopedRegistryApi scope(faults);
+    faults.FailEvery(test::RegCall::QueryValueEx, "Access", ERROR_ACCESS_DENIED);
+    form.Form_Activate();
+  }
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(RightsMessageText(), host.messages[0].text);
+  EXPECT_EQ(1, host.ended);
+  EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue)) << "nothing left behind";
+  EXPECT_EQ(faults.KeysOpened(), faults.KeysClosed());
 }
 
 TEST_F(Startup, AgreementThatCannotBeStoredEndsInTheRightsMessage) {
