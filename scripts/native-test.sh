@@ -7,8 +7,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-native}
 seconds=${QUAV_FUZZ_SECONDS:-20}
 
-echo "== Native build with AddressSanitizer and UndefinedBehaviorSanitizer: $build"
 mkdir -p "$build"
+build=$(cd "$build" && pwd)
+echo "== Native build with AddressSanitizer and UndefinedBehaviorSanitizer: $build"
 if ! { cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
          -DCMAKE_CXX_COMPILER=clang++ -DQUAV_SANITIZE=ON -DQUAV_FUZZ=ON &&
        cmake --build "$build" -j 2; } >"$build/build.log" 2>&1; then
