@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/FakeServices.h"
+#include "support/Files.h"
 #include "support/ScratchFolder.h"
 #include "change/LogLine.h"
 #include "platform/AnsiText.h"
@@ -31,17 +32,6 @@ std::wstring TimeNow() {
 }
 
 bool Exists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::string ReadBytes(const std::wstring& path) {
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
-  if (!file) return {};
-  std::string bytes(static_cast<size_t>(::GetFileSize(file.get(), nullptr)), '\0');
-  DWORD read = 0;
-  ::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  return bytes;
-}
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
   UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
@@ -94,7 +84,7 @@ TEST_F(ChangeLogTest, EachCallAppendsOneAnsiLineInOrder) {
   EXPECT_EQ(0u, form_.LogAddressRemoval(L"0007"));
   const std::wstring t3 = TimeNow();
 
-  const std::string bytes = ReadBytes(Log());
+  const std::string bytes = test::FileBytes(Log());
   const std::vector<std::string> lines = Lines(bytes);
   ASSERT_EQ(4u, lines.size()) << bytes;
   EXPECT_EQ("earlier", lines[0]);
@@ -121,7 +111,7 @@ TEST_F(ChangeLogTest, SharingDecidesWhetherTheLineIsWritten) {
     ASSERT_TRUE(editor);
     EXPECT_EQ(0u, form_.LogAddressRemoval(L"0003"));
   }
-  const std::string shared = ReadBytes(Log());
+  const std::string shared = test::FileBytes(Log());
   EXPECT_EQ(2u, Lines(shared).size());
   {
     UniqueFile lock(::CreateFileW(Log().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -130,7 +120,7 @@ TEST_F(ChangeLogTest, SharingDecidesWhetherTheLineIsWritten) {
               form_.LogAddressChange(L"00-0C-29-3A-4B-5C", L"00-12-34-56-78-AB", L"0007"));
     EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), form_.LogAddressRemoval(L"0007"));
   }
-  EXPECT_EQ(shared, ReadBytes(Log()));
+  EXPECT_EQ(shared, test::FileBytes(Log()));
 }
 
 TEST_F(ChangeLogTest, LogLivesBesideTheProgramWithoutAFolderGiven) {
@@ -148,7 +138,7 @@ TEST_F(ChangeLogTest, ViewingCreatesAMissingLogWithOneEmptyLineAndOpensIt) {
   ASSERT_TRUE(form_.Create());
   form_.mnuView_Click();
 
-  EXPECT_EQ("\r\n", ReadBytes(Log()));
+  EXPECT_EQ("\r\n", test::FileBytes(Log()));
   ASSERT_EQ(1u, host_.opened.size());
   EXPECT_EQ(form_.Hwnd(), host_.opened[0].owner);
   EXPECT_EQ(L"Notepad.exe", host_.opened[0].file);
@@ -161,7 +151,7 @@ TEST_F(ChangeLogTest, ViewingLeavesAnExistingLogAsItIs) {
   ASSERT_TRUE(form_.Create());
   WriteBytes(Log(), "line one\r\nline two\r\n");
   form_.mnuView_Click();
-  EXPECT_EQ("line one\r\nline two\r\n", ReadBytes(Log()));
+  EXPECT_EQ("line one\r\nline two\r\n", test::FileBytes(Log()));
   EXPECT_EQ(1u, host_.opened.size());
 }
 

@@ -7,6 +7,7 @@
 #include "platform/RegistryApi.h"
 #include "support/FakeServices.h"
 #include "support/FaultInjectingRegistry.h"
+#include "support/Files.h"
 #include "support/RegistryFixture.h"
 #include "support/ScratchFolder.h"
 #include "ui/main/StartupRules.h"
@@ -16,17 +17,6 @@ namespace quav {
 namespace {
 
 using namespace frmMainControls;
-
-std::string ReadFile(const std::wstring& path) {
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr));
-  if (!file) return {};
-  std::string bytes(static_cast<size_t>(::GetFileSize(file.get(), nullptr)), '\0');
-  DWORD read = 0;
-  ::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-  bytes.resize(read);
-  return bytes;
-}
 
 size_t LineCount(const std::string& bytes) {
   size_t count = 0;
@@ -66,19 +56,12 @@ class OverrideAddress : public ::testing::Test {
     return L"<no row>";
   }
   std::wstring Stored(const wchar_t* id) {
-    const auto raw = adapters.NetworkAddress(id);
-    if (!raw) return L"<missing>";
-    std::wstring text = test::StoredText(*raw);
-    while (!text.empty() && text.back() == L'\0') text.pop_back();
-    return text;
+    return test::StoredString(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(id),
+                              std::wstring(kNetworkAddressValue));
   }
-  std::string Log() { return ReadFile(folder.Path() + L"\\QUAV.log"); }
+  std::string Log() { return test::FileBytes(folder.Path() + L"\\QUAV.log"); }
   static std::wstring HideNotifySetting() {
-    const auto raw = test::ReadRaw(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue);
-    if (!raw) return L"<missing>";
-    std::wstring text = test::StoredText(*raw);
-    while (!text.empty() && text.back() == L'\0') text.pop_back();
-    return text;
+    return test::StoredString(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue);
   }
 
   test::AdapterRegistry adapters;
@@ -207,7 +190,7 @@ TEST_F(OverrideAddress, AnUnwritableLogIsReportedAndTheChangeStands) {
     EXPECT_EQ(L"<missing>", Stored(L"0007"));
     EXPECT_EQ(2u, host.messages.size());
   }
-  EXPECT_EQ("", ReadFile(log));
+  EXPECT_EQ("", test::FileBytes(log));
 }
 
 TEST_F(OverrideAddress, AnAdapterNamedWithALineBreakLogsOneLinePerChange) {

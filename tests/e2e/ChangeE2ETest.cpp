@@ -2,11 +2,11 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "adapters/AdapterKeys.h"
 #include "e2e/E2EFixture.h"
 #include "change/frmNotification.h"
+#include "support/Files.h"
 #include "ui/main/StartupRules.h"
 
 namespace quav::e2e {
@@ -15,11 +15,6 @@ namespace {
 using namespace frmMainControls;
 
 constexpr wchar_t kGuid[] = L"{AAAAAAAA-0000-0000-0000-000000000001}";
-
-std::string FileBytes(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 size_t Lines(const std::string& bytes) {
   size_t count = 0;
@@ -37,11 +32,8 @@ class Change : public E2E {
     adapters.AddAdapter(L"0004", L"Intel(R) PRO/1000 MT", kGuid, own->address);
   }
   std::wstring Stored() {
-    const auto raw = adapters.NetworkAddress(L"0004");
-    if (!raw) return L"<missing>";
-    std::wstring text = test::StoredText(*raw);
-    while (!text.empty() && text.back() == L'\0') text.pop_back();
-    return text;
+    return test::StoredString(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0004"),
+                              std::wstring(kNetworkAddressValue));
   }
   void TypeAddress(QuavApp& quav, const wchar_t* twelve) {
     for (int k = 0; k < 6; ++k) quav.Type(txtMAC(k), std::wstring(twelve + 2 * k, 2));
@@ -73,7 +65,7 @@ TEST_F(Change, UpdateNoticeAndRemoval) {
   EXPECT_EQ(L" 00-12-34-56-78-AB", quav.Text(lblSpoofedMAC));
   EXPECT_TRUE(quav.Enabled(cmdRemove));
   EXPECT_EQ(L"0", Setting(kHideNotifyValue));
-  std::string log = FileBytes(quav.LogPath());
+  std::string log = test::FileBytes(quav.LogPath());
   EXPECT_EQ(1u, Lines(log));
   EXPECT_NE(std::string::npos, log.find("00-12-34-56-78-AB"));
   quav.Screenshot(quav.Main(), L"main-window-after-update");
@@ -86,7 +78,7 @@ TEST_F(Change, UpdateNoticeAndRemoval) {
   EXPECT_EQ(L"1", Setting(kHideNotifyValue));
   quav.Click(cmdUpdate);
   EXPECT_FALSE(quav.WaitForWindowOfClass(L"QUAV.frmNotification", 1s));
-  EXPECT_EQ(3u, Lines(FileBytes(quav.LogPath())));
+  EXPECT_EQ(3u, Lines(test::FileBytes(quav.LogPath())));
 
   quav.Click(cmdRemove);
   EXPECT_FALSE(quav.WaitForWindowOfClass(L"QUAV.frmNotification", 1s)) << "no notice after a removal";
@@ -94,7 +86,7 @@ TEST_F(Change, UpdateNoticeAndRemoval) {
   EXPECT_EQ(L"否", quav.Rows()[0][2]);
   EXPECT_EQ(L"", quav.Text(lblSpoofedMAC));
   EXPECT_FALSE(quav.Enabled(cmdRemove));
-  log = FileBytes(quav.LogPath());
+  log = test::FileBytes(quav.LogPath());
   EXPECT_EQ(4u, Lines(log));
   EXPECT_NE(std::string::npos, log.rfind("\xC9\xBE\xB3\xFD")) << "删除 in code page 936";
 }
@@ -129,7 +121,7 @@ TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheEditor) {
   ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(quav.LogPath())));
   quav.Command(mnuView);
   ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(std::filesystem::path(quav.LogPath())); }));
-  EXPECT_EQ("\r\n", FileBytes(quav.LogPath()));
+  EXPECT_EQ("\r\n", test::FileBytes(quav.LogPath()));
   HWND editor = nullptr;
   EXPECT_TRUE(WaitUntil([&] { return (editor = ::FindWindowW(L"Notepad", nullptr)) != nullptr; }, 20s));
   if (editor) {

@@ -40,13 +40,7 @@ QuavApp& E2E::Launch(bool disableWmi) {
   return *app;
 }
 
-std::wstring E2E::Setting(const wchar_t* name) {
-  const auto raw = test::ReadRaw(HKEY_CURRENT_USER, kSettingsKey, name);
-  if (!raw) return L"<missing>";
-  std::wstring text = test::StoredText(*raw);
-  while (!text.empty() && text.back() == L'\0') text.pop_back();
-  return text;
-}
+std::wstring E2E::Setting(const wchar_t* name) { return test::StoredString(HKEY_CURRENT_USER, kSettingsKey, name); }
 
 void E2E::SetSetting(const wchar_t* name, const wchar_t* text) {
   test::SetText(HKEY_CURRENT_USER, kSettingsKey, name, text);

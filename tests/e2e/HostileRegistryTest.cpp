@@ -54,12 +54,8 @@ void SetNetworkAddressBytes(const std::wstring& adapter, DWORD type, const std::
 }
 
 std::wstring StoredText(const std::wstring& adapter) {
-  const auto raw = test::ReadRaw(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(adapter),
-                                 std::wstring(kNetworkAddressValue));
-  if (!raw) return L"<missing>";
-  std::wstring text = test::StoredText(*raw);
-  while (!text.empty() && text.back() == L'\0') text.pop_back();
-  return text;
+  return test::StoredString(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(adapter),
+                            std::wstring(kNetworkAddressValue));
 }
 
 std::vector<std::wstring> LogLines(const std::wstring& path) {

@@ -28,6 +28,7 @@
 #include "support/FakeServices.h"
 #include "support/FakeWmi.h"
 #include "support/FaultInjectingRegistry.h"
+#include "support/Files.h"
 #include "support/RegistryFixture.h"
 #include "support/ScratchFolder.h"
 #include "ui/main/MacText.h"
@@ -183,12 +184,9 @@ bool IsText(const std::optional<test::RawValue>& value, const std::wstring& text
 // The overriding address stored for an adapter: its text, or none when the
 // value is missing or empty.
 std::optional<std::wstring> StoredOverride(const std::wstring& adapter) {
-  const auto raw = test::ReadRaw(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(adapter),
-                                 std::wstring(kNetworkAddressValue));
-  if (!raw) return std::nullopt;
-  std::wstring text = test::StoredText(*raw);
-  while (!text.empty() && text.back() == L'\0') text.pop_back();
-  if (text.empty()) return std::nullopt;
+  const std::wstring text = test::StoredString(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(adapter),
+                                              std::wstring(kNetworkAddressValue));
+  if (text.empty() || text == L"<missing>") return std::nullopt;
   return text;
 }
 
@@ -230,16 +228,7 @@ class Bench {
     for (int k = 0; k < 6; ++k) form.SetTxtMAC(k, joined.substr(static_cast<size_t>(2 * k), 2));
   }
   std::wstring LogPath() const { return folder.Path() + L"\\QUAV.log"; }
-  std::string Log() const {
-    UniqueFile file(::CreateFileW(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr));
-    if (!file) return {};
-    std::string bytes(static_cast<size_t>(::GetFileSize(file.get(), nullptr)), '\0');
-    DWORD read = 0;
-    ::ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    bytes.resize(read);
-    return bytes;
-  }
+  std::string Log() const { return test::FileBytes(LogPath()); }
 
   test::AdapterRegistry adapters;
   test::ScratchFolder folder;

@@ -63,6 +63,14 @@ std::wstring StoredText(const RawValue& value) {
   return std::wstring(reinterpret_cast<const wchar_t*>(value.bytes.data()), value.bytes.size() / sizeof(wchar_t));
 }
 
+std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name) {
+  const auto raw = ReadRaw(root, path, name);
+  if (!raw) return L"<missing>";
+  std::wstring text = StoredText(*raw);
+  while (!text.empty() && text.back() == L'\0') text.pop_back();
+  return text;
+}
+
 bool KeyExists(HKEY root, const std::wstring& path) {
   HKEY key = nullptr;
   if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;

@@ -29,6 +29,8 @@ void SetText(HKEY root, const std::wstring& path, const std::wstring& name, cons
 std::optional<RawValue> ReadRaw(HKEY root, const std::wstring& path, const std::wstring& name);
 // The stored UTF-16 data of a string value, zeros included.
 std::wstring StoredText(const RawValue& value);
+// A string value's text without the zeros at its end, or "<missing>".
+std::wstring StoredString(HKEY root, const std::wstring& path, const std::wstring& name);
 bool KeyExists(HKEY root, const std::wstring& path);
 
 // Keys and values as they stand, read with the wide functions: "HKLM\path\"

@@ -17,13 +17,7 @@ namespace {
 
 using namespace frmMainControls;
 
-std::wstring Stored(HKEY root, const wchar_t* key, const wchar_t* name) {
-  const auto raw = test::ReadRaw(root, key, name);
-  if (!raw) return L"<missing>";
-  std::wstring text = test::StoredText(*raw);
-  while (!text.empty() && text.back() == L'\0') text.pop_back();
-  return text;
-}
+using test::StoredString;
 
 class Startup : public ::testing::Test {
  protected:
@@ -116,8 +110,8 @@ TEST_F(Startup, TermsAcceptedAreStoredAndTheListLoads) {
   windows.onAgreement = [](frmMain& owner) { owner.Agree = true; };
   form.Form_Activate();
   EXPECT_EQ(0, host.ended);
-  EXPECT_EQ(L"1", Stored(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
-  EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue)) << "the probe is gone";
+  EXPECT_EQ(L"1", StoredString(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
+  EXPECT_EQ(L"<missing>", StoredString(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue)) << "the probe is gone";
   EXPECT_NE(std::wstring::npos, form.Caption().find(L"  ["));
   form.Form_Activate();
   EXPECT_EQ(1, windows.agreementShown) << "the start-up work runs once";
@@ -162,7 +156,7 @@ TEST_F(Startup, WithoutWriteRightsTheRightsMessageEndsTheProgram) {
             host.messages[0].text);
   EXPECT_EQ(WindowTitle(), host.messages[0].title) << "the window's title";
   EXPECT_EQ(1, host.ended);
-  EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
+  EXPECT_EQ(L"<missing>", StoredString(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
 }
 
 TEST_F(Startup, TheRightsProbeIsDeletedEvenWhenItCannotBeReadBack) {
@@ -177,7 +171,7 @@ TEST_F(Startup, TheRightsProbeIsDeletedEvenWhenItCannotBeReadBack) {
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(RightsMessageText(), host.messages[0].text);
   EXPECT_EQ(1, host.ended);
-  EXPECT_EQ(L"<missing>", Stored(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue)) << "nothing left behind";
+  EXPECT_EQ(L"<missing>", StoredString(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue)) << "nothing left behind";
   EXPECT_EQ(faults.KeysOpened(), faults.KeysClosed());
 }
 
