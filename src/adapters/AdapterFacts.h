@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quav {
+
+// What Windows reports about an adapter now, beyond the registry pass's rows.
+// Adapters are named by their class subkey (0007); tests stand in for it.
+class AdapterFacts {
+ public:
+  virtual ~AdapterFacts() = default;
+  // The address the adapter presents now, in display form (00-0C-29-3A-4B-5C),
+  // from the interface table; none while it is not there (disabled, or its
+  // driver not started).
+  virtual std::optional<std::wstring> ActiveAddress(const std::wstring& adapterIndex) = 0;
+  // A wireless LAN adapter: its driver declares an 802.11 physical medium, or
+  // the interface table gives it the 802.11 interface type.
+  virtual bool IsWireless(const std::wstring& adapterIndex) = 0;
+};
+
+// The registry and the interface table of this machine: the class subkey's
+// NetCfgInstanceID names the interface.
+class SystemAdapterFacts final : public AdapterFacts {
+ public:
+  std::optional<std::wstring> ActiveAddress(const std::wstring& adapterIndex) override;
+  bool IsWireless(const std::wstring& adapterIndex) override;
+};
+
+}  // namespace quav

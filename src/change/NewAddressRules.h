@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a new overriding address must be for a driver to use it. NDIS hands
+// the value to the driver unchecked, and drivers fall back to the burned-in
+// address for addresses they cannot present: the rules below are read from
+// the bits of the first byte, never from lists of digits.
+namespace quav {
+
+using MacBytes = std::array<uint8_t, 6>;
+
+// Twelve hexadecimal digits, in either case, bare or with "-" or ":" between
+// every pair (one kind of separator throughout).
+std::optional<MacBytes> ParseMacArgument(std::wstring_view text);
+
+// Twelve upper-case digits as NetworkAddress holds them: 02AB03CD04EF.
+std::wstring MacDigits(const MacBytes& address);
+// The display form: 02-AB-03-CD-04-EF.
+std::wstring MacDisplay(const MacBytes& address);
+
+// Bit 0 of the first byte: a group (multicast) address.
+inline bool IsGroupAddress(const MacBytes& address) { return (address[0] & 0x01) != 0; }
+// Bit 1 of the first byte: assigned locally, not by a maker.
+inline bool IsLocallyAdministered(const MacBytes& address) { return (address[0] & 0x02) != 0; }
+
+enum class AddressWarning {
+  AllZero,       // 00-00-00-00-00-00: no station has it
+  Broadcast,     // FF-FF-FF-FF-FF-FF: every station
+  Group,         // any other multicast address
+  NotLocal,      // a wireless adapter, an address a maker assigns
+};
+
+// Why the address may not work on the adapter, most serious first; empty for
+// an address any driver should take. The broadcast address is not also
+// reported as a group address.
+std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless);
+
+// The confirmation the window and the command line show for the warnings,
+// naming the address and the adapter (its class subkey name).
+std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                            std::wstring_view adapterIndex);
+
+// Any six bytes made into a locally administered individual address: bit 0
+// of the first byte cleared, bit 1 set, everything else kept.
+MacBytes LocallyAdministeredUnicast(MacBytes address);
+
+}  // namespace quav
