@@ -39,7 +39,8 @@ std::optional<std::wstring> DriverKey(HDEVINFO devices, SP_DEVINFO_DATA& device)
       type != REG_SZ)
     return std::nullopt;
   // The stored string need not end in a null, and may hold more than one.
-  std::wstring key(reinterpret_cast<const wchar_t*>(data.data()), std::min<size_t>(size, data.size()) / sizeof(wchar_t));
+  const size_t length = std::min<size_t>(size, data.size()) / sizeof(wchar_t);
+  std::wstring key(reinterpret_cast<const wchar_t*>(data.data()), length);
   while (!key.empty() && key.back() == L'\0') key.pop_back();
   return key;
 }
@@ -70,21 +71,22 @@ RestartResult SetupApiAdapterDevices::Restart(const std::wstring& adapterIndex) 
   bool found = false;
   for (DWORD index = 0; !found; ++index) {
     if (!::SetupDiEnumDeviceInfo(devices.get(), index, &device)) {
-      const DWORD error = ::GetLastError();
+      const unsigned long error = LastError();
       if (error == ERROR_NO_MORE_ITEMS) return {RestartStatus::NoDevice, ERROR_NOT_FOUND};
-      return Failure(error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE);
+      return Failure(error);
     }
     const std::optional<std::wstring> key = DriverKey(devices.get(), device);
     found = key && DriverKeyNames(*key, adapterIndex);
   }
 
   if (const unsigned long error = ChangeState(devices.get(), device, DICS_DISABLE)) return Failure(error);
-  // Once disabled, the device is enabled whatever happens; a failure there
-  // leaves it disabled, which the caller has to tell the user.
+  // A disabled device is always enabled again; if that fails it stays
+  // disabled, which the caller has to tell the user.
   if (const unsigned long error = ChangeState(devices.get(), device, DICS_ENABLE)) return Failure(error);
 
   // A driver that cannot let go of the device until the system restarts
-  // keeps the old address until then.
+  // keeps the old address until then. The installer only adds these flags,
+  // so they also tell of a disable that needed a restart.
   SP_DEVINSTALL_PARAMS_W install{};
   install.cbSize = sizeof(install);
   if (!::SetupDiGetDeviceInstallParamsW(devices.get(), &device, &install)) return Failure(LastError());
