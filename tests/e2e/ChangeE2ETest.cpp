@@ -6,6 +6,7 @@
 #include "adapters/AdapterKeys.h"
 #include "e2e/E2EFixture.h"
 #include "change/frmNotification.h"
+#include "change/NewAddressRules.h"
 #include "support/Files.h"
 #include "ui/main/StartupRules.h"
 
@@ -128,6 +129,52 @@ TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheEditor) {
     EXPECT_NE(std::wstring::npos, WindowText(editor).find(L"QUAV.log"));
     ::PostMessageW(editor, WM_CLOSE, 0, 0);
   }
+}
+
+// The random address, the warning before a group address, and a restart that
+// Wine cannot do (it has no network device), from the menu and the notice.
+TEST_F(Change, RandomAddressWarningAndARestartThatIsNotPossible) {
+  QuavApp& quav = Launch();
+  const std::wstring title = quav.Title();
+  quav.Command(mnuRandom);
+  std::wstring joined;
+  for (int k = 0; k < 6; ++k) joined += quav.Text(txtMAC(k));
+  const std::optional<MacBytes> random = ParseMacArgument(joined);
+  ASSERT_TRUE(random) << joined;
+  EXPECT_TRUE(IsLocallyAdministered(*random) && !IsGroupAddress(*random));
+  EXPECT_TRUE(quav.Enabled(cmdUpdate));
+  EXPECT_EQ(L"<missing>", Stored()) << "filling the boxes stores nothing";
+
+  TypeAddress(quav, L"01005E000001");
+  quav.Click(cmdUpdate);
+  std::optional<Dialog> warning = quav.WaitForDialog(title);
+  ASSERT_TRUE(warning);
+  EXPECT_NE(std::wstring::npos, warning->text.find(L"组播"));
+  quav.Screenshot(warning->hwnd, L"group-address-warning");
+  quav.PressDialogButton(warning->hwnd, IDNO);
+  EXPECT_EQ(L"<missing>", Stored());
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(quav.LogPath())));
+
+  TypeAddress(quav, L"02AABBCCDDEE");
+  quav.Click(cmdUpdate);
+  HWND notice = quav.WaitForWindowOfClass(L"QUAV.frmNotification", 5s);
+  ASSERT_TRUE(notice);
+  quav.Screenshot(notice, L"restart-notice-with-restart");
+  quav.PressDialogButton(notice, frmNotificationControls::cmdRestart);
+  std::optional<Dialog> message = quav.WaitForDialog(title, 20s);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(0u, message->text.find(L"无法重启网络适配器 0004")) << message->text;
+  quav.Screenshot(message->hwnd, L"restart-not-possible");
+  quav.PressDialogButton(message->hwnd, IDOK);
+  EXPECT_EQ(L"02AABBCCDDEE", Stored()) << "the change stands";
+
+  quav.Command(mnuRestart);
+  message = quav.WaitForDialog(title, 20s);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(0u, message->text.find(L"无法重启网络适配器 0004")) << message->text;
+  quav.PressDialogButton(message->hwnd, IDOK);
+  EXPECT_TRUE(quav.Running());
+  EXPECT_EQ(1u, Lines(test::FileBytes(quav.LogPath()))) << "only the change: no restart happened";
 }
 
 }  // namespace
