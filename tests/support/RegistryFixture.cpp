@@ -269,7 +269,9 @@ std::optional<OwnInterface> FirstOwnInterface() {
   for (const IP_ADAPTER_INFO* adapter = first; adapter; adapter = adapter->Next) {
     const std::string ip = adapter->IpAddressList.IpAddress.String;
     if (adapter->AddressLength != 6 || ip.empty() || ip == "0.0.0.0") continue;
-    return OwnInterface{std::wstring(ip.begin(), ip.end()), HardwareAddressText(adapter->Address, 6)};
+    const std::string name = adapter->AdapterName;
+    return OwnInterface{std::wstring(ip.begin(), ip.end()), HardwareAddressText(adapter->Address, 6),
+                        std::wstring(name.begin(), name.end())};
   }
   return std::nullopt;
 }

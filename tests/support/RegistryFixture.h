@@ -111,6 +111,7 @@ class AdapterRegistry {
 struct OwnInterface {
   std::wstring address;
   std::wstring hardwareAddress;
+  std::wstring name;  // the interface's name: its instance GUID in braces
 };
 std::optional<OwnInterface> FirstOwnInterface();
 
