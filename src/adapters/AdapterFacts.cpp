@@ -61,8 +61,9 @@ InterfaceEntry FindInterface(const std::wstring& instanceId) {
     if (::lstrcmpiA(adapter->AdapterName, name.c_str()) != 0) continue;
     entry.found = true;
     entry.type = adapter->Type;
-    const UINT length = adapter->AddressLength < 6 ? adapter->AddressLength : 6;
-    if (length > 0) entry.address = HardwareAddressText(adapter->Address, length);
+    if (adapter->AddressLength > 0) {
+      entry.address = HardwareAddressText(adapter->Address, adapter->AddressLength < 6 ? adapter->AddressLength : 6);
+    }
     break;
   }
   return entry;

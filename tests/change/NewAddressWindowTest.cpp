@@ -20,12 +20,6 @@ namespace {
 
 using namespace frmMainControls;
 
-size_t LineCount(const std::string& bytes) {
-  size_t count = 0;
-  for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++count;
-  return count;
-}
-
 // The main window with adapter 0007 selected, its devices and interface table
 // stood in for.
 class NewAddressWindow : public ::testing::Test {
@@ -72,12 +66,12 @@ TEST_F(NewAddressWindow, ADoubtfulAddressIsStoredOnlyOnYes) {
     EXPECT_EQ(L"", Trimmed(form.Text(lblSpoofedMAC)));
     EXPECT_EQ(L"否", form.lvwNIC.SubItem(1, 2));
   }
-  EXPECT_EQ(0u, LineCount(Log()));
+  EXPECT_EQ(0u, test::LineCount(Log()));
 
   host.yesNoAnswer = IDYES;
   form.cmdUpdate_Click();
   EXPECT_EQ(L"FFFFFFFFFFFF", Stored());
-  EXPECT_EQ(1u, LineCount(Log()));
+  EXPECT_EQ(1u, test::LineCount(Log()));
 }
 
 TEST_F(NewAddressWindow, AWirelessAdapterWarnsOfAMakersAddressOnly) {
@@ -144,7 +138,7 @@ TEST_F(NewAddressWindow, RestartFromTheNoticeChecksTheNewAddressAndLogsIt) {
   EXPECT_EQ(L"02-11-22-33-44-55", form.lvwNIC.SubItem(1, 5));
   EXPECT_EQ(L" 02-11-22-33-44-55", form.Text(lblActiveMAC));
   const std::string log = Log();
-  EXPECT_EQ(2u, LineCount(log));
+  EXPECT_EQ(2u, test::LineCount(log));
   EXPECT_NE(std::string::npos, log.find("[02-11-22-33-44-55]  ")) << log;
   EXPECT_FALSE(form.RestartRequested);
 }
@@ -170,7 +164,7 @@ TEST_F(NewAddressWindow, ARestartThatIsNotPossibleSaysWhyAndLogsNothing) {
     EXPECT_EQ(0u, host.messages[0].text.find(L"无法重启网络适配器 0007")) << host.messages[0].text;
   }
   EXPECT_EQ(0, facts.activeReads) << "nothing to check";
-  EXPECT_EQ(0u, LineCount(Log()));
+  EXPECT_EQ(0u, test::LineCount(Log()));
   EXPECT_EQ(L"00-0C-29-3A-4B-5C", form.lvwNIC.SubItem(1, 5));
 }
 

@@ -18,12 +18,6 @@ namespace {
 
 using namespace frmMainControls;
 
-size_t LineCount(const std::string& bytes) {
-  size_t count = 0;
-  for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++count;
-  return count;
-}
-
 // The main window with two listed adapters, 0007 selected, showing its active
 // address; the log goes to a scratch folder.
 class OverrideAddress : public ::testing::Test {
@@ -82,7 +76,7 @@ TEST_F(OverrideAddress, UpdateStoresTheTwelveDigitsAndShowsThem) {
   EXPECT_TRUE(form.Enabled(cmdRemove));
   EXPECT_TRUE(form.Enabled(cmdSpoofMAC));
   const std::string log = Log();
-  EXPECT_EQ(1u, LineCount(log));
+  EXPECT_EQ(1u, test::LineCount(log));
   EXPECT_NE(std::string::npos, log.find("00-0C-29-3A-4B-5C")) << "the from address";
   EXPECT_NE(std::string::npos, log.find("00-12-34-56-78-AB"));
   EXPECT_TRUE(host.messages.empty());
@@ -99,7 +93,7 @@ TEST_F(OverrideAddress, TheNoticeChoiceIsStoredAndThenNoNoticeFollows) {
   form.cmdUpdate_Click();
   EXPECT_EQ(1, windows.notificationShown);
   EXPECT_FALSE(test::KeyExists(HKEY_CURRENT_USER, kSettingsKey)) << "not written again";
-  EXPECT_EQ(2u, LineCount(Log()));
+  EXPECT_EQ(2u, test::LineCount(Log()));
 }
 
 TEST_F(OverrideAddress, RemoveDeletesTheValueWithoutNotice) {
@@ -112,13 +106,13 @@ TEST_F(OverrideAddress, RemoveDeletesTheValueWithoutNotice) {
   EXPECT_FALSE(form.Enabled(cmdRemove));
   EXPECT_FALSE(form.Enabled(cmdSpoofMAC));
   EXPECT_TRUE(form.Enabled(cmdUpdate)) << "the boxes still hold the stored address";
-  EXPECT_EQ(1u, LineCount(Log()));
+  EXPECT_EQ(1u, test::LineCount(Log()));
   EXPECT_EQ(0, windows.notificationShown);
 
   form.cmdClear_Click();
   form.cmdRemove_Click();
   EXPECT_FALSE(form.Enabled(cmdUpdate));
-  EXPECT_EQ(2u, LineCount(Log())) << "removing nothing is still a removal";
+  EXPECT_EQ(2u, test::LineCount(Log())) << "removing nothing is still a removal";
   EXPECT_TRUE(host.messages.empty());
 }
 
@@ -205,7 +199,7 @@ TEST_F(OverrideAddress, AnAdapterNamedWithALineBreakLogsOneLinePerChange) {
   form.cmdRemove_Click();
   EXPECT_EQ(L"<missing>", Stored(forged.c_str()));
   const std::string log = Log();
-  EXPECT_EQ(2u, LineCount(log));
+  EXPECT_EQ(2u, test::LineCount(log));
   EXPECT_EQ(std::string::npos, log.find("\r\n2024")) << log;
 }
 
@@ -225,7 +219,7 @@ TEST_F(OverrideAddress, AChangeThatCannotBeReadBackStandsOnTheRegistrysWord) {
   EXPECT_EQ(L"否", Column2(L"0007"));
   EXPECT_EQ(L"", form.Text(lblSpoofedMAC));
   const std::string log = Log();
-  ASSERT_EQ(2u, LineCount(log));
+  ASSERT_EQ(2u, test::LineCount(log));
   EXPECT_NE(std::string::npos, log.find("00-12-34-56-78-AB"));
   EXPECT_TRUE(host.messages.empty());
 }
@@ -242,7 +236,7 @@ TEST_F(OverrideAddress, AFailedCloseWhenReadingBackDoesNotUndoTheWrite) {
   EXPECT_EQ(L"0012345678AB", Stored(L"0007"));
   EXPECT_EQ(L"是", Column2(L"0007"));
   EXPECT_EQ(L" 00-12-34-56-78-AB", form.Text(lblSpoofedMAC));
-  EXPECT_EQ(1u, LineCount(Log()));
+  EXPECT_EQ(1u, test::LineCount(Log()));
   EXPECT_TRUE(host.messages.empty());
 }
 
@@ -257,7 +251,7 @@ TEST_F(OverrideAddress, AFailedCloseAfterAGoodWriteStillCountsTheWrite) {
   }
   EXPECT_EQ(L"0012345678AB", Stored(L"0007"));
   EXPECT_EQ(L"是", Column2(L"0007"));
-  EXPECT_EQ(1u, LineCount(Log()));
+  EXPECT_EQ(1u, test::LineCount(Log()));
   EXPECT_TRUE(host.messages.empty());
 }
 

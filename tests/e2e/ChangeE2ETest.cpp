@@ -17,12 +17,6 @@ using namespace frmMainControls;
 
 constexpr wchar_t kGuid[] = L"{AAAAAAAA-0000-0000-0000-000000000001}";
 
-size_t Lines(const std::string& bytes) {
-  size_t count = 0;
-  for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++count;
-  return count;
-}
-
 class Change : public E2E {
  protected:
   void SetUp() override {
@@ -67,7 +61,7 @@ TEST_F(Change, UpdateNoticeAndRemoval) {
   EXPECT_TRUE(quav.Enabled(cmdRemove));
   EXPECT_EQ(L"0", Setting(kHideNotifyValue));
   std::string log = test::FileBytes(quav.LogPath());
-  EXPECT_EQ(1u, Lines(log));
+  EXPECT_EQ(1u, test::LineCount(log));
   EXPECT_NE(std::string::npos, log.find("00-12-34-56-78-AB"));
   quav.Screenshot(quav.Main(), L"main-window-after-update");
 
@@ -79,7 +73,7 @@ TEST_F(Change, UpdateNoticeAndRemoval) {
   EXPECT_EQ(L"1", Setting(kHideNotifyValue));
   quav.Click(cmdUpdate);
   EXPECT_FALSE(quav.WaitForWindowOfClass(L"QUAV.frmNotification", 1s));
-  EXPECT_EQ(3u, Lines(test::FileBytes(quav.LogPath())));
+  EXPECT_EQ(3u, test::LineCount(test::FileBytes(quav.LogPath())));
 
   quav.Click(cmdRemove);
   EXPECT_FALSE(quav.WaitForWindowOfClass(L"QUAV.frmNotification", 1s)) << "no notice after a removal";
@@ -88,7 +82,7 @@ TEST_F(Change, UpdateNoticeAndRemoval) {
   EXPECT_EQ(L"", quav.Text(lblSpoofedMAC));
   EXPECT_FALSE(quav.Enabled(cmdRemove));
   log = test::FileBytes(quav.LogPath());
-  EXPECT_EQ(4u, Lines(log));
+  EXPECT_EQ(4u, test::LineCount(log));
   EXPECT_NE(std::string::npos, log.rfind("\xC9\xBE\xB3\xFD")) << "删除 in code page 936";
 }
 
@@ -174,7 +168,7 @@ TEST_F(Change, RandomAddressWarningAndARestartThatIsNotPossible) {
   EXPECT_EQ(0u, message->text.find(L"无法重启网络适配器 0004")) << message->text;
   quav.PressDialogButton(message->hwnd, IDOK);
   EXPECT_TRUE(quav.Running());
-  EXPECT_EQ(1u, Lines(test::FileBytes(quav.LogPath()))) << "only the change: no restart happened";
+  EXPECT_EQ(1u, test::LineCount(test::FileBytes(quav.LogPath()))) << "only the change: no restart happened";
 }
 
 }  // namespace

@@ -20,4 +20,11 @@ inline std::string FileBytes(const std::wstring& path) {
   return bytes;
 }
 
+// The number of lines ended by CR LF.
+inline size_t LineCount(const std::string& bytes) {
+  size_t count = 0;
+  for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++count;
+  return count;
+}
+
 }  // namespace quav::test

@@ -73,15 +73,20 @@ TEST_F(Startup, MenuBarAsDesigned) {
   ::GetMenuStringW(bar, 1, text, 64, MF_BYPOSITION);
   EXPECT_STREQ(L"关于(&A)", text);
   HMENU file = ::GetSubMenu(bar, 0);
-  ASSERT_EQ(5, ::GetMenuItemCount(file));
-  const std::pair<UINT, const wchar_t*> entries[] = {
-      {mnuView, L"查看日志(&V)"}, {mnuRefresh, L"刷新(&R)"}, {mnuExit, L"退出(&E)"}};
+  // The designed entries, with the random address and the restart in a group
+  // of their own before the exit.
+  ASSERT_EQ(8, ::GetMenuItemCount(file));
+  const std::pair<UINT, const wchar_t*> entries[] = {{mnuView, L"查看日志(&V)"},
+                                                     {mnuRefresh, L"刷新(&R)"},
+                                                     {mnuRandom, L"随机 MAC 地址(&M)"},
+                                                     {mnuRestart, L"重启适配器(&S)"},
+                                                     {mnuExit, L"退出(&E)"}};
   for (const auto& [id, caption] : entries) {
     ::GetMenuStringW(file, id, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(caption, text);
   }
-  EXPECT_TRUE(::GetMenuState(file, 1, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_TRUE(::GetMenuState(file, 3, MF_BYPOSITION) & MF_SEPARATOR);
+  for (const int separator : {1, 3, 6}) EXPECT_TRUE(::GetMenuState(file, separator, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(UINT(mnuExit), ::GetMenuItemID(file, 7));
 }
 
 TEST_F(Startup, SecondCopyIsRefusedBeforeAnythingElse) {
