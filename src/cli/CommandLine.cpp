@@ -26,9 +26,8 @@ constexpr VerbName kVerbs[] = {
 // not decide what a script means.
 std::wstring AsciiLower(std::wstring_view text) {
   std::wstring lower(text);
-  for (wchar_t& c : lower) {
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  }
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; });
   return lower;
 }
 
@@ -49,8 +48,8 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
   if (arguments.empty()) return std::nullopt;
   const std::optional<std::wstring> name = SwitchName(arguments[0]);
   if (!name) return std::nullopt;
-  const auto known = std::find_if(std::begin(kVerbs), std::end(kVerbs),
-                                  [&](const VerbName& verb) { return verb.name == *name; });
+  const VerbName* known =
+      std::find_if(std::begin(kVerbs), std::end(kVerbs), [&](const VerbName& verb) { return verb.name == *name; });
   if (known == std::end(kVerbs)) return std::nullopt;
 
   Command command;

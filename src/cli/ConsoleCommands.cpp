@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "adapters/modGlobal.h"
 #include "change/AdapterRestart.h"
@@ -68,10 +69,11 @@ std::vector<Row> ScanAllAdapters() {
 
 // The adapter's row, the ID matched as the window takes it from a row.
 std::optional<Row> FindAdapter(const std::wstring& adapterIndex) {
-  for (Row& row : ScanAllAdapters()) {
-    if (Trimmed(row[0]) == adapterIndex) return row;
-  }
-  return std::nullopt;
+  std::vector<Row> rows = ScanAllAdapters();
+  const auto found =
+      std::find_if(rows.begin(), rows.end(), [&](const Row& row) { return Trimmed(row[0]) == adapterIndex; });
+  if (found == rows.end()) return std::nullopt;
+  return std::move(*found);
 }
 
 // The window's rule: the terms count as accepted once the setting reads "1".

@@ -21,7 +21,8 @@ bool AttachParentConsole() {
 // A handle the caller passed on: a pipe, a file, a character device. A
 // program started without one may still hold a stale console handle value.
 bool Usable(HANDLE handle) {
-  return handle && handle != INVALID_HANDLE_VALUE && ::GetFileType(handle) != FILE_TYPE_UNKNOWN;
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return false;
+  return ::GetFileType(handle) != FILE_TYPE_UNKNOWN;
 }
 
 std::wstring WithCrLf(std::wstring_view text) {
