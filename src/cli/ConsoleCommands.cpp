@@ -95,12 +95,10 @@ ExitCode NoSuchAdapter(ConsoleOutput& out, const std::wstring& adapterIndex) {
 ExitCode StoreAddress(const std::wstring& adapterIndex, const Row& row, const MacBytes& address, bool force,
                       const CommandLineServices& services, ConsoleOutput& out) {
   const std::vector<AddressWarning> warnings = WarningsFor(address, services.facts.IsWireless(adapterIndex));
-  if (!warnings.empty()) {
-    out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n");
-    if (!force) {
-      out.Write(L"没有写入。加上 /force 仍然写入这个地址。\n");
-      return ExitCode::Refused;
-    }
+  // The window asks; a script has answered beforehand with /force or not.
+  if (!warnings.empty() && !force) {
+    out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n没有写入。加上 /force 仍然写入这个地址。\n");
+    return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
   const ChangeOutcome outcome = StoreOverrideAddress(adapterIndex, MacDigits(address));
