@@ -6,7 +6,6 @@
 
 #include "adapters/AdapterFacts.h"
 #include "cli/ConsoleCommands.h"
-#include "cli/SystemDevices.h"
 #include "ui/Form.h"
 #include "ui/main/SystemModalWindows.h"
 #include "ui/main/SystemProgramHost.h"
@@ -22,7 +21,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::vector<std::wstring> arguments = quav::ProgramArguments();
   if (!arguments.empty()) {
     quav::SystemAdapterFacts facts;
-    const std::unique_ptr<quav::AdapterDevices> devices = quav::MakeSystemAdapterDevices();
+    const std::unique_ptr<quav::AdapterDevices> devices = quav::SystemAdapterDevices();
     quav::ConsoleOutput out;
     const quav::ExitCode code = quav::RunCommandLine(arguments, {*devices, facts}, out);
     ::CoUninitialize();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace quav {
@@ -27,5 +28,8 @@ class AdapterDevices {
   // overriding address anew. Returns once the device is enabled again.
   virtual RestartResult Restart(const std::wstring& adapterIndex) = 0;
 };
+
+// This machine's devices, through the device installer.
+std::unique_ptr<AdapterDevices> SystemAdapterDevices();
 
 }  // namespace quav

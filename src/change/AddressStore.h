@@ -10,7 +10,7 @@ namespace quav {
 struct ChangeOutcome {
   bool done = false;
   std::wstring failure;  // why not, in a sentence for the user; empty when done
-  unsigned long error = 0;  // the system's error code behind a failure; 0 when none says why
+  long status = 0;       // the registry's error code behind a failure, 0 when there is none
 };
 
 // Writes digits (twelve hexadecimal digits) as NetworkAddress of the adapter

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "change/LogLine.h"
+#include "change/ChangeLog.h"
 #include "platform/AnsiText.h"
 #include "platform/Handles.h"
 #include "platform/SystemFacts.h"
@@ -25,13 +25,20 @@ std::wstring LocalTimeText() {
   return std::wstring(date) + L' ' + time;
 }
 
-LogLineFields FieldsNow(const std::wstring& adapterIndex) {
+}  // namespace
+
+LogLineFields LogFieldsNow(const std::wstring& adapterIndex) {
   return LogLineFields{LocalTimeText(), GetCurrentComputerName(), adapterIndex, GetCurrentUserName()};
 }
 
-// Appends one line in the ANSI code page, with CR LF. The file is shared for
-// reading and writing so that an editor holding it does not stop the log.
-DWORD AppendLine(const std::wstring& path, std::wstring_view line) {
+std::wstring LogFileBesideProgram() {
+  const std::wstring folder = ProgramFolder();
+  return folder.empty() ? std::wstring() : LogFileIn(folder);
+}
+
+// The file is shared for reading and writing so that an editor holding it
+// does not stop the log.
+DWORD AppendLogLine(const std::wstring& path, std::wstring_view line) {
   const std::string bytes = ToAnsi(line) + "\r\n";
   UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -48,6 +55,8 @@ DWORD AppendLine(const std::wstring& path, std::wstring_view line) {
   return error;
 }
 
+namespace {
+
 // Any file of that name, whatever its attributes; a folder does not count.
 bool LogFileExists(const std::wstring& path) {
   WIN32_FIND_DATAW found{};
@@ -58,18 +67,17 @@ bool LogFileExists(const std::wstring& path) {
 }  // namespace
 
 std::wstring frmMain::LogFilePath() const {
-  const std::wstring folder = services_.logFolder.empty() ? ProgramFolder() : services_.logFolder;
-  return folder.empty() ? std::wstring() : LogFileIn(folder);
+  return services_.logFolder.empty() ? LogFileBesideProgram() : LogFileIn(services_.logFolder);
 }
 
 DWORD frmMain::LogAddressChange(const std::wstring& fromAddress, const std::wstring& newAddress,
                                 const std::wstring& adapterIndex) {
   if (newAddress.empty()) return ERROR_SUCCESS;
-  return AppendLine(LogFilePath(), AddressChangeLine(FieldsNow(adapterIndex), fromAddress, newAddress));
+  return AppendLogLine(LogFilePath(), AddressChangeLine(LogFieldsNow(adapterIndex), fromAddress, newAddress));
 }
 
 DWORD frmMain::LogAddressRemoval(const std::wstring& adapterIndex) {
-  return AppendLine(LogFilePath(), AddressRemovalLine(FieldsNow(adapterIndex)));
+  return AppendLogLine(LogFilePath(), AddressRemovalLine(LogFieldsNow(adapterIndex)));
 }
 
 void frmMain::mnuView_Click() {

@@ -1,5 +1,7 @@
 #include "change/LogLine.h"
 
+#include "change/RestartReport.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -15,6 +17,19 @@ constexpr std::wstring_view kBeforeUser = L"]   操作用户  [";
 constexpr std::wstring_view kEnd = L"]";
 constexpr std::wstring_view kBeforeOnlyNewAddress = L"]       伪装 MAC 地址为       [";
 constexpr std::wstring_view kRemovalBeforeUser = L"]         删除伪装的 MAC 地址         操作用户   [";
+constexpr std::wstring_view kCheckBeforeActive = L"]         重启后使用的 MAC 地址 [";
+constexpr std::wstring_view kCheckBeforeResult = L"]  结果 [";
+
+// The result of a restart in the log: what the adapter was found using.
+std::wstring_view CheckResultText(AddressCheck check) {
+  switch (check) {
+    case AddressCheck::UsesNew: return L"伪装的 MAC 地址已生效";
+    case AddressCheck::Ignored: return L"驱动程序忽略了伪装的 MAC 地址";
+    case AddressCheck::UsesOwn: return L"使用原来的 MAC 地址";
+    case AddressCheck::Unknown: break;
+  }
+  return L"无法读取";
+}
 
 // A field as it goes into the line: a control character (a class subkey name
 // may hold CR and LF) would end the line early or forge another, so each
@@ -56,6 +71,18 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
 std::wstring AddressRemovalLine(const LogLineFields& fields) {
   std::wstring line = Head(fields);
   line += kRemovalBeforeUser;
+  AppendField(line, fields.user);
+  line += kEnd;
+  return line;
+}
+
+std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& report) {
+  std::wstring line = Head(fields);
+  line += kCheckBeforeActive;
+  AppendField(line, report.active);
+  line += kCheckBeforeResult;
+  line += CheckResultText(report.check);
+  line += kBeforeUser;
   AppendField(line, fields.user);
   line += kEnd;
   return line;

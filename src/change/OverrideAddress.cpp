@@ -4,12 +4,13 @@
 // shown as done.
 #include <windows.h>
 
-#include "adapters/AdapterKeys.h"
+#include "adapters/AdapterFacts.h"
 #include "adapters/modGlobal.h"
+#include "change/AddressStore.h"
+#include "change/NewAddressRules.h"
 #include "platform/ErrorText.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
-#include "ui/main/MacText.h"
 #include "ui/main/StartupRules.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
@@ -21,39 +22,8 @@ using namespace frmMainControls;
 namespace {
 
 constexpr UINT kProblemStyle = MB_OK | MB_ICONEXCLAMATION;
-
-std::wstring AdapterKey(const std::wstring& adapterIndex) { return std::wstring(kNetworkClassKey) + adapterIndex; }
-
-// What the registry holds for the value now: its text, or the status of the
-// failed read (2 when there is no such value or key).
-struct StoredAddress {
-  std::wstring text;
-  long status = 0;
-};
-
-StoredAddress ReadStoredAddress(const std::wstring& adapterIndex) {
-  StoredAddress stored;
-  DWORD type = 0;
-  stored.text = GetRegValue(HKEY_LOCAL_MACHINE, AdapterKey(adapterIndex), kNetworkAddressValue, type, stored.status);
-  return stored;
-}
-
-// A read that gave no text and a status: the value could not be read, so the
-// read says nothing about what is stored.
-bool Unreadable(const StoredAddress& stored) { return stored.text.empty() && stored.status != 0; }
-
-// Why a write did not hold: the write's status, or what reading it back found.
-std::wstring WriteFailure(bool wellFormed, long status) {
-  if (!wellFormed) return L"新的 MAC 地址必须是 12 个十六进制数字。";
-  if (status == ERROR_FILE_NOT_FOUND) return L"该网络适配器的注册表项不存在。";
-  if (status == 0) return L"写入后读回的值与写入的值不一致。";
-  return SystemErrorText(static_cast<unsigned long>(status));
-}
-
-std::wstring RemovalFailure(long status) {
-  if (status != 0 && status != ERROR_FILE_NOT_FOUND) return SystemErrorText(static_cast<unsigned long>(status));
-  return L"删除后该值仍然存在。";
-}
+// A doubtful address is stored only on an explicit Yes.
+constexpr UINT kWarningStyle = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
 
 }  // namespace
 
@@ -73,25 +43,22 @@ void frmMain::UpdateOverrideAddress() {
   }
   const std::wstring fromAddress = Trimmed(Text(lblActiveMAC));
 
-  // Only twelve hexadecimal digits are stored, and only into the key of an
-  // adapter that exists: a system class key gets no new subkeys from us.
-  const bool wellFormed = joined.size() == 12 && FormatMacText(joined, false).display == shown;
-  long status = ERROR_INVALID_DATA;
-  if (wellFormed) {
-    status = SelectedAdapterIndex.empty()
-                 ? ERROR_FILE_NOT_FOUND
-                 : SetExistingRegValue(HKEY_LOCAL_MACHINE, AdapterKey(SelectedAdapterIndex), kNetworkAddressValue,
-                                       REG_SZ, joined);
+  // Addresses a driver cannot or may not present are stored only when the
+  // user confirms them.
+  const std::optional<MacBytes> address = ParseMacArgument(joined);
+  if (address && !SelectedAdapterIndex.empty()) {
+    const std::vector<AddressWarning> warnings = WarningsFor(*address, Facts().IsWireless(SelectedAdapterIndex));
+    if (!warnings.empty() &&
+        services_.host.ShowMessage(Hwnd(), WarningMessage(warnings, *address, SelectedAdapterIndex), Caption(),
+                                   kWarningStyle) != IDYES) {
+      return;
+    }
   }
-  const StoredAddress stored =
-      SelectedAdapterIndex.empty() ? StoredAddress{L"", ERROR_FILE_NOT_FOUND} : ReadStoredAddress(SelectedAdapterIndex);
-  // The value read back decides; when it cannot be read, the write's own
-  // status does. A failed close after a good read does not undo the value.
-  const bool written = wellFormed && (stored.text == joined || (Unreadable(stored) && status == ERROR_SUCCESS));
-  if (!written) {
+  const ChangeOutcome outcome = StoreOverrideAddress(SelectedAdapterIndex, joined);
+  if (!outcome.done) {
     services_.host.ShowMessage(Hwnd(),
                                L"无法把伪装的 MAC 地址 " + shown + L" 写入网络适配器 " + SelectedAdapterIndex +
-                                   L"。\r\n\r\n" + WriteFailure(wellFormed, status),
+                                   L"。\r\n\r\n" + outcome.failure,
                                Caption(), kProblemStyle);
     return;
   }
@@ -110,23 +77,22 @@ void frmMain::UpdateOverrideAddress() {
                                Caption(), kProblemStyle);
   }
   if (HideNotify) return;
+  RestartRequested = false;
   services_.windows.ShowNotification(*this);
   SetRegValue(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue, REG_SZ, HideNotify ? L"1" : L"0");
+  if (RestartRequested) {
+    RestartRequested = false;
+    RestartSelectedAdapter();
+  }
 }
 
 void frmMain::RemoveOverrideAddress() {
   if (SelectedAdapterIndex.empty()) return;
-  const long status = DeleteRegValue(HKEY_LOCAL_MACHINE, AdapterKey(SelectedAdapterIndex), kNetworkAddressValue);
-  // A value that was not there leaves the adapter without an override, which
-  // is what was asked; anything still readable is a removal that failed. When
-  // the value cannot be read back, the deletion's own status decides.
-  const StoredAddress stored = ReadStoredAddress(SelectedAdapterIndex);
-  const bool deleted = status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
-  const bool removed = stored.status == ERROR_FILE_NOT_FOUND || (Unreadable(stored) && deleted);
-  if (!removed) {
+  const ChangeOutcome outcome = DeleteOverrideAddress(SelectedAdapterIndex);
+  if (!outcome.done) {
     services_.host.ShowMessage(Hwnd(),
                                L"无法删除网络适配器 " + SelectedAdapterIndex + L" 的伪装 MAC 地址。\r\n\r\n" +
-                                   RemovalFailure(status),
+                                   outcome.failure,
                                Caption(), kProblemStyle);
     return;
   }

@@ -15,6 +15,8 @@ const ControlDesign kLayout[] = {
     {lblNotify, "lblNotify", K::Label,     210,  195, 5295,  795, nullptr,       nullptr,  0},
     {cmdOK,     "cmdOK",     K::Button,   4020, 1050, 1440,  375, L"好",          nullptr,  1, true, 0, BS_DEFPUSHBUTTON},
     {chkHide,   "chkHide",   K::CheckBox,  225, 1005, 2955,  375, L"不再次显示", nullptr,  2},
+    // A row below the designed ones, so that none of them moves.
+    {cmdRestart, "cmdRestart", K::Button,  3300, 1530, 2160,  375, L"立即重启适配器", nullptr,  3},
 };
 
 constexpr wchar_t kCaption[] = L"更新注意";
@@ -25,7 +27,7 @@ constexpr wchar_t kNotice[] =
 }  // namespace
 
 frmNotification::frmNotification(frmMain& owner)
-    : Form(FormDesign{L"QUAV.frmNotification", L"", 5670, 1695, true, false, true, 0}), owner_(owner) {}
+    : Form(FormDesign{L"QUAV.frmNotification", L"", 5670, 2175, true, false, true, 0}), owner_(owner) {}
 
 void frmNotification::OnCreate() {
   AddControls(kLayout);
@@ -43,8 +45,15 @@ void frmNotification::cmdOK_Click() {
   Unload();
 }
 
+void frmNotification::cmdRestart_Click() {
+  owner_.RestartRequested = true;
+  cmdOK_Click();
+}
+
 void frmNotification::OnCommand(int id, int code, HWND /*control*/) {
-  if (id == cmdOK && code == BN_CLICKED) cmdOK_Click();
+  if (code != BN_CLICKED) return;
+  if (id == cmdOK) cmdOK_Click();
+  if (id == cmdRestart) cmdRestart_Click();
 }
 
 bool frmNotification::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {

@@ -14,6 +14,7 @@ enum : int {
   lblNotify = 1101,
   cmdOK,
   chkHide,
+  cmdRestart,
 };
 }  // namespace frmNotificationControls
 
@@ -26,6 +27,8 @@ class frmNotification final : public Form {
   void Form_Load();
   // Hands the box's state to the main window's HideNotify and closes.
   void cmdOK_Click();
+  // Closes as OK does and has the main window restart the adapter at once.
+  void cmdRestart_Click();
 
  protected:
   void OnCreate() override;

@@ -6,7 +6,7 @@ namespace quav {
 namespace {
 
 // ERROR_ACCESS_DENIED, without the system's headers.
-constexpr unsigned long kAccessDeniedError = 5;
+constexpr long kAccessDeniedError = 5;
 
 struct VerbName {
   std::wstring_view name;
@@ -96,7 +96,7 @@ std::wstring ListLine(const std::vector<std::wstring>& cells) {
 }
 
 ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus) {
-  if (!outcome.done) return outcome.error == kAccessDeniedError ? ExitCode::AccessDenied : ExitCode::RegistryFailure;
+  if (!outcome.done) return outcome.status == kAccessDeniedError ? ExitCode::AccessDenied : ExitCode::RegistryFailure;
   return logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
 }
 

@@ -75,7 +75,7 @@ TEST_F(NotificationTest, LoadsCaptionNoticeAndAClearBoxOverTheMainWindow) {
   EXPECT_EQ(BST_UNCHECKED, ::SendMessageW(notice.Item(chkHide), BM_GETCHECK, 0, 0));
   EXPECT_EQ(main_.Hwnd(), ::GetWindow(notice.Hwnd(), GW_OWNER));
   EXPECT_EQ(5670, notice.ScaleWidthTwips());
-  EXPECT_EQ(1695, notice.ScaleHeightTwips());
+  EXPECT_EQ(2175, notice.ScaleHeightTwips());
 }
 
 TEST_F(NotificationTest, EnterWithTheBoxTickedHidesLaterNotices) {

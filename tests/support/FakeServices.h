@@ -4,9 +4,13 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "adapters/AdapterFacts.h"
+#include "change/AdapterDevices.h"
 #include "ui/main/MainWindowServices.h"
 #include "ui/main/frmMain.h"
 
@@ -31,7 +35,7 @@ class FakeHost final : public ProgramHost {
   void EndProgram() override { ++ended; }
   int ShowMessage(HWND, const std::wstring& text, const std::wstring& title, UINT style) override {
     messages.push_back({text, title, style});
-    return IDOK;
+    return (style & MB_TYPEMASK) == MB_YESNO ? yesNoAnswer : IDOK;
   }
   void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
                      const std::wstring& directory) override {
@@ -39,6 +43,7 @@ class FakeHost final : public ProgramHost {
   }
 
   bool previousInstance = false;
+  int yesNoAnswer = IDNO;  // the user's answer to a question
   int ended = 0;
   std::vector<Message> messages;
   std::vector<Opened> opened;
@@ -67,6 +72,36 @@ class FakeWindows final : public ModalWindows {
   int agreementShown = 0;
   int notificationShown = 0;
   int aboutShown = 0;
+};
+
+// Devices that restart as the test says, recording each request.
+class FakeDevices final : public AdapterDevices {
+ public:
+  RestartResult Restart(const std::wstring& adapterIndex) override {
+    restarted.push_back(adapterIndex);
+    if (onRestart) onRestart(adapterIndex);
+    return result;
+  }
+
+  RestartResult result{RestartStatus::Restarted, 0};
+  std::function<void(const std::wstring&)> onRestart;
+  std::vector<std::wstring> restarted;
+};
+
+// The interface table and media as the test sets them, by class subkey name.
+class FakeFacts final : public AdapterFacts {
+ public:
+  std::optional<std::wstring> ActiveAddress(const std::wstring& adapterIndex) override {
+    ++activeReads;
+    const auto found = active.find(adapterIndex);
+    if (found == active.end()) return std::nullopt;
+    return found->second;
+  }
+  bool IsWireless(const std::wstring& adapterIndex) override { return wireless.count(adapterIndex) > 0; }
+
+  std::map<std::wstring, std::wstring> active;
+  std::map<std::wstring, bool> wireless;
+  int activeReads = 0;
 };
 
 // The list view and the other common controls, for windows made in a test.

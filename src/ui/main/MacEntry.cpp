@@ -1,6 +1,7 @@
 // The six entry boxes of the main window and the buttons that fill and empty them.
 #include <windows.h>
 
+#include "change/RandomAddress.h"
 #include "platform/TextRules.h"
 #include "ui/main/MacText.h"
 #include "ui/main/frmMain.h"
@@ -55,6 +56,18 @@ void CopyAddressIntoBoxes(frmMain& form, int label) {
 void frmMain::cmdActiveMAC_Click() { CopyAddressIntoBoxes(*this, lblActiveMAC); }
 
 void frmMain::cmdSpoofMAC_Click() { CopyAddressIntoBoxes(*this, lblSpoofedMAC); }
+
+// Only fills the boxes: the user sees the address before "更新 MAC" stores it.
+void frmMain::mnuRandom_Click() {
+  const std::optional<MacBytes> address = RandomAddress();
+  if (!address) {
+    services_.host.ShowMessage(Hwnd(), L"无法从系统的加密随机数源取得随机数，没有生成随机 MAC 地址。", Caption(),
+                               MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  FormatMAC(MacDigits(*address), true);
+  if (Visible()) Focus(txtMAC(0));
+}
 
 // Pasted text goes through the same filter as typed keys, so a box never holds
 // anything but upper-case hexadecimal digits (at most two of them: the box's

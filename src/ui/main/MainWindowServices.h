@@ -7,6 +7,8 @@
 namespace quav {
 
 class frmMain;
+class AdapterDevices;
+class AdapterFacts;
 class ErrorReporter;
 class HardwareAddressLookup;
 class WmiAdapterSource;
@@ -41,12 +43,19 @@ struct ScanServices {
   ErrorReporter* errors = nullptr;
 };
 
+// What restarting and checking an adapter uses; null members mean the system's.
+struct AdapterServices {
+  AdapterDevices* devices = nullptr;
+  AdapterFacts* facts = nullptr;
+};
+
 struct MainWindowServices {
   ProgramHost& host;
   ModalWindows& windows;
   ScanServices scan;
   // The change log's folder; empty for the program's own folder.
   std::wstring logFolder;
+  AdapterServices adapters{};
 };
 
 }  // namespace quav

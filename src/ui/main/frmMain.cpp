@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "AppVersion.h"
+#include "adapters/AdapterFacts.h"
+#include "change/AdapterDevices.h"
 #include "ui/Pictures.h"
 #include "ui/main/Resources.h"
 #include "ui/main/frmMainControls.h"
@@ -67,6 +69,18 @@ frmMain::frmMain(MainWindowServices services)
 
 frmMain::~frmMain() = default;
 
+AdapterDevices& frmMain::Devices() {
+  if (services_.adapters.devices) return *services_.adapters.devices;
+  if (!systemDevices_) systemDevices_ = SystemAdapterDevices();
+  return *systemDevices_;
+}
+
+AdapterFacts& frmMain::Facts() {
+  if (services_.adapters.facts) return *services_.adapters.facts;
+  if (!systemFacts_) systemFacts_ = std::make_unique<SystemAdapterFacts>();
+  return *systemFacts_;
+}
+
 std::wstring frmMain::TxtMAC(int index) const { return Text(txtMAC(index)); }
 
 void frmMain::SetTxtMAC(int index, const std::wstring& text) { SetText(txtMAC(index), text); }
@@ -101,6 +115,9 @@ void frmMain::CreateMenuBar() {
   ::AppendMenuW(file, MF_STRING, mnuView, L"查看日志(&V)");
   ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuW(file, MF_STRING, mnuRefresh, L"刷新(&R)");
+  ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(file, MF_STRING, mnuRandom, L"随机 MAC 地址(&M)");
+  ::AppendMenuW(file, MF_STRING, mnuRestart, L"重启适配器(&S)");
   ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuW(file, MF_STRING, mnuExit, L"退出(&E)");
   HMENU bar = ::CreateMenu();
@@ -148,6 +165,8 @@ void frmMain::OnCommand(int id, int code, HWND /*control*/) {
     case mnuRefresh: mnuRefresh_Click(); break;
     case mnuExit: mnuExit_Click(); break;
     case mnuAbout: mnuAbout_Click(); break;
+    case mnuRandom: mnuRandom_Click(); break;
+    case mnuRestart: mnuRestart_Click(); break;
     default: break;
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "platform/Handles.h"
@@ -72,6 +73,13 @@ class frmMain final : public Form {
   void mnuView_Click();
   std::wstring LogFilePath() const;
 
+  // --- Beyond the change: a random address, and restarting the adapter so
+  // that its driver reads the address, with a check of what it then uses.
+  void mnuRandom_Click();
+  void mnuRestart_Click();
+  void RestartSelectedAdapter();
+  bool RestartRequested = false;  // set by the restart notice's restart button
+
   // --- About window, logo link and its hover look.
   void mnuAbout_Click();
   void picLogo_Click();
@@ -89,6 +97,8 @@ class frmMain final : public Form {
   HBITMAP HighlightPicture() const { return imgHighlight_.get(); }
   HBITMAP NormalPicture() const { return imgNoHighlight_.get(); }
   MainWindowServices& Services() { return services_; }
+  AdapterDevices& Devices();
+  AdapterFacts& Facts();
 
  protected:
   void OnCreate() override;
@@ -110,6 +120,8 @@ class frmMain final : public Form {
   void PasteIntoBox(int index);
 
   MainWindowServices services_;
+  std::unique_ptr<AdapterDevices> systemDevices_;
+  std::unique_ptr<AdapterFacts> systemFacts_;
   UniqueHbitmap imgNoHighlight_;
   UniqueHbitmap imgHighlight_;
   UniqueHbitmap clearPicture_;

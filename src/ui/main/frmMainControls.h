@@ -37,6 +37,8 @@ enum : int {
   mnuRefresh,
   mnuExit,
   mnuAbout,
+  mnuRandom,
+  mnuRestart,
 };
 
 enum : int {

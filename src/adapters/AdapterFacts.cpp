@@ -1,0 +1,97 @@
+#include "adapters/AdapterFacts.h"
+
+// clang-format off
+#include <winsock2.h>
+#include <windows.h>
+#include <iphlpapi.h>
+// clang-format on
+
+#include <memory>
+
+#include "adapters/AdapterKeys.h"
+#include "adapters/AddressRules.h"
+#include "platform/AnsiText.h"
+#include "platform/modRegistry.h"
+
+namespace quav {
+namespace {
+
+// NDIS physical media of wireless LAN adapters: 802.11 through a legacy
+// driver, and native 802.11.
+constexpr long kMediumWirelessLan = 1;
+constexpr long kMediumNative80211 = 9;
+// The interface type Windows Vista and later give 802.11 interfaces.
+constexpr UINT kInterfaceTypeIeee80211 = 71;
+// The connection's media subtype Windows XP records for a wireless connection.
+constexpr long kMediaSubtypeWireless = 2;
+
+std::wstring InstanceId(const std::wstring& adapterIndex) {
+  std::wstring id;
+  if (adapterIndex.empty()) return id;
+  TryGetRegValue(HKEY_LOCAL_MACHINE, std::wstring(kNetworkClassKey) + adapterIndex, L"NetCfgInstanceID", id);
+  return id;
+}
+
+// A REG_DWORD the registry layer reads as decimal text; none when absent.
+bool ReadNumber(const std::wstring& keyPath, const wchar_t* valueName, long& number) {
+  std::wstring text;
+  if (!TryGetRegValue(HKEY_LOCAL_MACHINE, keyPath, valueName, text) || text.empty()) return false;
+  wchar_t* end = nullptr;
+  number = std::wcstol(text.c_str(), &end, 10);
+  return end && *end == L'\0';
+}
+
+struct InterfaceEntry {
+  std::wstring address;
+  UINT type = 0;
+  bool found = false;
+};
+
+// The interface table's entry whose name is the adapter's instance GUID.
+InterfaceEntry FindInterface(const std::wstring& instanceId) {
+  InterfaceEntry entry;
+  if (instanceId.empty()) return entry;
+  ULONG size = 0;
+  if (::GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0) return entry;
+  auto buffer = std::make_unique<unsigned char[]>(size);
+  auto* first = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.get());
+  if (::GetAdaptersInfo(first, &size) != ERROR_SUCCESS) return entry;
+  const std::string name = ToAnsi(instanceId);
+  for (const IP_ADAPTER_INFO* adapter = first; adapter; adapter = adapter->Next) {
+    if (::lstrcmpiA(adapter->AdapterName, name.c_str()) != 0) continue;
+    entry.found = true;
+    entry.type = adapter->Type;
+    const UINT length = adapter->AddressLength < 6 ? adapter->AddressLength : 6;
+    if (length > 0) entry.address = HardwareAddressText(adapter->Address, length);
+    break;
+  }
+  return entry;
+}
+
+}  // namespace
+
+std::optional<std::wstring> SystemAdapterFacts::ActiveAddress(const std::wstring& adapterIndex) {
+  const InterfaceEntry entry = FindInterface(InstanceId(adapterIndex));
+  if (!entry.found || entry.address.empty()) return std::nullopt;
+  return entry.address;
+}
+
+bool SystemAdapterFacts::IsWireless(const std::wstring& adapterIndex) {
+  if (adapterIndex.empty()) return false;
+  long medium = 0;
+  if (ReadNumber(std::wstring(kNetworkClassKey) + adapterIndex, L"*PhysicalMediaType", medium) &&
+      (medium == kMediumWirelessLan || medium == kMediumNative80211)) {
+    return true;
+  }
+  const std::wstring instanceId = InstanceId(adapterIndex);
+  if (instanceId.empty()) return false;
+  long subtype = 0;
+  if (ReadNumber(std::wstring(kNetworkConnectionsKey) + L"\\" + instanceId + L"\\Connection", L"MediaSubType",
+                 subtype) &&
+      subtype == kMediaSubtypeWireless) {
+    return true;
+  }
+  return FindInterface(instanceId).type == kInterfaceTypeIeee80211;
+}
+
+}  // namespace quav

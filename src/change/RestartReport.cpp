@@ -1,0 +1,55 @@
+#include "change/RestartReport.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace quav {
+namespace {
+
+// 3010: the device takes the change only at the next start of Windows.
+constexpr unsigned long kRebootRequired = 3010;
+
+std::wstring Normalized(std::wstring_view address) {
+  std::wstring digits;
+  for (const wchar_t c : address) {
+    if (c != L'-' && c != L':') digits += static_cast<wchar_t>(std::towupper(c));
+  }
+  return digits;
+}
+
+}  // namespace
+
+AddressCheck CheckAddresses(std::wstring_view expected, std::wstring_view active) {
+  if (active.empty()) return AddressCheck::Unknown;
+  if (expected.empty()) return AddressCheck::UsesOwn;
+  return Normalized(expected) == Normalized(active) ? AddressCheck::UsesNew : AddressCheck::Ignored;
+}
+
+std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapterIndex) {
+  const std::wstring adapter = L"网络适配器 " + std::wstring(adapterIndex);
+  switch (report.restart.status) {
+    case RestartStatus::NoDevice:
+      return L"无法重启" + adapter + L"：系统中没有与它的注册表项对应的设备。";
+    case RestartStatus::AccessDenied:
+      return L"无法重启" + adapter + L"：拒绝访问，请以管理员身份运行本程序。";
+    case RestartStatus::Failed:
+      if (report.restart.error == kRebootRequired) return adapter + L" 要在重启计算机后才能使用新的设置。";
+      return L"无法重启" + adapter + L"（错误代码 " + std::to_wstring(report.restart.error) + L"）。";
+    case RestartStatus::Restarted:
+      break;
+  }
+  switch (report.check) {
+    case AddressCheck::UsesNew:
+      return adapter + L" 已重启，现在使用新的 MAC 地址 " + report.expected + L"。";
+    case AddressCheck::Ignored:
+      return adapter + L" 已重启，但驱动程序忽略了伪装的 MAC 地址 " + report.expected + L"，仍在使用 " +
+             report.active + L"。";
+    case AddressCheck::UsesOwn:
+      return adapter + L" 已重启，现在使用它自己的 MAC 地址 " + report.active + L"。";
+    case AddressCheck::Unknown:
+      break;
+  }
+  return adapter + L" 已重启，但无法读取它现在使用的 MAC 地址（适配器可能未连接或未启用）。";
+}
+
+}  // namespace quav

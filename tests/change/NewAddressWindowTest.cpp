@@ -1,0 +1,191 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "adapters/AdapterKeys.h"
+#include "change/NewAddressRules.h"
+#include "change/RandomAddress.h"
+#include "change/frmNotification.h"
+#include "platform/TextRules.h"
+#include "support/FakeServices.h"
+#include "support/Files.h"
+#include "support/RegistryFixture.h"
+#include "support/ScratchFolder.h"
+#include "ui/main/frmMainControls.h"
+
+namespace quav {
+namespace {
+
+using namespace frmMainControls;
+
+size_t LineCount(const std::string& bytes) {
+  size_t count = 0;
+  for (size_t at = 0; (at = bytes.find("\r\n", at)) != std::string::npos; at += 2) ++count;
+  return count;
+}
+
+// The main window with adapter 0007 selected, its devices and interface table
+// stood in for.
+class NewAddressWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::InitControls();
+    adapters.AddClass(L"0007", L"Wireless Adapter", nullptr);
+    form.Create();
+    form.Activated = true;
+    form.Form_Load();
+    form.HideNotify = true;
+    const long row = form.lvwNIC.AddItem(L"0007");
+    const wchar_t* texts[] = {L"是", L"否", L"Adapter", L"10.0.0.7", L"00-0C-29-3A-4B-5C"};
+    for (int column = 1; column <= 5; ++column) form.lvwNIC.SetSubItem(row, column, texts[column - 1]);
+    form.SelectFirstAdapter(form.lvwNIC);
+  }
+
+  void TypeAddress(const std::wstring& digits) { form.FormatMAC(digits, true); }
+  std::wstring Stored() {
+    return test::StoredString(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0007"),
+                              std::wstring(kNetworkAddressValue));
+  }
+  std::string Log() { return test::FileBytes(folder.Path() + L"\\QUAV.log"); }
+
+  test::AdapterRegistry adapters;
+  test::ScratchFolder folder;
+  test::FakeHost host;
+  test::FakeWindows windows;
+  test::FakeDevices devices;
+  test::FakeFacts facts;
+  frmMain form{MainWindowServices{host, windows, {}, folder.Path(), {&devices, &facts}}};
+};
+
+TEST_F(NewAddressWindow, ADoubtfulAddressIsStoredOnlyOnYes) {
+  for (const wchar_t* digits : {L"010203040506", L"000000000000", L"FFFFFFFFFFFF"}) {
+    host.messages.clear();
+    host.yesNoAnswer = IDNO;
+    TypeAddress(digits);
+    form.cmdUpdate_Click();
+    ASSERT_EQ(1u, host.messages.size()) << digits;
+    EXPECT_EQ(UINT(MB_YESNO), host.messages[0].style & MB_TYPEMASK);
+    EXPECT_EQ(UINT(MB_DEFBUTTON2), host.messages[0].style & MB_DEFMASK) << "No is the default";
+    EXPECT_EQ(L"<missing>", Stored()) << digits;
+    EXPECT_EQ(L"", Trimmed(form.Text(lblSpoofedMAC)));
+    EXPECT_EQ(L"否", form.lvwNIC.SubItem(1, 2));
+  }
+  EXPECT_EQ(0u, LineCount(Log()));
+
+  host.yesNoAnswer = IDYES;
+  form.cmdUpdate_Click();
+  EXPECT_EQ(L"FFFFFFFFFFFF", Stored());
+  EXPECT_EQ(1u, LineCount(Log()));
+}
+
+TEST_F(NewAddressWindow, AWirelessAdapterWarnsOfAMakersAddressOnly) {
+  facts.wireless[L"0007"] = true;
+  TypeAddress(L"001122334455");
+  form.cmdUpdate_Click();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"无线"));
+  EXPECT_EQ(L"<missing>", Stored());
+
+  host.messages.clear();
+  TypeAddress(L"021122334455");
+  form.cmdUpdate_Click();
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(L"021122334455", Stored());
+
+  facts.wireless.clear();
+  TypeAddress(L"001122334455");
+  form.cmdUpdate_Click();
+  EXPECT_TRUE(host.messages.empty()) << "a wired adapter takes a maker's address";
+  EXPECT_EQ(L"001122334455", Stored());
+}
+
+TEST_F(NewAddressWindow, RandomAddressFillsTheBoxesAndStoresNothing) {
+  std::set<std::wstring> seen;
+  for (int k = 0; k < 20; ++k) {
+    form.mnuRandom_Click();
+    const std::wstring joined = form.JoinedBoxes();
+    const auto address = ParseMacArgument(joined);
+    ASSERT_TRUE(address) << joined;
+    EXPECT_FALSE(IsGroupAddress(*address));
+    EXPECT_TRUE(IsLocallyAdministered(*address));
+    seen.insert(joined);
+  }
+  EXPECT_GT(seen.size(), 15u);
+  EXPECT_TRUE(form.Enabled(cmdUpdate));
+  EXPECT_EQ(L"<missing>", Stored());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(NewAddressWindow, AMillionRandomAddressesAreLocalAndIndividual) {
+  int bad = 0;
+  std::set<uint8_t> firstBytes;
+  for (int k = 0; k < 1000000; ++k) {
+    const std::optional<MacBytes> address = RandomAddress();
+    ASSERT_TRUE(address);
+    if (IsGroupAddress(*address) || !IsLocallyAdministered(*address)) ++bad;
+    firstBytes.insert((*address)[0]);
+  }
+  EXPECT_EQ(0, bad);
+  EXPECT_EQ(64u, firstBytes.size()) << "every first byte with the two low bits 10 turns up";
+}
+
+TEST_F(NewAddressWindow, RestartFromTheNoticeChecksTheNewAddressAndLogsIt) {
+  form.HideNotify = false;
+  windows.onNotification = [](frmMain& owner) { owner.RestartRequested = true; };
+  devices.onRestart = [this](const std::wstring& id) { facts.active[id] = L"02-11-22-33-44-55"; };
+  TypeAddress(L"021122334455");
+  form.cmdUpdate_Click();
+  EXPECT_EQ(std::vector<std::wstring>{L"0007"}, devices.restarted);
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"现在使用新的 MAC 地址 02-11-22-33-44-55"));
+  EXPECT_EQ(UINT(MB_ICONINFORMATION), host.messages[0].style & MB_ICONMASK);
+  EXPECT_EQ(L"02-11-22-33-44-55", form.lvwNIC.SubItem(1, 5));
+  EXPECT_EQ(L" 02-11-22-33-44-55", form.Text(lblActiveMAC));
+  const std::string log = Log();
+  EXPECT_EQ(2u, LineCount(log));
+  EXPECT_NE(std::string::npos, log.find("[02-11-22-33-44-55]  ")) << log;
+  EXPECT_FALSE(form.RestartRequested);
+}
+
+TEST_F(NewAddressWindow, ADriverThatIgnoresTheAddressIsCalledOut) {
+  adapters.SetNetworkAddress(L"0007", L"021122334455");
+  facts.active[L"0007"] = L"00-0C-29-3A-4B-5C";
+  form.mnuRestart_Click();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"忽略"));
+  EXPECT_EQ(UINT(MB_ICONEXCLAMATION), host.messages[0].style & MB_ICONMASK);
+  EXPECT_NE(std::string::npos, Log().find("00-0C-29-3A-4B-5C"));
+}
+
+TEST_F(NewAddressWindow, ARestartThatIsNotPossibleSaysWhyAndLogsNothing) {
+  for (const RestartResult result : {RestartResult{RestartStatus::NoDevice, 1168},
+                                     RestartResult{RestartStatus::AccessDenied, 5},
+                                     RestartResult{RestartStatus::Failed, 31}}) {
+    host.messages.clear();
+    devices.result = result;
+    form.mnuRestart_Click();
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(0u, host.messages[0].text.find(L"无法重启网络适配器 0007")) << host.messages[0].text;
+  }
+  EXPECT_EQ(0, facts.activeReads) << "nothing to check";
+  EXPECT_EQ(0u, LineCount(Log()));
+  EXPECT_EQ(L"00-0C-29-3A-4B-5C", form.lvwNIC.SubItem(1, 5));
+}
+
+TEST_F(NewAddressWindow, TheNoticesRestartButtonTakesTheBoxAndAsksForTheRestart) {
+  form.HideNotify = false;
+  frmNotification notice(form);
+  ASSERT_TRUE(notice.Create(form.Hwnd()));
+  EXPECT_EQ(L"立即重启适配器", notice.Text(frmNotificationControls::cmdRestart));
+  ::SendMessageW(notice.Item(frmNotificationControls::chkHide), BM_SETCHECK, BST_CHECKED, 0);
+  ::SendMessageW(notice.Hwnd(), WM_COMMAND, MAKEWPARAM(frmNotificationControls::cmdRestart, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(notice.Item(frmNotificationControls::cmdRestart)));
+  EXPECT_EQ(nullptr, notice.Hwnd());
+  EXPECT_TRUE(form.RestartRequested);
+  EXPECT_TRUE(form.HideNotify);
+}
+
+}  // namespace
+}  // namespace quav

@@ -1,0 +1,63 @@
+#include "change/RestartReport.h"
+
+#include <gtest/gtest.h>
+
+namespace quav {
+namespace {
+
+RestartReport Restarted(AddressCheck check, const wchar_t* expected, const wchar_t* active) {
+  return RestartReport{{RestartStatus::Restarted, 0}, check, expected, active};
+}
+
+TEST(RestartReport, AddressesCompareWithoutCaseOrSeparators) {
+  EXPECT_EQ(AddressCheck::UsesNew, CheckAddresses(L"02-AB-03-CD-04-EF", L"02:ab:03:cd:04:ef"));
+  EXPECT_EQ(AddressCheck::Ignored, CheckAddresses(L"02-AB-03-CD-04-EF", L"00-0C-29-3A-4B-5C"));
+  EXPECT_EQ(AddressCheck::Ignored, CheckAddresses(L"XYZ", L"00-0C-29-3A-4B-5C")) << "a stored value no driver reads";
+  EXPECT_EQ(AddressCheck::UsesOwn, CheckAddresses(L"", L"00-0C-29-3A-4B-5C"));
+  EXPECT_EQ(AddressCheck::Unknown, CheckAddresses(L"02-AB-03-CD-04-EF", L""));
+  EXPECT_EQ(AddressCheck::Unknown, CheckAddresses(L"", L""));
+}
+
+TEST(RestartReport, EachOutcomeIsOneSentenceNamingTheAdapter) {
+  const RestartReport cases[] = {
+      {{RestartStatus::NoDevice, 1168}, AddressCheck::Unknown, L"", L""},
+      {{RestartStatus::AccessDenied, 5}, AddressCheck::Unknown, L"", L""},
+      {{RestartStatus::Failed, 31}, AddressCheck::Unknown, L"", L""},
+      {{RestartStatus::Failed, 3010}, AddressCheck::Unknown, L"", L""},
+      Restarted(AddressCheck::UsesNew, L"02-AB-03-CD-04-EF", L"02-AB-03-CD-04-EF"),
+      Restarted(AddressCheck::Ignored, L"02-AB-03-CD-04-EF", L"00-0C-29-3A-4B-5C"),
+      Restarted(AddressCheck::UsesOwn, L"", L"00-0C-29-3A-4B-5C"),
+      Restarted(AddressCheck::Unknown, L"02-AB-03-CD-04-EF", L""),
+  };
+  std::vector<std::wstring> seen;
+  for (const RestartReport& report : cases) {
+    const std::wstring text = RestartMessage(report, L"0007");
+    EXPECT_NE(std::wstring::npos, text.find(L"0007")) << text;
+    EXPECT_EQ(L'。', text.back()) << text;
+    EXPECT_EQ(text.find(L'。'), text.size() - 1) << "one sentence: " << text;
+    for (const std::wstring& other : seen) EXPECT_NE(other, text);
+    seen.push_back(text);
+  }
+  EXPECT_NE(std::wstring::npos, RestartMessage(cases[2], L"0007").find(L"31"));
+  const std::wstring ignored = RestartMessage(cases[5], L"0007");
+  EXPECT_NE(std::wstring::npos, ignored.find(L"02-AB-03-CD-04-EF"));
+  EXPECT_NE(std::wstring::npos, ignored.find(L"00-0C-29-3A-4B-5C"));
+}
+
+TEST(RestartReport, TheLogLineRecordsWhatTheAdapterUses) {
+  const LogLineFields fields{L"2026-12-08 10:30:00", L"HOST", L"0007", L"alice"};
+  EXPECT_EQ(L"2026-12-08 10:30:00 [HOST]   设备   [0007]         重启后使用的 MAC 地址 [02-AB-03-CD-04-EF]  结果 "
+            L"[伪装的 MAC 地址已生效]   操作用户  [alice]",
+            AddressCheckLine(fields, Restarted(AddressCheck::UsesNew, L"02-AB-03-CD-04-EF", L"02-AB-03-CD-04-EF")));
+  EXPECT_NE(std::wstring::npos,
+            AddressCheckLine(fields, Restarted(AddressCheck::Ignored, L"02-AB-03-CD-04-EF", L"00-0C-29-3A-4B-5C"))
+                .find(L"[00-0C-29-3A-4B-5C]  结果 [驱动程序忽略了伪装的 MAC 地址]"));
+  EXPECT_NE(std::wstring::npos,
+            AddressCheckLine(fields, Restarted(AddressCheck::Unknown, L"", L"")).find(L"[]  结果 [无法读取]"));
+  const LogLineFields hostile{L"t", L"A\r\nB", L"00\n07", L"u"};
+  EXPECT_EQ(std::wstring::npos,
+            AddressCheckLine(hostile, Restarted(AddressCheck::UsesOwn, L"", L"00-0C-29-3A-4B-5C")).find_first_of(L"\r\n"));
+}
+
+}  // namespace
+}  // namespace quav
