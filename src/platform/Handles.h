@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <oleauto.h>
+#include <setupapi.h>
 
 #include <utility>
 
@@ -85,6 +86,11 @@ struct Bstr {
   static Type Invalid() { return nullptr; }
   static void Close(Type h) { ::SysFreeString(h); }
 };
+struct DeviceInfoSet {
+  using Type = HDEVINFO;
+  static Type Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Type h) { ::SetupDiDestroyDeviceInfoList(h); }
+};
 }  // namespace handle_traits
 
 using UniqueHandle = UniqueAny<handle_traits::Kernel>;
@@ -97,6 +103,7 @@ using UniqueHbrush = UniqueAny<handle_traits::Gdi<HBRUSH>>;
 using UniqueMemoryDc = UniqueAny<handle_traits::MemoryDc>;
 using UniqueHicon = UniqueAny<handle_traits::Icon>;
 using UniqueBstr = UniqueAny<handle_traits::Bstr>;
+using UniqueDeviceInfoSet = UniqueAny<handle_traits::DeviceInfoSet>;
 
 // A window's device context, released to its window.
 class WindowDc {
