@@ -81,18 +81,18 @@ TEST(ParseCommandLine, AnythingElseIsAUsageError) {
   }
 }
 
-TEST(ListLine, TabSeparatedWithYesAndNoAsDigits) {
+TEST(CommandLineListLine, TabSeparatedWithYesAndNoAsDigits) {
   EXPECT_EQ(L"0007\t1\t0\tIntel(R) PRO/1000 MT\t192.168.1.5\t00-50-56-C0-00-08",
             ListLine({L"0007", L"是", L"否", L"Intel(R) PRO/1000 MT", L"192.168.1.5", L"00-50-56-C0-00-08"}));
   // Empty cells keep their place; only the two yes/no columns are translated.
   EXPECT_EQ(L"0012\t0\t1\t是\t\t", ListLine({L"0012", L"否", L"是", L"是", L"", L""}));
 }
 
-TEST(ListLine, ControlCharactersCannotSplitFields) {
+TEST(CommandLineListLine, ControlCharactersCannotSplitFields) {
   EXPECT_EQ(L"0001\t0\t0\tA?B??C?D\t\t", ListLine({L"0001", L"否", L"否", L"A\tB\r\nC\x7F" L"D", L"", L""}));
 }
 
-TEST(ExitCodes, ChangeOutcomes) {
+TEST(CommandLineExitCodes, ChangeOutcomes) {
   EXPECT_EQ(ExitCode::Done, ChangeExitCode({true, L"", 0}, 0));
   EXPECT_EQ(ExitCode::NotLogged, ChangeExitCode({true, L"", 0}, 32));
   EXPECT_EQ(ExitCode::AccessDenied, ChangeExitCode({false, L"拒绝访问。", 5}, 0));
@@ -107,7 +107,7 @@ RestartReport Report(RestartStatus status, AddressCheck check) {
   return report;
 }
 
-TEST(ExitCodes, RestartOutcomes) {
+TEST(CommandLineExitCodes, RestartOutcomes) {
   for (const RestartStatus status : {RestartStatus::NoDevice, RestartStatus::AccessDenied, RestartStatus::Failed}) {
     EXPECT_EQ(ExitCode::RestartNotPossible, RestartExitCode(Report(status, AddressCheck::UsesNew), 0));
   }
