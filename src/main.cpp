@@ -2,6 +2,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <vector>
+
+#include "adapters/AdapterFacts.h"
+#include "cli/ConsoleCommands.h"
 #include "ui/Form.h"
 #include "ui/main/SystemModalWindows.h"
 #include "ui/main/SystemProgramHost.h"
@@ -12,6 +16,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+  // With arguments the program is a tool for scripts: one verb, no window.
+  const std::vector<std::wstring> arguments = quav::ProgramArguments();
+  if (!arguments.empty()) {
+    quav::SystemAdapterFacts facts;
+    const std::unique_ptr<quav::AdapterDevices> devices = quav::SystemAdapterDevices();
+    quav::ConsoleOutput out;
+    const quav::ExitCode code = quav::RunCommandLine(arguments, {*devices, facts}, out);
+    ::CoUninitialize();
+    return static_cast<int>(code);
+  }
 
   quav::SystemProgramHost host;
   quav::SystemModalWindows windows;

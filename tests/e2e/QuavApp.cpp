@@ -177,6 +177,12 @@ QuavApp::QuavApp(const std::wstring& name) {
 QuavApp::~QuavApp() { Kill(); }
 
 void QuavApp::Start() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  Launch(L"", startup, false);
+}
+
+bool QuavApp::Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool inheritHandles) {
   std::map<std::wstring, std::wstring> variables;
   if (wchar_t* block = ::GetEnvironmentStringsW()) {
     for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
@@ -192,14 +198,51 @@ void QuavApp::Start() {
   block += L'\0';
 
   std::wstring commandLine = L"\"" + exe_ + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  if (!::CreateProcessW(exe_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        block.data(), folder_.c_str(), &startup, &process_)) {
-    return;
+  if (!arguments.empty()) commandLine += L" " + arguments;
+  if (!::CreateProcessW(exe_.c_str(), commandLine.data(), nullptr, nullptr, inheritHandles,
+                        CREATE_UNICODE_ENVIRONMENT, block.data(), folder_.c_str(), &startup, &process_)) {
+    return false;
   }
   processHandle_.reset(process_.hProcess);
   threadHandle_.reset(process_.hThread);
+  return true;
+}
+
+ConsoleRun QuavApp::Run(const std::wstring& arguments, std::chrono::milliseconds timeout) {
+  ConsoleRun run;
+  SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+  UniqueHandle readEnd;
+  UniqueHandle writeEnd;
+  if (!::CreatePipe(readEnd.put(), writeEnd.put(), &inheritable, 0)) return run;
+  ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd.get();
+  startup.hStdError = writeEnd.get();
+  if (!Launch(arguments, startup, true)) return run;
+  // Only the program holds the write end now: the pipe ends with it.
+  writeEnd.reset();
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  char buffer[4096];
+  for (;;) {
+    DWORD available = 0;
+    if (!::PeekNamedPipe(readEnd.get(), nullptr, 0, nullptr, &available, nullptr)) break;  // closed: it ended
+    if (available > 0) {
+      DWORD read = 0;
+      if (!::ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr)) break;
+      run.output.append(buffer, read);
+      continue;
+    }
+    if (std::chrono::steady_clock::now() > deadline) {
+      Kill();
+      return run;
+    }
+    std::this_thread::sleep_for(10ms);
+  }
+  WaitForExit(timeout);
+  run.exitCode = ExitCode();
+  return run;
 }
 
 bool QuavApp::WaitForMainWindow(std::chrono::milliseconds timeout) {

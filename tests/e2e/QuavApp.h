@@ -32,6 +32,12 @@ struct Dialog {
   std::wstring text;  // the message of a message box
 };
 
+// A run of the program with arguments, as a script sees it.
+struct ConsoleRun {
+  DWORD exitCode = STILL_ACTIVE;  // STILL_ACTIVE when it did not end in time
+  std::string output;             // the bytes written to its standard output
+};
+
 class QuavApp {
  public:
   // Copies quav.exe into a fresh folder of its own (where its QUAV.log goes).
@@ -43,6 +49,9 @@ class QuavApp {
   // Extra environment for the program (for instance WINEDLLOVERRIDES).
   void SetEnvironment(const std::wstring& name, const std::wstring& value) { environment_[name] = value; }
   void Start();
+  // Starts the program with arguments, its standard output and error a pipe
+  // read here, and waits until it ends.
+  ConsoleRun Run(const std::wstring& arguments, std::chrono::milliseconds timeout = 30s);
   // Waits for the main window to appear.
   bool WaitForMainWindow(std::chrono::milliseconds timeout = 20s);
   // Waits for the title's result marker after a load.
@@ -94,6 +103,8 @@ class QuavApp {
   std::wstring Screenshot(HWND hwnd, const std::wstring& name) const;
 
  private:
+  bool Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool inheritHandles);
+
   std::wstring folder_;
   std::wstring exe_;
   std::map<std::wstring, std::wstring> environment_;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "change/AddressStore.h"
+#include "change/RestartReport.h"
+
+// The command line for scripts: what the arguments ask for, the exit codes
+// that answer, and the text of the listing. The Windows side runs it.
+namespace quav {
+
+// What quav.exe returns when started with arguments; README.md lists them.
+enum class ExitCode : int {
+  Done = 0,
+  Usage = 1,               // unknown verb or wrong number of arguments
+  TermsNotAccepted = 2,    // the terms were never accepted in the window
+  NoSuchAdapter = 3,       // the ID is not a row of the adapter list
+  MalformedAddress = 4,    // not twelve hexadecimal digits
+  Refused = 5,             // the address draws a warning and /force was not given
+  AccessDenied = 6,        // the registry refused the write or delete
+  RegistryFailure = 7,     // any other reason the change did not hold
+  NotLogged = 8,           // changed, but the log line could not be written
+  RestartNotPossible = 9,  // no device, no right to restart it, or it failed
+  AddressNotUsed = 10,     // restarted, but the adapter presents another address
+  NoRandomSource = 11,     // the system's random source cannot be used
+};
+
+enum class Verb { Help, List, Set, Remove, Random, Restart };
+
+struct Command {
+  Verb verb = Verb::Help;
+  std::wstring adapter;  // class subkey name, as given
+  std::wstring address;  // as given; checked by the Windows side with ParseMacArgument
+  bool force = false;
+};
+
+// The arguments after the program's name. Verbs and /force in any case, with
+// "/" or "-"; /force anywhere after the verb, for /set only. None when the
+// arguments make no command: the caller prints UsageText().
+std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
+
+std::wstring UsageText();
+
+// One line of /list (without its line end) from a row's six cells as the
+// window shows them: the yes/no columns as 1 and 0, and any control
+// character as "?", so that tabs and line ends only ever separate fields.
+std::wstring ListLine(const std::vector<std::wstring>& cells);
+
+// The answer to a write or delete and the log line after it (logStatus 0
+// when the line was written).
+ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus);
+
+// The answer to a restart; logStatus as above, for a restart that happened.
+ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus);
+
+}  // namespace quav

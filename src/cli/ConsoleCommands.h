@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "adapters/AdapterFacts.h"
+#include "change/AdapterDevices.h"
+#include "cli/CommandLine.h"
+#include "cli/ConsoleOutput.h"
+
+// The command line's verbs on this machine: the same scan, registry writes
+// and log lines as the window, without any window or message box shown.
+namespace quav {
+
+struct CommandLineServices {
+  AdapterDevices& devices;
+  AdapterFacts& facts;
+};
+
+// The program's arguments after its own name.
+std::vector<std::wstring> ProgramArguments();
+
+// Runs the command the arguments name and says on out what happened.
+ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const CommandLineServices& services,
+                        ConsoleOutput& out);
+
+}  // namespace quav

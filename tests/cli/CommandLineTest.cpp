@@ -1,0 +1,126 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace quav {
+namespace {
+
+using Args = std::vector<std::wstring>;
+
+Command Parsed(const Args& arguments) {
+  const std::optional<Command> command = ParseCommandLine(arguments);
+  EXPECT_TRUE(command.has_value());
+  return command.value_or(Command{});
+}
+
+TEST(ParseCommandLine, EveryVerbTakesItsArguments) {
+  EXPECT_EQ(Verb::List, Parsed({L"/list"}).verb);
+  EXPECT_EQ(Verb::Help, Parsed({L"/?"}).verb);
+  EXPECT_EQ(Verb::Help, Parsed({L"/help"}).verb);
+
+  const Command set = Parsed({L"/set", L"0007", L"02-00-4C-4F-4F-50"});
+  EXPECT_EQ(Verb::Set, set.verb);
+  EXPECT_EQ(L"0007", set.adapter);
+  EXPECT_EQ(L"02-00-4C-4F-4F-50", set.address) << "checked later, as given";
+  EXPECT_FALSE(set.force);
+
+  for (const auto& [name, verb] : {std::pair{L"/remove", Verb::Remove}, std::pair{L"/random", Verb::Random},
+                                   std::pair{L"/restart", Verb::Restart}}) {
+    const Command command = Parsed({name, L"0012"});
+    EXPECT_EQ(verb, command.verb);
+    EXPECT_EQ(L"0012", command.adapter);
+    EXPECT_EQ(L"", command.address);
+  }
+}
+
+TEST(ParseCommandLine, SwitchesInAnyCaseWithSlashOrDash) {
+  EXPECT_EQ(Verb::List, Parsed({L"-LIST"}).verb);
+  EXPECT_EQ(Verb::Restart, Parsed({L"/ReStArT", L"0001"}).verb);
+  EXPECT_TRUE(Parsed({L"-Set", L"0001", L"020000000001", L"-FORCE"}).force);
+  // The adapter and the address keep their case.
+  const Command set = Parsed({L"/SET", L"Ab", L"02aBcDeF0011"});
+  EXPECT_EQ(L"Ab", set.adapter);
+  EXPECT_EQ(L"02aBcDeF0011", set.address);
+}
+
+TEST(ParseCommandLine, ForceAnywhereAfterTheVerb) {
+  for (const Args& arguments : {Args{L"/set", L"/force", L"0007", L"010203040506"},
+                                Args{L"/set", L"0007", L"/Force", L"010203040506"},
+                                Args{L"/set", L"0007", L"010203040506", L"-force"},
+                                Args{L"/set", L"/force", L"0007", L"010203040506", L"/force"}}) {
+    const Command command = Parsed(arguments);
+    EXPECT_TRUE(command.force);
+    EXPECT_EQ(L"0007", command.adapter);
+    EXPECT_EQ(L"010203040506", command.address);
+  }
+  EXPECT_TRUE(Parsed({L"/random", L"0007", L"/force"}).force) << "the same path as /set";
+}
+
+TEST(ParseCommandLine, AnythingElseIsAUsageError) {
+  for (const Args& arguments : {
+           Args{},
+           Args{L"list"},                   // no switch character
+           Args{L"/"},
+           Args{L"-"},
+           Args{L"/lst"},
+           Args{L"/force", L"/set", L"0007", L"010203040506"},  // /force is no verb
+           Args{L"/list", L"0007"},
+           Args{L"/list", L"/force"},
+           Args{L"/set"},
+           Args{L"/set", L"0007"},
+           Args{L"/set", L"0007", L"/force"},
+           Args{L"/set", L"0007", L"010203040506", L"extra"},
+           Args{L"/remove"},
+           Args{L"/remove", L"0007", L"0008"},
+           Args{L"/remove", L"0007", L"/force"},  // nothing to force
+           Args{L"/restart", L"/force", L"0007"},
+           Args{L"/random"},
+           Args{L"/?", L"list"},
+       }) {
+    EXPECT_FALSE(ParseCommandLine(arguments).has_value()) << arguments.size();
+  }
+}
+
+TEST(CommandLineListLine, TabSeparatedWithYesAndNoAsDigits) {
+  EXPECT_EQ(L"0007\t1\t0\tIntel(R) PRO/1000 MT\t192.168.1.5\t00-50-56-C0-00-08",
+            ListLine({L"0007", L"是", L"否", L"Intel(R) PRO/1000 MT", L"192.168.1.5", L"00-50-56-C0-00-08"}));
+  // Empty cells keep their place; only the two yes/no columns are translated.
+  EXPECT_EQ(L"0012\t0\t1\t是\t\t", ListLine({L"0012", L"否", L"是", L"是", L"", L""}));
+}
+
+TEST(CommandLineListLine, ControlCharactersCannotSplitFields) {
+  EXPECT_EQ(L"0001\t0\t0\tA?B??C?D\t\t", ListLine({L"0001", L"否", L"否", L"A\tB\r\nC\x7F" L"D", L"", L""}));
+}
+
+TEST(CommandLineExitCodes, ChangeOutcomes) {
+  EXPECT_EQ(ExitCode::Done, ChangeExitCode({true, L"", 0}, 0));
+  EXPECT_EQ(ExitCode::NotLogged, ChangeExitCode({true, L"", 0}, 32));
+  EXPECT_EQ(ExitCode::AccessDenied, ChangeExitCode({false, L"拒绝访问。", 5}, 0));
+  EXPECT_EQ(ExitCode::RegistryFailure, ChangeExitCode({false, L"不存在。", 2}, 0));
+  EXPECT_EQ(ExitCode::RegistryFailure, ChangeExitCode({false, L"读回的值不一致。", 0}, 0));
+}
+
+RestartReport Report(RestartStatus status, AddressCheck check) {
+  RestartReport report;
+  report.restart.status = status;
+  report.check = check;
+  return report;
+}
+
+TEST(CommandLineExitCodes, RestartOutcomes) {
+  for (const RestartStatus status : {RestartStatus::NoDevice, RestartStatus::AccessDenied, RestartStatus::Failed}) {
+    EXPECT_EQ(ExitCode::RestartNotPossible, RestartExitCode(Report(status, AddressCheck::UsesNew), 0));
+  }
+  for (const AddressCheck check : {AddressCheck::Ignored, AddressCheck::Unknown}) {
+    EXPECT_EQ(ExitCode::AddressNotUsed, RestartExitCode(Report(RestartStatus::Restarted, check), 0));
+    EXPECT_EQ(ExitCode::AddressNotUsed, RestartExitCode(Report(RestartStatus::Restarted, check), 5))
+        << "the address matters more than the log";
+  }
+  for (const AddressCheck check : {AddressCheck::UsesNew, AddressCheck::UsesOwn}) {
+    EXPECT_EQ(ExitCode::Done, RestartExitCode(Report(RestartStatus::Restarted, check), 0));
+    EXPECT_EQ(ExitCode::NotLogged, RestartExitCode(Report(RestartStatus::Restarted, check), 5));
+  }
+}
+
+}  // namespace
+}  // namespace quav

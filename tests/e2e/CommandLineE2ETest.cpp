@@ -1,0 +1,210 @@
+// The program started with arguments, as a script starts it: output through
+// a pipe, the exit code, the registry and the log afterwards.
+#include <windows.h>
+
+#include <filesystem>
+
+#include "adapters/AdapterKeys.h"
+#include "change/LogLine.h"
+#include "change/NewAddressRules.h"
+#include "cli/CommandLine.h"
+#include "e2e/E2EFixture.h"
+#include "platform/AnsiText.h"
+#include "platform/SystemFacts.h"
+#include "support/Files.h"
+#include "ui/main/StartupRules.h"
+
+namespace quav::e2e {
+namespace {
+
+using namespace frmMainControls;
+
+constexpr wchar_t kGuidA[] = L"{AAAAAAAA-0000-0000-0000-000000000001}";
+constexpr wchar_t kGuidB[] = L"{BBBBBBBB-0000-0000-0000-000000000002}";
+
+DWORD Code(ExitCode code) { return static_cast<DWORD>(code); }
+
+std::vector<std::wstring> SplitCrLf(const std::wstring& text) {
+  std::vector<std::wstring> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  EXPECT_EQ(text.size(), start) << "every line ends in CR LF";
+  return lines;
+}
+
+// The fields of a line the program wrote, its time taken from the line itself.
+LogLineFields FieldsOf(const std::wstring& line, const std::wstring& adapter) {
+  return {line.substr(0, line.find(L" [")), GetCurrentComputerName(), adapter, GetCurrentUserName()};
+}
+
+// Two adapters: 0004 with this machine's address (so ARP gives its hardware
+// address), 0007 without one and so without an active address.
+class CommandLine : public E2E {
+ protected:
+  void SetUp() override {
+    E2E::SetUp();
+    own = test::FirstOwnInterface();
+    ASSERT_TRUE(own);
+    adapters.AddAdapter(L"0004", L"Intel(R) PRO/1000 MT", kGuidA, own->address);
+    adapters.AddAdapter(L"0007", L"Spare\tadapter", kGuidB, L"0.0.0.0");
+  }
+  ConsoleRun Run(const std::wstring& arguments) {
+    if (!app) {
+      app = std::make_unique<QuavApp>(TestName());
+      // The registry pass, as Launch() has it.
+      app->SetEnvironment(L"WINEDLLOVERRIDES", L"wbemprox,wbemdisp=d;mscoree,mshtml=");
+    }
+    return app->Run(arguments);
+  }
+  static std::wstring Text(const ConsoleRun& run) { return FromAnsi(run.output); }
+  // The output with the program's CR LF line ends as the texts have them.
+  static std::wstring TextWithLf(const ConsoleRun& run) {
+    std::wstring text;
+    for (const std::wstring& line : SplitCrLf(Text(run))) text += line + L"\n";
+    return text;
+  }
+  static std::wstring Stored(const std::wstring& adapter) {
+    return test::StoredString(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(adapter),
+                              std::wstring(kNetworkAddressValue));
+  }
+  std::vector<std::wstring> LogLines() const { return SplitCrLf(FromAnsi(test::FileBytes(app->LogPath()))); }
+  bool LogExists() const { return std::filesystem::exists(std::filesystem::path(app->LogPath())); }
+
+  std::optional<test::OwnInterface> own;
+};
+
+TEST_F(CommandLine, ListPrintsTheWindowsRowsOfAllAdapters) {
+  adapters.SetNetworkAddress(L"0007", L"020000000007");
+  QuavApp& window = Launch();
+  window.Click(chkFilterActive);
+  ASSERT_FALSE(window.Checked(chkFilterActive));
+  const std::vector<std::vector<std::wstring>> rows = window.Rows();
+  ASSERT_EQ(2u, rows.size());
+  window.Kill();
+
+  const ConsoleRun run = Run(L"/list");
+  EXPECT_EQ(Code(ExitCode::Done), run.exitCode);
+  std::wstring expected;
+  for (const auto& row : rows) expected += ListLine(row) + L"\r\n";
+  EXPECT_EQ(expected, Text(run));
+  EXPECT_EQ((std::vector<std::wstring>{L"0007\t0\t1\tSpare?adapter\t\t",
+                                       L"0004\t1\t0\tIntel(R) PRO/1000 MT\t" + own->address + L"\t" +
+                                           own->hardwareAddress}),
+            SplitCrLf(Text(run)));
+  EXPECT_FALSE(LogExists());
+}
+
+TEST_F(CommandLine, ChangesAreStoredAndLoggedAsTheWindowDoesThem) {
+  ConsoleRun run = Run(L"/set 0004 02:00:4c:4f:4f:50");
+  EXPECT_EQ(Code(ExitCode::Done), run.exitCode) << Text(run);
+  EXPECT_NE(std::wstring::npos, Text(run).find(L"02-00-4C-4F-4F-50"));
+  EXPECT_EQ(L"02004C4F4F50", Stored(L"0004"));
+
+  // A group address only with /force, wherever it stands.
+  run = Run(L"-SET 0007 01-00-5E-00-00-01");
+  EXPECT_EQ(Code(ExitCode::Refused), run.exitCode);
+  EXPECT_NE(std::wstring::npos, Text(run).find(L"/force"));
+  EXPECT_EQ(L"<missing>", Stored(L"0007"));
+  run = Run(L"/set /Force 0007 01005E000001");
+  EXPECT_EQ(Code(ExitCode::Done), run.exitCode) << Text(run);
+  EXPECT_EQ(L"01005E000001", Stored(L"0007"));
+
+  run = Run(L"/remove 0004");
+  EXPECT_EQ(Code(ExitCode::Done), run.exitCode) << Text(run);
+  EXPECT_EQ(L"<missing>", Stored(L"0004"));
+
+  run = Run(L"/random 0004");
+  EXPECT_EQ(Code(ExitCode::Done), run.exitCode) << Text(run);
+  const std::optional<MacBytes> random = ParseMacArgument(Stored(L"0004"));
+  ASSERT_TRUE(random);
+  EXPECT_TRUE(IsLocallyAdministered(*random));
+  EXPECT_FALSE(IsGroupAddress(*random));
+
+  const std::vector<std::wstring> lines = LogLines();
+  ASSERT_EQ(4u, lines.size());
+  EXPECT_EQ(AddressChangeLine(FieldsOf(lines[0], L"0004"), own->hardwareAddress, L"02-00-4C-4F-4F-50"), lines[0]);
+  EXPECT_EQ(AddressChangeLine(FieldsOf(lines[1], L"0007"), L"", L"01-00-5E-00-00-01"), lines[1])
+      << "no active address: the line without a from address";
+  EXPECT_EQ(AddressRemovalLine(FieldsOf(lines[2], L"0004")), lines[2]);
+  EXPECT_EQ(AddressChangeLine(FieldsOf(lines[3], L"0004"), own->hardwareAddress, MacDisplay(*random)), lines[3]);
+}
+
+TEST_F(CommandLine, MistakesAndRefusalsChangeNothing) {
+  const test::RegistrySnapshot seeded = test::AdapterRegistry::Snapshot();
+  struct Case {
+    const wchar_t* arguments;
+    ExitCode code;
+  };
+  for (const Case& mistake : {
+           Case{L"/bogus", ExitCode::Usage},
+           Case{L"/set 0004", ExitCode::Usage},
+           Case{L"/remove 0004 /force", ExitCode::Usage},
+           Case{L"/set 0099 02-00-00-00-00-01", ExitCode::NoSuchAdapter},
+           Case{L"/remove 0099", ExitCode::NoSuchAdapter},
+           Case{L"/random 0099", ExitCode::NoSuchAdapter},
+           Case{L"/restart 0099", ExitCode::NoSuchAdapter},
+           Case{L"/set 0004 02-00-00:00-00-01", ExitCode::MalformedAddress},
+           Case{L"/set 0004 0200", ExitCode::MalformedAddress},
+           Case{L"/set 0004 FF-FF-FF-FF-FF-FF", ExitCode::Refused},
+           // Wine has no network devices to restart.
+           Case{L"/restart 0004", ExitCode::RestartNotPossible},
+       }) {
+    const ConsoleRun run = Run(mistake.arguments);
+    EXPECT_EQ(Code(mistake.code), run.exitCode) << mistake.arguments << "\n" << run.output;
+    EXPECT_FALSE(run.output.empty()) << mistake.arguments;
+    if (mistake.code == ExitCode::Usage) {
+      EXPECT_EQ(UsageText(), TextWithLf(run)) << mistake.arguments;
+    }
+  }
+  const ConsoleRun help = Run(L"/?");
+  EXPECT_EQ(Code(ExitCode::Done), help.exitCode);
+  EXPECT_EQ(UsageText(), TextWithLf(help));
+
+  EXPECT_EQ(std::vector<std::wstring>{}, test::ChangedEntries(seeded, test::AdapterRegistry::Snapshot()));
+  EXPECT_FALSE(LogExists());
+}
+
+TEST_F(CommandLine, NothingRunsBeforeTheTermsAreAccepted) {
+  adapters.SetNetworkAddress(L"0004", L"020000000004");
+  const test::RegistrySnapshot seeded = test::AdapterRegistry::Snapshot();
+  ForgetSettings();
+  for (const wchar_t* arguments : {L"/list", L"/set 0004 020000000001", L"/remove 0004"}) {
+    const ConsoleRun run = Run(arguments);
+    EXPECT_EQ(Code(ExitCode::TermsNotAccepted), run.exitCode) << arguments;
+    EXPECT_EQ(std::string::npos, run.output.find("0004")) << run.output;
+  }
+  EXPECT_FALSE(test::KeyExists(HKEY_CURRENT_USER, kSettingsKey)) << "no setting written";
+  SetSetting(kAgreementValue, L"0");
+  EXPECT_EQ(Code(ExitCode::TermsNotAccepted), Run(L"/random 0004").exitCode);
+  EXPECT_EQ(L"0", Setting(kAgreementValue));
+
+  EXPECT_EQ(std::vector<std::wstring>{}, test::ChangedEntries(seeded, test::AdapterRegistry::Snapshot()));
+  EXPECT_FALSE(LogExists());
+}
+
+TEST_F(CommandLine, RefusedRegistryAndUnwritableLogHaveTheirCodes) {
+  adapters.SetNetworkAddress(L"0007", L"020000000007");
+  {
+    test::DeniedKey denied(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0007"));
+    ConsoleRun run = Run(L"/set 0007 020000000001");
+    EXPECT_EQ(Code(ExitCode::AccessDenied), run.exitCode) << Text(run);
+    run = Run(L"/remove 0007");
+    EXPECT_EQ(Code(ExitCode::AccessDenied), run.exitCode) << Text(run);
+  }
+  EXPECT_EQ(L"020000000007", Stored(L"0007"));
+  EXPECT_FALSE(LogExists());
+
+  // A folder where the log should be: the change holds, the line cannot be written.
+  ASSERT_TRUE(::CreateDirectoryW(app->LogPath().c_str(), nullptr));
+  ConsoleRun run = Run(L"/set 0004 020000000001");
+  EXPECT_EQ(Code(ExitCode::NotLogged), run.exitCode) << Text(run);
+  EXPECT_EQ(L"020000000001", Stored(L"0004"));
+  run = Run(L"/remove 0004");
+  EXPECT_EQ(Code(ExitCode::NotLogged), run.exitCode) << Text(run);
+  EXPECT_EQ(L"<missing>", Stored(L"0004"));
+}
+
+}  // namespace
+}  // namespace quav::e2e
