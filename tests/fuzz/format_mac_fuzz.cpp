@@ -1,5 +1,6 @@
 // Address texts as a user or the registry may give them.
 #include "FuzzInput.h"
+#include "change/NewAddressRules.h"
 #include "ui/main/MacText.h"
 
 namespace {
@@ -34,6 +35,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (wchar_t c : text) {
     const int key = quav::FilterEntryKey(c);
     FUZZ_CHECK(key == 0 || key == 8 || (key >= L'0' && key <= L'9') || (key >= L'A' && key <= L'F'));
+  }
+  // An address the command line takes comes back unchanged in both forms it
+  // is written in.
+  if (const std::optional<quav::MacBytes> address = quav::ParseMacArgument(text)) {
+    FUZZ_CHECK(quav::ParseMacArgument(quav::MacDigits(*address)) == address);
+    FUZZ_CHECK(quav::ParseMacArgument(quav::MacDisplay(*address)) == address);
+    FUZZ_CHECK(text.size() == 12 || text.size() == 17);
   }
   return 0;
 }
