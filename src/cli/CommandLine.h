@@ -38,7 +38,7 @@ struct Command {
 };
 
 // The arguments after the program's name. Verbs and /force in any case, with
-// "/" or "-"; /force anywhere after the verb, for /set only. None when the
+// "/" or "-"; /force anywhere after the verb, for /set and /random. None when the
 // arguments make no command: the caller prints UsageText().
 std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
 
