@@ -6,12 +6,15 @@
 
 #include "adapters/AdapterFacts.h"
 #include "cli/ConsoleCommands.h"
+#include "platform/DllSearch.h"
 #include "ui/Form.h"
 #include "ui/main/SystemModalWindows.h"
 #include "ui/main/SystemProgramHost.h"
 #include "ui/main/frmMain.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // Before any DLL beyond the loader's own is loaded.
+  quav::RestrictDllSearch();
   // Only the list view: comctl32 before version 6 refuses flags it does not know.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
