@@ -5,6 +5,7 @@
 #include "change/AdapterRestart.h"
 #include "change/ChangeLog.h"
 #include "platform/ErrorText.h"
+#include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
@@ -28,10 +29,12 @@ void frmMain::RestartSelectedAdapter() {
     return;
   }
   const std::wstring adapterIndex = SelectedAdapterIndex;
-  busy_ = true;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-  const RestartReport report = RestartAndVerify(adapterIndex, Devices(), Facts());
-  busy_ = false;
+  RestartReport report;
+  {
+    BeginBusy();
+    const ScopeExit idle([this] { EndBusy(); });
+    report = RestartAndVerify(adapterIndex, Devices(), Facts());
+  }
 
   const bool restarted = report.restart.status == RestartStatus::Restarted;
   DWORD logStatus = ERROR_SUCCESS;

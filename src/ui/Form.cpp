@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/Twips.h"
+#include "ui/WindowErrors.h"
 
 namespace quav {
 namespace {
@@ -290,7 +291,12 @@ LRESULT CALLBACK Form::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     form->controls_.clear();
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
   }
-  return form->Handle(message, wParam, lParam);
+  try {
+    return form->Handle(message, wParam, lParam);
+  } catch (...) {
+    ReportWindowException(form->design_.className);
+    return 0;
+  }
 }
 
 LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/modGlobal.h"
+#include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
 #include "ui/Form.h"
@@ -36,22 +37,31 @@ void frmMain::SetUpAdapterList() {
 
 void frmMain::SelectRow(ListView& list, long position) {
   selectingByCode_ = true;
+  const ScopeExit done([this] { selectingByCode_ = false; });
   list.SetSelected(position, true);
-  selectingByCode_ = false;
+}
+
+void frmMain::BeginBusy() {
+  busy_ = true;
+  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void frmMain::EndBusy() {
+  busy_ = false;
+  ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void frmMain::LoadAdapterList() {
-  busy_ = true;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+  BeginBusy();
+  const ScopeExit idle([this] { EndBusy(); });
   const std::wstring title = WindowTitle();
+  // The caption names the source of the rows, also when the scan failed.
+  const ScopeExit caption([this, &title] { SetCaption(title + ScanMarker(ScanResult)); });
   if (ScanResult == 0) {
     SetCaption(title + kLoadingMarker);
     DoEvents();
   }
   ScanResult = FillAdapterList(lvwNIC, chkFilterActive, OS_Version, services_.scan);
-  SetCaption(title + ScanMarker(ScanResult));
-  busy_ = false;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void frmMain::RefreshAdapterList(bool selectFirst) {

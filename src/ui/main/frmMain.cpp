@@ -6,6 +6,7 @@
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
 #include "ui/Pictures.h"
+#include "ui/WindowErrors.h"
 #include "ui/main/Resources.h"
 #include "ui/main/frmMainControls.h"
 
@@ -235,15 +236,25 @@ LRESULT CALLBACK frmMain::EntryBoxProc(HWND hwnd, UINT message, WPARAM wParam, L
   auto* form = static_cast<frmMain*>(::GetPropW(hwnd, L"QUAV.frmMain"));
   const int index = ::GetDlgCtrlID(hwnd) - txtMAC(0);
   const WNDPROC original = form->entryBoxProcs_[static_cast<size_t>(index)];
+  try {
+    return form->HandleEntryBox(hwnd, original, index, message, wParam, lParam);
+  } catch (...) {
+    ReportWindowException(L"txtMAC");
+    return 0;
+  }
+}
+
+LRESULT frmMain::HandleEntryBox(HWND hwnd, WNDPROC original, int index, UINT message, WPARAM wParam,
+                                LPARAM lParam) {
   switch (message) {
     case WM_CHAR: {
       int key = static_cast<int>(wParam);
-      form->txtMAC_KeyPress(index, key);
+      txtMAC_KeyPress(index, key);
       if (key == 0) return 0;
       return ::CallWindowProcW(original, hwnd, message, static_cast<WPARAM>(key), lParam);
     }
     case WM_PASTE:
-      form->PasteIntoBox(index);
+      PasteIntoBox(index);
       return 0;
     case WM_NCDESTROY:
       ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
