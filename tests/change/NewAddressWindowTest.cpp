@@ -229,5 +229,30 @@ TEST_F(NewAddressWindow, AThrowingHandlerIsReportedOnceAndTheWindowGoesOn) {
   EXPECT_EQ(2u, errors.reports.size());
 }
 
+// A pair is completed when the focus moves on within the window, not when
+// another program takes the activation; coming back selects nothing.
+TEST_F(NewAddressWindow, SwitchingAwayAndBackLeavesAHalfTypedPairToFinish) {
+  form.Show();
+  ::SetActiveWindow(form.Hwnd());
+  HWND box = form.Item(txtMAC(0));
+  ::SetFocus(box);
+  ::SendMessageW(box, WM_CHAR, L'1', 0);
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 60, 60, nullptr, nullptr,
+                                 nullptr, nullptr);
+  ASSERT_TRUE(other);
+  ::SetActiveWindow(other);
+  EXPECT_EQ(L"1", form.TxtMAC(0));
+  ::SetActiveWindow(form.Hwnd());
+  ::DestroyWindow(other);
+  ASSERT_EQ(box, ::GetFocus());
+  ::SendMessageW(box, WM_CHAR, L'2', 0);
+  EXPECT_EQ(L"12", form.TxtMAC(0));
+  ::SetFocus(form.Item(txtMAC(1)));
+  EXPECT_EQ(L"12", form.TxtMAC(0));
+  ::SendMessageW(form.Item(txtMAC(1)), WM_CHAR, L'3', 0);
+  ::SetFocus(form.Item(txtMAC(2)));
+  EXPECT_EQ(L"03", form.TxtMAC(1)) << "a lone digit is completed within the window";
+}
+
 }  // namespace
 }  // namespace quav

@@ -5,6 +5,7 @@
 #include "AppVersion.h"
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
+#include "platform/ScopeExit.h"
 #include "ui/Pictures.h"
 #include "ui/WindowErrors.h"
 #include "ui/main/Resources.h"
@@ -144,8 +145,11 @@ void frmMain::OnCommand(int id, int code, HWND /*control*/) {
   if (id >= txtMAC(0) && id <= txtMAC(5)) {
     const int index = id - txtMAC(0);
     if (code == EN_CHANGE) txtMAC_Change(index);
-    if (code == EN_SETFOCUS) txtMAC_GotFocus(index);
-    if (code == EN_KILLFOCUS) txtMAC_LostFocus(index);
+    // Only focus moving between the window's own controls counts: switching
+    // to another program and back neither completes nor selects the box.
+    const auto ownControl = [this](HWND other) { return other && ::IsChild(Hwnd(), other); };
+    if (code == EN_SETFOCUS && ownControl(focusFrom_)) txtMAC_GotFocus(index);
+    if (code == EN_KILLFOCUS && ownControl(focusTo_)) txtMAC_LostFocus(index);
     return;
   }
   if (code != BN_CLICKED && code != 0 && code != kNotifyClick && code != kNotifyMouseMove) return;
@@ -247,6 +251,18 @@ LRESULT CALLBACK frmMain::EntryBoxProc(HWND hwnd, UINT message, WPARAM wParam, L
 LRESULT frmMain::HandleEntryBox(HWND hwnd, WNDPROC original, int index, UINT message, WPARAM wParam,
                                 LPARAM lParam) {
   switch (message) {
+    // The box tells its form through EN_SETFOCUS and EN_KILLFOCUS, which do
+    // not say where the focus comes from or goes to: kept for them here.
+    case WM_SETFOCUS: {
+      const ScopeExit forget([this] { focusFrom_ = nullptr; });
+      focusFrom_ = reinterpret_cast<HWND>(wParam);
+      return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
+    case WM_KILLFOCUS: {
+      const ScopeExit forget([this] { focusTo_ = nullptr; });
+      focusTo_ = reinterpret_cast<HWND>(wParam);
+      return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
     case WM_CHAR: {
       int key = static_cast<int>(wParam);
       txtMAC_KeyPress(index, key);

@@ -137,6 +137,9 @@ class frmMain final : public Form {
   bool selectingByCode_ = false;
   bool busy_ = false;  // the hourglass stands while the list loads
   bool shownBySelection_ = false;
+  // While an entry box gains or loses the focus: where it comes from, where it goes.
+  HWND focusFrom_ = nullptr;
+  HWND focusTo_ = nullptr;
   bool quitOnDestroy_ = false;
 };
 
