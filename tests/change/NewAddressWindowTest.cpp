@@ -254,5 +254,19 @@ TEST_F(NewAddressWindow, SwitchingAwayAndBackLeavesAHalfTypedPairToFinish) {
   EXPECT_EQ(L"03", form.TxtMAC(1)) << "a lone digit is completed within the window";
 }
 
+// After a selection made with the keyboard, a click on that row still shows it.
+TEST_F(NewAddressWindow, AClickOnTheSelectedRowShowsItAgain) {
+  adapters.SetNetworkAddress(L"0007", L"021122334455");
+  ListView_SetItemState(form.lvwNIC.Hwnd(), -1, 0, LVIS_SELECTED);
+  form.lvwNIC.SetSelected(1, true);  // as the arrow keys select it
+  form.cmdClear_Click();
+  ASSERT_EQ(L"", form.JoinedBoxes());
+  NMITEMACTIVATE click{};
+  click.hdr = {form.lvwNIC.Hwnd(), static_cast<UINT_PTR>(lvwNIC), static_cast<UINT>(NM_CLICK)};
+  click.iItem = 0;
+  ::SendMessageW(form.Hwnd(), WM_NOTIFY, lvwNIC, reinterpret_cast<LPARAM>(&click));
+  EXPECT_EQ(L"021122334455", form.JoinedBoxes());
+}
+
 }  // namespace
 }  // namespace quav

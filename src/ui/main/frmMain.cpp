@@ -189,16 +189,15 @@ LRESULT frmMain::OnNotify(const NMHDR& header) {
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
       if (!selectingByCode_ && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
           !(change.uOldState & LVIS_SELECTED)) {
-        shownBySelection_ = true;
         lvwNIC_ItemClick(change.iItem + 1);
       }
       return 0;
     }
     case NM_CLICK: {
-      // A click on the row that was already selected shows it again.
+      // Every click on a row shows it, also the row already selected (after
+      // the boxes were emptied, say); showing a row twice changes nothing.
       const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
-      if (!shownBySelection_ && click.iItem >= 0) lvwNIC_ItemClick(click.iItem + 1);
-      shownBySelection_ = false;
+      if (click.iItem >= 0) lvwNIC_ItemClick(click.iItem + 1);
       return 0;
     }
     default:

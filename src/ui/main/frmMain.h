@@ -136,7 +136,6 @@ class frmMain final : public Form {
   void EndBusy();
   bool selectingByCode_ = false;
   bool busy_ = false;  // the hourglass stands while the list loads
-  bool shownBySelection_ = false;
   // While an entry box gains or loses the focus: where it comes from, where it goes.
   HWND focusFrom_ = nullptr;
   HWND focusTo_ = nullptr;
