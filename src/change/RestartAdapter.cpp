@@ -23,7 +23,10 @@ constexpr int kActiveAddressColumn = 5;
 void frmMain::mnuRestart_Click() { RestartSelectedAdapter(); }
 
 void frmMain::RestartSelectedAdapter() {
-  if (SelectedAdapterIndex.empty()) {
+  // Only the adapter of a row listed and selected now: the one last shown may
+  // have left the list.
+  const long selected = lvwNIC.SelectedPosition();
+  if (SelectedAdapterIndex.empty() || selected < 1 || Trimmed(lvwNIC.Text(selected)) != SelectedAdapterIndex) {
     services_.host.ShowMessage(Hwnd(), L"请先在列表中选择要重启的网络适配器。", Caption(),
                                MB_OK | MB_ICONINFORMATION);
     return;

@@ -268,5 +268,21 @@ TEST_F(NewAddressWindow, AClickOnTheSelectedRowShowsItAgain) {
   EXPECT_EQ(L"021122334455", form.JoinedBoxes());
 }
 
+// With nothing listed the random address and the restart are locked with the
+// boxes, in the menu and in their handlers.
+TEST_F(NewAddressWindow, AnEmptyListLocksTheRandomAddressAndTheRestart) {
+  form.lvwNIC.Clear();
+  form.SelectFirstAdapter(form.lvwNIC);
+  HMENU menu = ::GetMenu(form.Hwnd());
+  for (const UINT item : {UINT(mnuRandom), UINT(mnuRestart)}) {
+    EXPECT_TRUE(::GetMenuState(menu, item, MF_BYCOMMAND) & MF_GRAYED) << item;
+  }
+  form.mnuRandom_Click();
+  EXPECT_EQ(L"", form.JoinedBoxes());
+  EXPECT_FALSE(form.Enabled(cmdClear));
+  form.mnuRestart_Click();
+  EXPECT_TRUE(devices.restarted.empty()) << "0007 is no longer listed";
+}
+
 }  // namespace
 }  // namespace quav

@@ -111,7 +111,11 @@ void frmMain::EnableEditControls(bool enabled) {
   SetEnabled(cmdActiveMAC, enabled);
   for (int k = 0; k < 6; ++k) SetEnabled(txtMAC(k), enabled);
   for (int k = 0; k < 6; ++k) SetBackColor(txtMAC(k), enabled ? kSystemWindow : kSystemButtonFace);
-  ::EnableMenuItem(::GetMenu(Hwnd()), mnuRefresh, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  // The random address fills the boxes and the restart acts on the selected
+  // row: both go with the group.
+  for (const int item : {mnuRefresh, mnuRandom, mnuRestart}) {
+    ::EnableMenuItem(::GetMenu(Hwnd()), static_cast<UINT>(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  }
   ::DrawMenuBar(Hwnd());
 }
 
