@@ -6,6 +6,7 @@
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
 #include "platform/ScopeExit.h"
+#include "ui/InputMethod.h"
 #include "ui/Pictures.h"
 #include "ui/WindowErrors.h"
 #include "ui/main/Resources.h"
@@ -104,6 +105,8 @@ void frmMain::OnCreate() {
     ::SetPropW(box, L"QUAV.frmMain", reinterpret_cast<HANDLE>(this));
     entryBoxProcs_[static_cast<size_t>(k)] =
         reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EntryBoxProc)));
+    // An input method would hand the box composed text past the key filter.
+    DetachInputMethod(box);
   }
   SetBackColor(lblDisclaimer, kSystemWorkspace);
   ::SendMessageW(Item(picLogo), kPictureSetBackColor, 0, kSystemWorkspace);

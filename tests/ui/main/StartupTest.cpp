@@ -1,10 +1,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <imm.h>
+
 #include <gtest/gtest.h>
 
 #include "AppVersion.h"
+#include "platform/Handles.h"
 #include "platform/RegistryApi.h"
+#include "platform/SystemLibrary.h"
 #include "support/FakeServices.h"
 #include "support/FaultInjectingRegistry.h"
 #include "support/RegistryFixture.h"
@@ -191,6 +195,25 @@ TEST_F(Startup, AgreementThatCannotBeStoredEndsInTheRightsMessage) {
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(0u, host.messages[0].text.find(L"QUAV 发现没有足够的登录权限。"));
   EXPECT_EQ(1, host.ended);
+}
+
+// The entry boxes take keys only through their filter: no input method
+// composes text into them. imm32.dll is looked up as the program does.
+TEST_F(Startup, TheEntryBoxesHaveNoInputMethod) {
+  const UniqueHmodule imm = LoadSystemLibrary(L"imm32.dll");
+  const auto getContext = SystemFunction<decltype(&::ImmGetContext)>(imm.get(), "ImmGetContext");
+  const auto releaseContext = SystemFunction<decltype(&::ImmReleaseContext)>(imm.get(), "ImmReleaseContext");
+  ASSERT_TRUE(getContext && releaseContext);
+  for (int k = 0; k < 6; ++k) {
+    HWND box = form.Item(txtMAC(k));
+    const HIMC context = getContext(box);
+    EXPECT_EQ(nullptr, context) << "box " << k;
+    if (context) releaseContext(box, context);
+  }
+  HWND list = form.Item(lvwNIC);
+  const HIMC listContext = getContext(list);
+  EXPECT_NE(nullptr, listContext) << "the other controls keep theirs";
+  if (listContext) releaseContext(list, listContext);
 }
 
 }  // namespace
