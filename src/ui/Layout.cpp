@@ -23,6 +23,7 @@ struct PictureState {
   HBITMAP bitmap = nullptr;
   DesignColor back = kSystemButtonFace;
   bool link = false;
+  HFONT font = nullptr;  // not owned: the form's font cache keeps it
 };
 
 LRESULT HandlePictureBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,6 +38,13 @@ LRESULT HandlePictureBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
       delete state;
       ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
+    // The box keeps its font, so that text meant for it can be measured in it.
+    case WM_SETFONT:
+      state->font = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) ::InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(state->font);
     case kPictureSetBitmap:
       state->bitmap = reinterpret_cast<HBITMAP>(lParam);
       ::InvalidateRect(hwnd, nullptr, TRUE);

@@ -197,6 +197,40 @@ TEST_F(Startup, AgreementThatCannotBeStoredEndsInTheRightsMessage) {
   EXPECT_EQ(1, host.ended);
 }
 
+// The notice box is measured in its own font (two lines plus 40 twips,
+// centred in its 440-twip band); the logo has its picture's size, 170 twips
+// from the right edge.
+TEST_F(Startup, TheNoticeAndTheLogoAreLaidOutFromWhatTheyShow) {
+  form.Form_Load();
+  const int pixel = 1440 / form.Dpi();  // one pixel's rounding, in twips
+  HWND notice = form.Item(picDisclaimer);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(notice, WM_GETFONT, 0, 0));
+  ASSERT_NE(nullptr, font);
+  LOGFONTW design{};
+  ::GetObjectW(font, sizeof design, &design);
+  EXPECT_STREQ(L"Microsoft Sans Serif", design.lfFaceName);
+  EXPECT_EQ(-::MulDiv(750, form.Dpi(), 7200), design.lfHeight);
+  SIZE sample{};
+  {
+    WindowDc dc(notice);
+    SelectedObject selected(dc.get(), font);
+    ::GetTextExtentPoint32W(dc.get(), L"Text Sample", 11, &sample);
+  }
+  const int height = 2 * form.Twips(sample.cy) + 40;
+  const RECT box = form.ControlRectTwips(picDisclaimer);
+  EXPECT_NEAR(height, box.bottom - box.top, pixel);
+  EXPECT_NEAR(height <= 440 ? 4540 + (440 - height) / 2 : 4540, box.top, pixel);
+
+  BITMAP picture{};
+  ASSERT_TRUE(::GetObjectW(form.NormalPicture(), sizeof picture, &picture));
+  RECT client{};
+  ::GetClientRect(form.Item(picLogo), &client);
+  EXPECT_EQ(picture.bmWidth, client.right);
+  EXPECT_EQ(picture.bmHeight, client.bottom);
+  const RECT logo = form.ControlRectTwips(picLogo);
+  EXPECT_NEAR(form.ScaleWidthTwips() - 170, logo.right, pixel);
+}
+
 // The entry boxes take keys only through their filter: no input method
 // composes text into them. imm32.dll is looked up as the program does.
 TEST_F(Startup, TheEntryBoxesHaveNoInputMethod) {
