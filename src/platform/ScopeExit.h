@@ -16,7 +16,7 @@ class ScopeExit {
     try {
       action_();
     } catch (...) {
-      // A destructor may not throw; the exception in flight, if any, is reported.
+      // A destructor may not throw: a clean-up that fails is given up.
     }
   }
 
