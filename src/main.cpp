@@ -2,9 +2,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <exception>
 #include <vector>
 
 #include "adapters/AdapterFacts.h"
+#include "adapters/ErrorReporter.h"
 #include "cli/ConsoleCommands.h"
 #include "platform/DllSearch.h"
 #include "ui/Form.h"
@@ -23,22 +25,36 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // With arguments the program is a tool for scripts: one verb, no window.
   const std::vector<std::wstring> arguments = quav::ProgramArguments();
   if (!arguments.empty()) {
-    quav::SystemAdapterFacts facts;
-    const std::unique_ptr<quav::AdapterDevices> devices = quav::SystemAdapterDevices();
     quav::ConsoleOutput out;
-    const quav::ExitCode code = quav::RunCommandLine(arguments, {*devices, facts}, out);
+    quav::ExitCode code = quav::ExitCode::Unexpected;
+    try {
+      quav::SystemAdapterFacts facts;
+      const std::unique_ptr<quav::AdapterDevices> devices = quav::SystemAdapterDevices();
+      code = quav::RunCommandLine(arguments, {*devices, facts}, out);
+    } catch (...) {
+      // Said on the console: the command line shows no message box.
+      const quav::ExceptionDescription error = quav::DescribeException(std::current_exception());
+      out.Write(quav::ProcedureErrorText(L"RunCommandLine", error.description, error.number) + L"\n");
+    }
     ::CoUninitialize();
     return static_cast<int>(code);
   }
 
-  quav::SystemProgramHost host;
-  quav::SystemModalWindows windows;
-  quav::frmMain form({host, windows, {}, L""});
-  form.EndRunWhenUnloaded();
-  if (!form.Create()) return 1;
-  form.Form_Load();
-  form.Show();
-  const int code = quav::RunMessageLoop();
+  int code = 1;
+  try {
+    quav::SystemProgramHost host;
+    quav::SystemModalWindows windows;
+    quav::frmMain form({host, windows, {}, L""});
+    form.EndRunWhenUnloaded();
+    if (form.Create()) {
+      form.Form_Load();
+      form.Show();
+      code = quav::RunMessageLoop();
+    }
+  } catch (...) {
+    // Thrown before the window's procedures took over (they report their own).
+    quav::ReportException(quav::MessageBoxErrorReporter(), std::current_exception(), L"wWinMain");
+  }
   ::CoUninitialize();
   return code;
 }

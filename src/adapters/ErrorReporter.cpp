@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <new>
+
 #include "AppVersion.h"
 
 namespace quav {
@@ -24,6 +26,26 @@ ErrorReporter& MessageBoxErrorReporter() {
 std::wstring ProcedureErrorText(const wchar_t* procedure, const std::wstring& description, long number) {
   return L"An error occurred in procedure " + std::wstring(procedure) + L". " + description + L" (" +
          std::to_wstring(number) + L")";
+}
+
+ExceptionDescription DescribeException(const std::exception_ptr& error) {
+  ExceptionDescription result{L"Unexpected error", kUnexpectedErrorNumber};
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::bad_alloc&) {
+    result = {L"Out of memory", kOutOfMemoryNumber};
+  } catch (const std::exception& e) {
+    const std::string what = e.what();
+    result.description.assign(what.begin(), what.end());
+  } catch (...) {
+  }
+  return result;
+}
+
+void ReportException(ErrorReporter& errors, const std::exception_ptr& error, const wchar_t* procedure,
+                     const wchar_t* tail) {
+  const ExceptionDescription described = DescribeException(error);
+  errors.Report(ProcedureErrorText(procedure, described.description, described.number) + tail);
 }
 
 }  // namespace quav

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <exception>
-#include <new>
 #include <unordered_set>
 
 #include "adapters/AdapterKeys.h"
@@ -15,24 +14,6 @@
 
 namespace quav {
 namespace {
-
-// The description and number an error report gives for what was thrown.
-void ReportException(ErrorReporter& errors, const std::exception_ptr& error, const wchar_t* procedure,
-                     const wchar_t* tail) {
-  std::wstring description = L"Unexpected error";
-  long number = 5;
-  try {
-    std::rethrow_exception(error);
-  } catch (const std::bad_alloc&) {
-    description = L"Out of memory";
-    number = 7;
-  } catch (const std::exception& e) {
-    const std::string what = e.what();
-    description.assign(what.begin(), what.end());
-  } catch (...) {
-  }
-  errors.Report(ProcedureErrorText(procedure, description, number) + tail);
-}
 
 std::wstring ReadText(std::wstring_view keyPath, std::wstring_view valueName) {
   DWORD type = 0;

@@ -5,6 +5,7 @@
 #include "change/AdapterRestart.h"
 #include "change/ChangeLog.h"
 #include "platform/ErrorText.h"
+#include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
@@ -22,16 +23,21 @@ constexpr int kActiveAddressColumn = 5;
 void frmMain::mnuRestart_Click() { RestartSelectedAdapter(); }
 
 void frmMain::RestartSelectedAdapter() {
-  if (SelectedAdapterIndex.empty()) {
+  // Only the adapter of a row listed and selected now: the one last shown may
+  // have left the list.
+  const long selected = lvwNIC.SelectedPosition();
+  if (SelectedAdapterIndex.empty() || selected < 1 || Trimmed(lvwNIC.Text(selected)) != SelectedAdapterIndex) {
     services_.host.ShowMessage(Hwnd(), L"请先在列表中选择要重启的网络适配器。", Caption(),
                                MB_OK | MB_ICONINFORMATION);
     return;
   }
   const std::wstring adapterIndex = SelectedAdapterIndex;
-  busy_ = true;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-  const RestartReport report = RestartAndVerify(adapterIndex, Devices(), Facts());
-  busy_ = false;
+  RestartReport report;
+  {
+    BeginBusy();
+    const ScopeExit idle([this] { EndBusy(); });
+    report = RestartAndVerify(adapterIndex, Devices(), Facts());
+  }
 
   const bool restarted = report.restart.status == RestartStatus::Restarted;
   DWORD logStatus = ERROR_SUCCESS;

@@ -26,6 +26,7 @@ enum class ExitCode : int {
   RestartNotPossible = 9,  // no device, no right to restart it, or it failed
   AddressNotUsed = 10,     // restarted, but the adapter presents another address
   NoRandomSource = 11,     // the system's random source cannot be used
+  Unexpected = 12,         // an unforeseen error stopped the command; its description is printed
 };
 
 enum class Verb { Help, List, Set, Remove, Random, Restart };

@@ -1,6 +1,7 @@
 #include "platform/SystemFacts.h"
 
 #include <windows.h>
+#include <lmcons.h>
 
 #include <cstring>
 
@@ -8,8 +9,12 @@
 
 namespace quav {
 namespace {
-constexpr DWORD kNameBufferChars = 255;
-}
+// The longest user name (UNLEN characters) and its terminator, at up to two
+// bytes a character in a double-byte code page.
+constexpr DWORD kUserNameBytes = 2 * (UNLEN + 1);
+// Well above MAX_COMPUTERNAME_LENGTH + 1.
+constexpr DWORD kComputerNameBytes = 255;
+}  // namespace
 
 void GetOSVersion(std::wstring& versionText) {
   OSVERSIONINFOA info{};
@@ -27,17 +32,17 @@ void GetOSVersion(std::wstring& versionText) {
 }
 
 std::wstring GetCurrentUserName() {
-  char buffer[kNameBufferChars] = {};
-  DWORD size = kNameBufferChars;
+  char buffer[kUserNameBytes] = {};
+  DWORD size = kUserNameBytes;
   if (!::GetUserNameA(buffer, &size)) return {};
-  return FromAnsi(std::string_view(buffer, ::strnlen(buffer, kNameBufferChars)));
+  return FromAnsi(std::string_view(buffer, ::strnlen(buffer, kUserNameBytes)));
 }
 
 std::wstring GetCurrentComputerName() {
-  char buffer[kNameBufferChars] = {};
-  DWORD size = kNameBufferChars;
+  char buffer[kComputerNameBytes] = {};
+  DWORD size = kComputerNameBytes;
   if (!::GetComputerNameA(buffer, &size)) return {};
-  return FromAnsi(std::string_view(buffer, ::strnlen(buffer, kNameBufferChars)));
+  return FromAnsi(std::string_view(buffer, ::strnlen(buffer, kComputerNameBytes)));
 }
 
 std::wstring ProgramFolder() {

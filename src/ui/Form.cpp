@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/Twips.h"
+#include "ui/WindowErrors.h"
 
 namespace quav {
 namespace {
@@ -26,9 +27,11 @@ void Dispatch(MSG& msg) {
 }  // namespace
 
 int RunMessageLoop() {
-  MSG msg;
-  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
-  return static_cast<int>(msg.wParam);
+  MSG msg{};
+  BOOL got = 0;
+  while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) > 0) Dispatch(msg);
+  // -1: the loop itself failed, and no WM_QUIT carries a code.
+  return got == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
 void DoEvents() {
@@ -114,7 +117,7 @@ void Form::ShowModal(HWND owner) {
   if (owner_) ::EnableWindow(owner_, FALSE);
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
   ::SetForegroundWindow(hwnd_);
-  MSG msg;
+  MSG msg{};
   while (hwnd_) {
     const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
@@ -290,7 +293,12 @@ LRESULT CALLBACK Form::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     form->controls_.clear();
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
   }
-  return form->Handle(message, wParam, lParam);
+  try {
+    return form->Handle(message, wParam, lParam);
+  } catch (...) {
+    ReportWindowException(form->design_.className);
+    return 0;
+  }
 }
 
 LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

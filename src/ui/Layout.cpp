@@ -7,6 +7,7 @@
 
 #include "ui/Colors.h"
 #include "ui/Twips.h"
+#include "ui/WindowErrors.h"
 
 namespace quav {
 namespace {
@@ -22,18 +23,28 @@ struct PictureState {
   HBITMAP bitmap = nullptr;
   DesignColor back = kSystemButtonFace;
   bool link = false;
+  HFONT font = nullptr;  // not owned: the form's font cache keeps it
 };
 
-LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandlePictureBox(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* state = reinterpret_cast<PictureState*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PictureState));
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  if (!state) return ::DefWindowProcW(hwnd, message, wParam, lParam);
   switch (message) {
-    case WM_NCCREATE:
-      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PictureState));
-      break;
     case WM_NCDESTROY:
       delete state;
       ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
+    // The box keeps its font, so that text meant for it can be measured in it.
+    case WM_SETFONT:
+      state->font = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) ::InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(state->font);
     case kPictureSetBitmap:
       state->bitmap = reinterpret_cast<HBITMAP>(lParam);
       ::InvalidateRect(hwnd, nullptr, TRUE);
@@ -48,7 +59,7 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case kPictureGetBitmap:
       return reinterpret_cast<LRESULT>(state->bitmap);
     case WM_SETCURSOR:
-      if (state && state->link && LOWORD(lParam) == HTCLIENT) {
+      if (state->link && LOWORD(lParam) == HTCLIENT) {
         ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
       }
@@ -63,7 +74,7 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(hwnd, &ps);
-      if (state && state->bitmap) {
+      if (state->bitmap) {
         BITMAP info{};
         ::GetObjectW(state->bitmap, sizeof info, &info);
         RECT rc;
@@ -96,9 +107,17 @@ LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
+LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    return HandlePictureBox(hwnd, message, wParam, lParam);
+  } catch (...) {
+    ReportWindowException(L"PictureBox");
+    return 0;  // at WM_NCCREATE: the box is not made
+  }
+}
+
 // Link labels tell their form when the mouse moves over them.
-LRESULT CALLBACK LinkLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto original = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, L"QUAV.OriginalProc"));
+LRESULT HandleLinkLabel(HWND hwnd, WNDPROC original, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_MOUSEMOVE) {
     ::SendMessageW(::GetParent(hwnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hwnd), kNotifyMouseMove),
                    reinterpret_cast<LPARAM>(hwnd));
@@ -110,6 +129,16 @@ LRESULT CALLBACK LinkLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     ::RemovePropW(hwnd, L"QUAV.OriginalProc");
   }
   return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK LinkLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto original = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, L"QUAV.OriginalProc"));
+  try {
+    return HandleLinkLabel(hwnd, original, message, wParam, lParam);
+  } catch (...) {
+    ReportWindowException(L"LinkLabel");
+    return 0;
+  }
 }
 
 struct ClassAndStyle {

@@ -112,10 +112,15 @@ struct SortContext {
   bool descending;
 };
 
-int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context) {
+// Called by the list control: throws nothing. A row the sort did not
+// collect (none should be) counts as equal to every other.
+int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context) noexcept {
   const auto& sort = *reinterpret_cast<const SortContext*>(context);
-  const auto& rowA = sort.rows.at(a);
-  const auto& rowB = sort.rows.at(b);
+  const auto foundA = sort.rows.find(a);
+  const auto foundB = sort.rows.find(b);
+  if (foundA == sort.rows.end() || foundB == sort.rows.end()) return 0;
+  const auto& rowA = foundA->second;
+  const auto& rowB = foundB->second;
   int result = CompareListText(rowA.first, rowB.first);
   if (sort.descending) result = -result;
   if (result != 0) return result;

@@ -3,22 +3,37 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 
 #include "adapters/AdapterKeys.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
 #include "change/frmNotification.h"
+#include "platform/RegistryApi.h"
 #include "platform/TextRules.h"
 #include "support/FakeServices.h"
+#include "support/FaultInjectingRegistry.h"
 #include "support/Files.h"
 #include "support/RegistryFixture.h"
 #include "support/ScratchFolder.h"
+#include "ui/WindowErrors.h"
 #include "ui/main/frmMainControls.h"
 
 namespace quav {
 namespace {
 
 using namespace frmMainControls;
+
+// Takes the window's error reports for the test's duration.
+class WindowReports final : public ErrorReporter {
+ public:
+  WindowReports() { SetWindowErrorReporter(this); }
+  ~WindowReports() override { SetWindowErrorReporter(nullptr); }
+  WindowReports(const WindowReports&) = delete;
+  WindowReports& operator=(const WindowReports&) = delete;
+  void Report(const std::wstring& text) override { reports.push_back(text); }
+  std::vector<std::wstring> reports;
+};
 
 // The main window with adapter 0007 selected, its devices and interface table
 // stood in for.
@@ -179,6 +194,95 @@ TEST_F(NewAddressWindow, TheNoticesRestartButtonTakesTheBoxAndAsksForTheRestart)
   EXPECT_EQ(nullptr, notice.Hwnd());
   EXPECT_TRUE(form.RestartRequested);
   EXPECT_TRUE(form.HideNotify);
+}
+
+// What a handler throws is reported once through the window's reporter; the
+// hourglass it stood goes with it and the window keeps answering.
+TEST_F(NewAddressWindow, AThrowingHandlerIsReportedOnceAndTheWindowGoesOn) {
+  WindowReports errors;
+  devices.onRestart = [](const std::wstring&) { throw std::runtime_error("device gone"); };
+  ::SendMessageW(form.Hwnd(), WM_COMMAND, MAKEWPARAM(mnuRestart, 0), 0);
+  ASSERT_EQ(1u, errors.reports.size());
+  EXPECT_NE(std::wstring::npos, errors.reports[0].find(L"device gone (5)")) << errors.reports[0];
+  ::SendMessageW(form.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.Hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(::LoadCursorW(nullptr, IDC_WAIT), ::GetCursor()) << "the hourglass stayed";
+
+  // A registry call that throws while a row click is shown.
+  NMITEMACTIVATE click{};
+  click.hdr = {form.lvwNIC.Hwnd(), static_cast<UINT_PTR>(lvwNIC), static_cast<UINT>(NM_CLICK)};
+  click.iItem = 0;
+  test::FaultInjectingRegistry faults;
+  {
+    ScopedRegistryApi scope(faults);
+    faults.ThrowOnCall(test::RegCall::OpenKeyEx, 1);
+    ::SendMessageW(form.Hwnd(), WM_NOTIFY, lvwNIC, reinterpret_cast<LPARAM>(&click));
+  }
+  ASSERT_EQ(2u, errors.reports.size());
+  EXPECT_NE(std::wstring::npos, errors.reports[1].find(L"Out of memory (7)")) << errors.reports[1];
+
+  adapters.SetNetworkAddress(L"0007", L"021122334455");
+  ::SendMessageW(form.Hwnd(), WM_NOTIFY, lvwNIC, reinterpret_cast<LPARAM>(&click));
+  EXPECT_EQ(L" 02-11-22-33-44-55", form.Text(lblSpoofedMAC));
+  devices.onRestart = nullptr;
+  facts.active[L"0007"] = L"02-11-22-33-44-55";  // back at once: no waiting for it
+  ::SendMessageW(form.Hwnd(), WM_COMMAND, MAKEWPARAM(mnuRestart, 0), 0);
+  EXPECT_EQ(2u, devices.restarted.size());
+  EXPECT_EQ(2u, errors.reports.size());
+}
+
+// A pair is completed when the focus moves on within the window, not when
+// another program takes the activation; coming back selects nothing.
+TEST_F(NewAddressWindow, SwitchingAwayAndBackLeavesAHalfTypedPairToFinish) {
+  form.Show();
+  ::SetActiveWindow(form.Hwnd());
+  HWND box = form.Item(txtMAC(0));
+  ::SetFocus(box);
+  ::SendMessageW(box, WM_CHAR, L'1', 0);
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 60, 60, nullptr, nullptr,
+                                 nullptr, nullptr);
+  ASSERT_TRUE(other);
+  ::SetActiveWindow(other);
+  EXPECT_EQ(L"1", form.TxtMAC(0));
+  ::SetActiveWindow(form.Hwnd());
+  ::DestroyWindow(other);
+  ASSERT_EQ(box, ::GetFocus());
+  ::SendMessageW(box, WM_CHAR, L'2', 0);
+  EXPECT_EQ(L"12", form.TxtMAC(0));
+  ::SetFocus(form.Item(txtMAC(1)));
+  EXPECT_EQ(L"12", form.TxtMAC(0));
+  ::SendMessageW(form.Item(txtMAC(1)), WM_CHAR, L'3', 0);
+  ::SetFocus(form.Item(txtMAC(2)));
+  EXPECT_EQ(L"03", form.TxtMAC(1)) << "a lone digit is completed within the window";
+}
+
+// After a selection made with the keyboard, a click on that row still shows it.
+TEST_F(NewAddressWindow, AClickOnTheSelectedRowShowsItAgain) {
+  adapters.SetNetworkAddress(L"0007", L"021122334455");
+  ListView_SetItemState(form.lvwNIC.Hwnd(), -1, 0, LVIS_SELECTED);
+  form.lvwNIC.SetSelected(1, true);  // as the arrow keys select it
+  form.cmdClear_Click();
+  ASSERT_EQ(L"", form.JoinedBoxes());
+  NMITEMACTIVATE click{};
+  click.hdr = {form.lvwNIC.Hwnd(), static_cast<UINT_PTR>(lvwNIC), static_cast<UINT>(NM_CLICK)};
+  click.iItem = 0;
+  ::SendMessageW(form.Hwnd(), WM_NOTIFY, lvwNIC, reinterpret_cast<LPARAM>(&click));
+  EXPECT_EQ(L"021122334455", form.JoinedBoxes());
+}
+
+// With nothing listed the random address and the restart are locked with the
+// boxes, in the menu and in their handlers.
+TEST_F(NewAddressWindow, AnEmptyListLocksTheRandomAddressAndTheRestart) {
+  form.lvwNIC.Clear();
+  form.SelectFirstAdapter(form.lvwNIC);
+  HMENU menu = ::GetMenu(form.Hwnd());
+  for (const UINT item : {UINT(mnuRandom), UINT(mnuRestart)}) {
+    EXPECT_TRUE(::GetMenuState(menu, item, MF_BYCOMMAND) & MF_GRAYED) << item;
+  }
+  form.mnuRandom_Click();
+  EXPECT_EQ(L"", form.JoinedBoxes());
+  EXPECT_FALSE(form.Enabled(cmdClear));
+  form.mnuRestart_Click();
+  EXPECT_TRUE(devices.restarted.empty()) << "0007 is no longer listed";
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 #include "e2e/E2EFixture.h"
 #include "ui/Twips.h"
@@ -94,6 +96,50 @@ TEST_F(MainWindow, StandsAsDesignedWithNoAdapter) {
     EXPECT_EQ(TwipsToPixels(p.height, dpi), rect.bottom - rect.top) << p.id;
   }
   quav.Screenshot(quav.Main(), L"main-window-empty");
+}
+
+// The screen's resolution as the next program started reads it, for the
+// test's duration.
+class ScopedScreenDpi {
+ public:
+  explicit ScopedScreenDpi(DWORD dpi) : before_(test::ReadRaw(HKEY_CURRENT_USER, kKey, kValue)) {
+    test::SetRaw(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, std::string(reinterpret_cast<const char*>(&dpi), 4));
+  }
+  ~ScopedScreenDpi() {
+    if (before_) {
+      test::SetRaw(HKEY_CURRENT_USER, kKey, kValue, before_->type, before_->bytes);
+    } else {
+      HKEY key = nullptr;
+      if (::RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+        ::RegDeleteValueW(key, kValue);
+        ::RegCloseKey(key);
+      }
+    }
+  }
+  ScopedScreenDpi(const ScopedScreenDpi&) = delete;
+  ScopedScreenDpi& operator=(const ScopedScreenDpi&) = delete;
+
+ private:
+  static constexpr wchar_t kKey[] = L"Control Panel\\Desktop";
+  static constexpr wchar_t kValue[] = L"LogPixels";
+  std::optional<test::RawValue> before_;
+};
+
+// At 120 DPI the logo keeps its picture's size (297 x 34 pixels, not
+// stretched) and its 170-twip margin from the right edge.
+TEST_F(MainWindow, TheLogoKeepsItsPicturesSizeAtAnotherResolution) {
+  constexpr int kDpi = 120;
+  const ScopedScreenDpi dpi(kDpi);
+  QuavApp& quav = Launch();
+  RECT main{};
+  ::GetClientRect(quav.Main(), &main);
+  ASSERT_EQ(TwipsToPixels(8070, kDpi), main.right) << "the program runs at " << kDpi << " DPI";
+  RECT logo{};
+  ::GetWindowRect(quav.Control(picLogo), &logo);
+  ::MapWindowPoints(nullptr, quav.Main(), reinterpret_cast<POINT*>(&logo), 2);
+  EXPECT_EQ(297, logo.right - logo.left);
+  EXPECT_EQ(34, logo.bottom - logo.top);
+  EXPECT_NEAR(TwipsToPixels(170, kDpi), main.right - logo.right, 1);
 }
 
 TEST_F(MainWindow, ListsTheRegistryAdaptersWhenWmiFails) {

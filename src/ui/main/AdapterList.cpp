@@ -3,6 +3,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/modGlobal.h"
+#include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
 #include "ui/Form.h"
@@ -36,22 +37,31 @@ void frmMain::SetUpAdapterList() {
 
 void frmMain::SelectRow(ListView& list, long position) {
   selectingByCode_ = true;
+  const ScopeExit done([this] { selectingByCode_ = false; });
   list.SetSelected(position, true);
-  selectingByCode_ = false;
+}
+
+void frmMain::BeginBusy() {
+  busy_ = true;
+  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void frmMain::EndBusy() {
+  busy_ = false;
+  ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void frmMain::LoadAdapterList() {
-  busy_ = true;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+  BeginBusy();
+  const ScopeExit idle([this] { EndBusy(); });
   const std::wstring title = WindowTitle();
+  // The caption names the source of the rows, also when the scan failed.
+  const ScopeExit caption([this, &title] { SetCaption(title + ScanMarker(ScanResult)); });
   if (ScanResult == 0) {
     SetCaption(title + kLoadingMarker);
     DoEvents();
   }
   ScanResult = FillAdapterList(lvwNIC, chkFilterActive, OS_Version, services_.scan);
-  SetCaption(title + ScanMarker(ScanResult));
-  busy_ = false;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void frmMain::RefreshAdapterList(bool selectFirst) {
@@ -101,7 +111,11 @@ void frmMain::EnableEditControls(bool enabled) {
   SetEnabled(cmdActiveMAC, enabled);
   for (int k = 0; k < 6; ++k) SetEnabled(txtMAC(k), enabled);
   for (int k = 0; k < 6; ++k) SetBackColor(txtMAC(k), enabled ? kSystemWindow : kSystemButtonFace);
-  ::EnableMenuItem(::GetMenu(Hwnd()), mnuRefresh, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  // The random address fills the boxes and the restart acts on the selected
+  // row: both go with the group.
+  for (const int item : {mnuRefresh, mnuRandom, mnuRestart}) {
+    ::EnableMenuItem(::GetMenu(Hwnd()), static_cast<UINT>(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  }
   ::DrawMenuBar(Hwnd());
 }
 

@@ -59,6 +59,8 @@ void frmMain::cmdSpoofMAC_Click() { CopyAddressIntoBoxes(*this, lblSpoofedMAC); 
 
 // Only fills the boxes: the user sees the address before "更新 MAC" stores it.
 void frmMain::mnuRandom_Click() {
+  // Not while the boxes are locked (nothing listed).
+  if (!Enabled(txtMAC(0))) return;
   const std::optional<MacBytes> address = RandomAddress();
   if (!address) {
     services_.host.ShowMessage(Hwnd(), L"无法从系统的加密随机数源取得随机数，没有生成随机 MAC 地址。", Caption(),

@@ -43,15 +43,24 @@ void frmMain::AdjustLayoutAtLoad() {
     if (height <= 440) top += (440 - height) / 2;
     PlaceControl(picDisclaimer, box.left, top, box.right - box.left, height);
   }
-  // The logo, 170 twips from the right edge and centred in its band.
+  // The logo at its picture's own size (not stretched at another
+  // resolution), 170 twips from the right edge and centred in its band.
   {
-    ::SendMessageW(Item(picLogo), kPictureSetBitmap, 0, reinterpret_cast<LPARAM>(NormalPicture()));
+    HWND box = Item(picLogo);
+    ::SendMessageW(box, kPictureSetBitmap, 0, reinterpret_cast<LPARAM>(NormalPicture()));
     const RECT logo = ControlRectTwips(picLogo);
-    const int width = logo.right - logo.left;
-    const int height = logo.bottom - logo.top;
+    RECT pixels{};
+    ::GetClientRect(box, &pixels);
+    BITMAP picture{};
+    if (NormalPicture() && ::GetObjectW(NormalPicture(), sizeof picture, &picture)) {
+      pixels.right = picture.bmWidth;
+      pixels.bottom = picture.bmHeight;
+    }
+    const int width = Twips(pixels.right);
+    const int height = Twips(pixels.bottom);
     int top = logo.top;
     if (height <= 510) top += (510 - height) / 2;
-    PlaceControl(picLogo, ScaleWidthTwips() - (width + 170), top, width, height);
+    ::MoveWindow(box, Px(ScaleWidthTwips() - (width + 170)), Px(top), pixels.right, pixels.bottom, TRUE);
   }
 }
 

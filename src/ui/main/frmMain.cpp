@@ -5,7 +5,10 @@
 #include "AppVersion.h"
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
+#include "platform/ScopeExit.h"
+#include "ui/InputMethod.h"
 #include "ui/Pictures.h"
+#include "ui/WindowErrors.h"
 #include "ui/main/Resources.h"
 #include "ui/main/frmMainControls.h"
 
@@ -102,6 +105,8 @@ void frmMain::OnCreate() {
     ::SetPropW(box, L"QUAV.frmMain", reinterpret_cast<HANDLE>(this));
     entryBoxProcs_[static_cast<size_t>(k)] =
         reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EntryBoxProc)));
+    // An input method would hand the box composed text past the key filter.
+    DetachInputMethod(box);
   }
   SetBackColor(lblDisclaimer, kSystemWorkspace);
   ::SendMessageW(Item(picLogo), kPictureSetBackColor, 0, kSystemWorkspace);
@@ -143,8 +148,11 @@ void frmMain::OnCommand(int id, int code, HWND /*control*/) {
   if (id >= txtMAC(0) && id <= txtMAC(5)) {
     const int index = id - txtMAC(0);
     if (code == EN_CHANGE) txtMAC_Change(index);
-    if (code == EN_SETFOCUS) txtMAC_GotFocus(index);
-    if (code == EN_KILLFOCUS) txtMAC_LostFocus(index);
+    // Only focus moving between the window's own controls counts: switching
+    // to another program and back neither completes nor selects the box.
+    const auto ownControl = [this](HWND other) { return other && ::IsChild(Hwnd(), other); };
+    if (code == EN_SETFOCUS && ownControl(focusFrom_)) txtMAC_GotFocus(index);
+    if (code == EN_KILLFOCUS && ownControl(focusTo_)) txtMAC_LostFocus(index);
     return;
   }
   if (code != BN_CLICKED && code != 0 && code != kNotifyClick && code != kNotifyMouseMove) return;
@@ -184,16 +192,15 @@ LRESULT frmMain::OnNotify(const NMHDR& header) {
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
       if (!selectingByCode_ && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
           !(change.uOldState & LVIS_SELECTED)) {
-        shownBySelection_ = true;
         lvwNIC_ItemClick(change.iItem + 1);
       }
       return 0;
     }
     case NM_CLICK: {
-      // A click on the row that was already selected shows it again.
+      // Every click on a row shows it, also the row already selected (after
+      // the boxes were emptied, say); showing a row twice changes nothing.
       const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
-      if (!shownBySelection_ && click.iItem >= 0) lvwNIC_ItemClick(click.iItem + 1);
-      shownBySelection_ = false;
+      if (click.iItem >= 0) lvwNIC_ItemClick(click.iItem + 1);
       return 0;
     }
     default:
@@ -235,15 +242,37 @@ LRESULT CALLBACK frmMain::EntryBoxProc(HWND hwnd, UINT message, WPARAM wParam, L
   auto* form = static_cast<frmMain*>(::GetPropW(hwnd, L"QUAV.frmMain"));
   const int index = ::GetDlgCtrlID(hwnd) - txtMAC(0);
   const WNDPROC original = form->entryBoxProcs_[static_cast<size_t>(index)];
+  try {
+    return form->HandleEntryBox(hwnd, original, index, message, wParam, lParam);
+  } catch (...) {
+    ReportWindowException(L"txtMAC");
+    return 0;
+  }
+}
+
+LRESULT frmMain::HandleEntryBox(HWND hwnd, WNDPROC original, int index, UINT message, WPARAM wParam,
+                                LPARAM lParam) {
   switch (message) {
+    // The box tells its form through EN_SETFOCUS and EN_KILLFOCUS, which do
+    // not say where the focus comes from or goes to: kept for them here.
+    case WM_SETFOCUS: {
+      const ScopeExit forget([this] { focusFrom_ = nullptr; });
+      focusFrom_ = reinterpret_cast<HWND>(wParam);
+      return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
+    case WM_KILLFOCUS: {
+      const ScopeExit forget([this] { focusTo_ = nullptr; });
+      focusTo_ = reinterpret_cast<HWND>(wParam);
+      return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
     case WM_CHAR: {
       int key = static_cast<int>(wParam);
-      form->txtMAC_KeyPress(index, key);
+      txtMAC_KeyPress(index, key);
       if (key == 0) return 0;
       return ::CallWindowProcW(original, hwnd, message, static_cast<WPARAM>(key), lParam);
     }
     case WM_PASTE:
-      form->PasteIntoBox(index);
+      PasteIntoBox(index);
       return 0;
     case WM_NCDESTROY:
       ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));

@@ -117,6 +117,7 @@ class frmMain final : public Form {
   // The entry boxes' character filter: WM_CHAR and pasted text go through
   // txtMAC_KeyPress.
   static LRESULT CALLBACK EntryBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleEntryBox(HWND hwnd, WNDPROC original, int index, UINT message, WPARAM wParam, LPARAM lParam);
   void PasteIntoBox(int index);
 
   MainWindowServices services_;
@@ -130,9 +131,14 @@ class frmMain final : public Form {
   // Marks list selections the procedures make themselves, so that only the
   // user's selections count as row clicks.
   void SelectRow(ListView& list, long position);
+  // The hourglass for a long step; EndBusy puts the arrow back.
+  void BeginBusy();
+  void EndBusy();
   bool selectingByCode_ = false;
   bool busy_ = false;  // the hourglass stands while the list loads
-  bool shownBySelection_ = false;
+  // While an entry box gains or loses the focus: where it comes from, where it goes.
+  HWND focusFrom_ = nullptr;
+  HWND focusTo_ = nullptr;
   bool quitOnDestroy_ = false;
 };
 

@@ -1,10 +1,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <imm.h>
+
 #include <gtest/gtest.h>
 
 #include "AppVersion.h"
+#include "platform/Handles.h"
 #include "platform/RegistryApi.h"
+#include "platform/SystemLibrary.h"
 #include "support/FakeServices.h"
 #include "support/FaultInjectingRegistry.h"
 #include "support/RegistryFixture.h"
@@ -191,6 +195,59 @@ TEST_F(Startup, AgreementThatCannotBeStoredEndsInTheRightsMessage) {
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(0u, host.messages[0].text.find(L"QUAV 发现没有足够的登录权限。"));
   EXPECT_EQ(1, host.ended);
+}
+
+// The notice box is measured in its own font (two lines plus 40 twips,
+// centred in its 440-twip band); the logo has its picture's size, 170 twips
+// from the right edge.
+TEST_F(Startup, TheNoticeAndTheLogoAreLaidOutFromWhatTheyShow) {
+  form.Form_Load();
+  const int pixel = 1440 / form.Dpi();  // one pixel's rounding, in twips
+  HWND notice = form.Item(picDisclaimer);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(notice, WM_GETFONT, 0, 0));
+  ASSERT_NE(nullptr, font);
+  LOGFONTW design{};
+  ::GetObjectW(font, sizeof design, &design);
+  EXPECT_STREQ(L"Microsoft Sans Serif", design.lfFaceName);
+  EXPECT_EQ(-::MulDiv(750, form.Dpi(), 7200), design.lfHeight);
+  SIZE sample{};
+  {
+    WindowDc dc(notice);
+    SelectedObject selected(dc.get(), font);
+    ::GetTextExtentPoint32W(dc.get(), L"Text Sample", 11, &sample);
+  }
+  const int height = 2 * form.Twips(sample.cy) + 40;
+  const RECT box = form.ControlRectTwips(picDisclaimer);
+  EXPECT_NEAR(height, box.bottom - box.top, pixel);
+  EXPECT_NEAR(height <= 440 ? 4540 + (440 - height) / 2 : 4540, box.top, pixel);
+
+  BITMAP picture{};
+  ASSERT_TRUE(::GetObjectW(form.NormalPicture(), sizeof picture, &picture));
+  RECT client{};
+  ::GetClientRect(form.Item(picLogo), &client);
+  EXPECT_EQ(picture.bmWidth, client.right);
+  EXPECT_EQ(picture.bmHeight, client.bottom);
+  const RECT logo = form.ControlRectTwips(picLogo);
+  EXPECT_NEAR(form.ScaleWidthTwips() - 170, logo.right, pixel);
+}
+
+// The entry boxes take keys only through their filter: no input method
+// composes text into them. imm32.dll is looked up as the program does.
+TEST_F(Startup, TheEntryBoxesHaveNoInputMethod) {
+  const UniqueHmodule imm = LoadSystemLibrary(L"imm32.dll");
+  const auto getContext = SystemFunction<decltype(&::ImmGetContext)>(imm.get(), "ImmGetContext");
+  const auto releaseContext = SystemFunction<decltype(&::ImmReleaseContext)>(imm.get(), "ImmReleaseContext");
+  ASSERT_TRUE(getContext && releaseContext);
+  for (int k = 0; k < 6; ++k) {
+    HWND box = form.Item(txtMAC(k));
+    const HIMC context = getContext(box);
+    EXPECT_EQ(nullptr, context) << "box " << k;
+    if (context) releaseContext(box, context);
+  }
+  HWND list = form.Item(lvwNIC);
+  const HIMC listContext = getContext(list);
+  EXPECT_NE(nullptr, listContext) << "the other controls keep theirs";
+  if (listContext) releaseContext(list, listContext);
 }
 
 }  // namespace

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+namespace quav {
+
+// Takes the control out of the input method, so that it receives keys as
+// typed and no composed text; nothing where imm32.dll cannot be loaded.
+void DetachInputMethod(HWND control);
+
+}  // namespace quav
