@@ -54,6 +54,7 @@ TEST(ParseCommandLine, ForceAnywhereAfterTheVerb) {
     EXPECT_EQ(L"010203040506", command.address);
   }
   EXPECT_TRUE(Parsed({L"/random", L"0007", L"/force"}).force) << "the same path as /set";
+  EXPECT_NE(std::wstring::npos, UsageText().find(L"/random ID [/force]")) << "the usage shows what it takes";
 }
 
 TEST(ParseCommandLine, AnythingElseIsAUsageError) {
