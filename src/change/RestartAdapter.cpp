@@ -6,6 +6,7 @@
 #include "change/ChangeLog.h"
 #include "platform/ErrorText.h"
 #include "platform/TextRules.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 
@@ -23,7 +24,7 @@ void frmMain::mnuRestart_Click() { RestartSelectedAdapter(); }
 
 void frmMain::RestartSelectedAdapter() {
   if (SelectedAdapterIndex.empty()) {
-    services_.host.ShowMessage(Hwnd(), L"请先在列表中选择要重启的网络适配器。", Caption(),
+    services_.host.ShowMessage(Hwnd(), L"请先在列表中选择要重启的网络适配器。", WindowTitle(),
                                MB_OK | MB_ICONINFORMATION);
     return;
   }
@@ -50,7 +51,7 @@ void frmMain::RestartSelectedAdapter() {
   }
   const bool fine = restarted && (report.check == AddressCheck::UsesNew || report.check == AddressCheck::UsesOwn) &&
                     logStatus == ERROR_SUCCESS;
-  services_.host.ShowMessage(Hwnd(), message, Caption(), MB_OK | (fine ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
+  services_.host.ShowMessage(Hwnd(), message, WindowTitle(), MB_OK | (fine ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
 }
 
 }  // namespace quav
