@@ -22,13 +22,11 @@
 namespace quav {
 namespace {
 
-constexpr wchar_t kYes[] = L"是";
-constexpr wchar_t kNo[] = L"否";
 constexpr int kAddressColumn = 5;
 // Taken off the last column after Windows 2000 has sized it to its content.
 constexpr int kWidthFixTwips = 30;
 
-const wchar_t* YesNo(bool value) { return value ? kYes : kNo; }
+const wchar_t* YesNo(bool value) { return value ? kYesText : kNoText; }
 
 // A property's value as text; none when it cannot be read or has no text form
 // (a null among them).
