@@ -36,14 +36,14 @@ void frmMain::RestartSelectedAdapter() {
 
   const bool restarted = report.restart.status == RestartStatus::Restarted;
   DWORD logStatus = ERROR_SUCCESS;
-  if (restarted) {
+  if (RestartChangedDevice(report)) {
     logStatus = AppendLogLine(LogFilePath(), AddressCheckLine(LogFieldsNow(adapterIndex), report));
-    // The row and the label show what the adapter presents now.
-    if (!report.active.empty() && SelectedAdapterIndex == adapterIndex) {
-      lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), kActiveAddressColumn, report.active);
-      SetText(lblActiveMAC, L" " + report.active);
-      SetEnabled(cmdActiveMAC, true);
-    }
+  }
+  // The row and the label show what the adapter presents now.
+  if (restarted && !report.active.empty() && SelectedAdapterIndex == adapterIndex) {
+    lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), kActiveAddressColumn, report.active);
+    SetText(lblActiveMAC, L" " + report.active);
+    SetEnabled(cmdActiveMAC, true);
   }
   std::wstring message = RestartMessage(report, adapterIndex);
   if (logStatus != ERROR_SUCCESS) {

@@ -101,6 +101,7 @@ ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus) {
 }
 
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus) {
+  if (report.restart.status == RestartStatus::LeftDisabled) return ExitCode::AdapterLeftDisabled;
   if (report.restart.status != RestartStatus::Restarted) return ExitCode::RestartNotPossible;
   if (report.check == AddressCheck::Ignored || report.check == AddressCheck::Unknown) return ExitCode::AddressNotUsed;
   return logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;

@@ -26,6 +26,7 @@ enum class ExitCode : int {
   RestartNotPossible = 9,  // no device, no right to restart it, or it failed
   AddressNotUsed = 10,     // restarted, but the adapter presents another address
   NoRandomSource = 11,     // the system's random source cannot be used
+  AdapterLeftDisabled = 12,  // the restart disabled the adapter and could not enable it again
 };
 
 enum class Verb { Help, List, Set, Remove, Random, Restart };

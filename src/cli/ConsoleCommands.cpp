@@ -134,7 +134,7 @@ ExitCode RestartAdapter(const std::wstring& adapterIndex, const CommandLineServi
   const RestartReport report = RestartAndVerify(adapterIndex, services.devices, services.facts);
   out.Write(RestartMessage(report, adapterIndex) + L"\n");
   DWORD logStatus = 0;
-  if (report.restart.status == RestartStatus::Restarted) {
+  if (RestartChangedDevice(report)) {
     const std::wstring log = LogFileBesideProgram();
     logStatus = AppendLogLine(log, AddressCheckLine(LogFieldsNow(adapterIndex), report));
     if (logStatus != 0) SayLogFailure(out, log, logStatus);

@@ -168,6 +168,19 @@ TEST_F(NewAddressWindow, ARestartThatIsNotPossibleSaysWhyAndLogsNothing) {
   EXPECT_EQ(L"00-0C-29-3A-4B-5C", form.lvwNIC.SubItem(1, 5));
 }
 
+TEST_F(NewAddressWindow, AnAdapterLeftDisabledIsSaidPlainlyAndLogged) {
+  devices.result = {RestartStatus::LeftDisabled, 31};
+  form.mnuRestart_Click();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"现在仍处于禁用状态")) << host.messages[0].text;
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"网络连接"));
+  EXPECT_EQ(UINT(MB_ICONEXCLAMATION), host.messages[0].style & MB_ICONMASK);
+  EXPECT_EQ(0, facts.activeReads) << "a disabled adapter presents no address";
+  const std::string log = Log();
+  EXPECT_EQ(1u, test::LineCount(log));
+  EXPECT_NE(std::string::npos, log.find(" 31)]")) << log;
+}
+
 TEST_F(NewAddressWindow, TheNoticesRestartButtonTakesTheBoxAndAsksForTheRestart) {
   form.HideNotify = false;
   frmNotification notice(form);

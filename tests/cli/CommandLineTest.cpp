@@ -109,9 +109,13 @@ RestartReport Report(RestartStatus status, AddressCheck check) {
 }
 
 TEST(CommandLineExitCodes, RestartOutcomes) {
-  for (const RestartStatus status : {RestartStatus::NoDevice, RestartStatus::AccessDenied, RestartStatus::Failed}) {
+  for (const RestartStatus status : {RestartStatus::NoDevice, RestartStatus::AccessDenied, RestartStatus::Failed,
+                                     RestartStatus::WrongArchitecture}) {
     EXPECT_EQ(ExitCode::RestartNotPossible, RestartExitCode(Report(status, AddressCheck::UsesNew), 0));
   }
+  EXPECT_EQ(ExitCode::AdapterLeftDisabled, RestartExitCode(Report(RestartStatus::LeftDisabled, AddressCheck::Unknown), 0));
+  EXPECT_EQ(ExitCode::AdapterLeftDisabled, RestartExitCode(Report(RestartStatus::LeftDisabled, AddressCheck::Unknown), 5))
+      << "a disabled adapter matters more than the log";
   for (const AddressCheck check : {AddressCheck::Ignored, AddressCheck::Unknown}) {
     EXPECT_EQ(ExitCode::AddressNotUsed, RestartExitCode(Report(RestartStatus::Restarted, check), 0));
     EXPECT_EQ(ExitCode::AddressNotUsed, RestartExitCode(Report(RestartStatus::Restarted, check), 5))

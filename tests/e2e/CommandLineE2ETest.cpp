@@ -158,6 +158,13 @@ TEST_F(CommandLine, MistakesAndRefusalsChangeNothing) {
       EXPECT_EQ(UsageText(), TextWithLf(run)) << mistake.arguments;
     }
   }
+  // The 32-bit program runs under Wine's WoW64 here, as on 64-bit Windows,
+  // where only the 64-bit program can restart a device.
+  if constexpr (sizeof(void*) == 4) {
+    const std::wstring restart = Text(Run(L"/restart 0004"));
+    EXPECT_EQ(0u, restart.find(L"无法重启网络适配器 0004")) << restart;
+    EXPECT_NE(std::wstring::npos, restart.find(L"64 位的 quav.exe")) << restart;
+  }
   const ConsoleRun help = Run(L"/?");
   EXPECT_EQ(Code(ExitCode::Done), help.exitCode);
   EXPECT_EQ(UsageText(), TextWithLf(help));
