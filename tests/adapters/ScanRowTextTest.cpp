@@ -40,7 +40,9 @@ TEST(ScanRowText, YesNoColumnsCompareByMeaning) {
                          Row{2, L"是", L"", std::nullopt}, Row{1, L"Yes", L"否", std::nullopt}}) {
     const std::optional<int> result = CompareByMeaning(row.column, row.a, row.b);
     ASSERT_EQ(row.sign.has_value(), result.has_value()) << row.column << " " << row.a << " " << row.b;
-    if (result) EXPECT_EQ(*row.sign, (*result > 0) - (*result < 0)) << row.column << " " << row.a;
+    if (result) {
+      EXPECT_EQ(*row.sign, (*result > 0) - (*result < 0)) << row.column << " " << row.a;
+    }
   }
 }
 
