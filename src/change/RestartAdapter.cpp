@@ -6,6 +6,7 @@
 #include "change/ChangeLog.h"
 #include "platform/ErrorText.h"
 #include "platform/TextRules.h"
+#include "ui/Form.h"
 #include "ui/main/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
@@ -17,6 +18,33 @@ using namespace frmMainControls;
 namespace {
 
 constexpr int kActiveAddressColumn = 5;
+constexpr unsigned kComeBackMilliseconds = 15000;
+
+// Takes the window's input away for the scope, so that nothing the user
+// clicks acts while the restart waits, and gives back the state it had.
+class InputSuspended {
+ public:
+  explicit InputSuspended(HWND hwnd) : hwnd_(hwnd), wasDisabled_(::EnableWindow(hwnd, FALSE) != FALSE) {}
+  InputSuspended(const InputSuspended&) = delete;
+  InputSuspended& operator=(const InputSuspended&) = delete;
+  ~InputSuspended() {
+    if (!wasDisabled_) ::EnableWindow(hwnd_, TRUE);
+  }
+
+ private:
+  HWND hwnd_;
+  bool wasDisabled_;
+};
+
+// The pause between two looks at the interface table, answering messages
+// meanwhile so that the windows keep painting.
+void AnswerMessagesFor(unsigned milliseconds) {
+  const DWORD start = ::GetTickCount();
+  for (DWORD elapsed = 0; elapsed < milliseconds; elapsed = ::GetTickCount() - start) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+    DoEvents();
+  }
+}
 
 }  // namespace
 
@@ -29,10 +57,17 @@ void frmMain::RestartSelectedAdapter() {
     return;
   }
   const std::wstring adapterIndex = SelectedAdapterIndex;
-  busy_ = true;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-  const RestartReport report = RestartAndVerify(adapterIndex, Devices(), Facts());
-  busy_ = false;
+  RestartReport report;
+  {
+    const InputSuspended noInput(Hwnd());
+    busy_ = true;
+    restarting_ = true;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    report = RestartAndVerify(adapterIndex, Devices(), Facts(), kComeBackMilliseconds, AnswerMessagesFor);
+    restarting_ = false;
+    busy_ = false;
+  }
+  ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
 
   const bool restarted = report.restart.status == RestartStatus::Restarted;
   DWORD logStatus = ERROR_SUCCESS;

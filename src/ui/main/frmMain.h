@@ -131,7 +131,10 @@ class frmMain final : public Form {
   // user's selections count as row clicks.
   void SelectRow(ListView& list, long position);
   bool selectingByCode_ = false;
-  bool busy_ = false;  // the hourglass stands while the list loads
+  bool busy_ = false;  // the hourglass stands while the list loads or the restart waits
+  // While a restart waits for the adapter the window answers messages but
+  // acts on no command and does not close.
+  bool restarting_ = false;
   bool shownBySelection_ = false;
   bool quitOnDestroy_ = false;
 };
