@@ -27,6 +27,8 @@ enum class ExitCode : int {
   AddressNotUsed = 10,     // restarted, but the adapter presents another address
   NoRandomSource = 11,     // the system's random source cannot be used
   AdapterLeftDisabled = 12,  // the restart disabled the adapter and could not enable it again
+  Unreadable = 13,         // /list: some cells could not be read and show "?"
+  ScanFailed = 14,         // the adapter scan failed: adapters may be missing
 };
 
 enum class Verb { Help, List, Set, Remove, Random, Restart };
