@@ -7,6 +7,7 @@
 #include <optional>
 #include <utility>
 
+#include "adapters/AdapterKeys.h"
 #include "adapters/AdapterScan.h"
 #include "adapters/ErrorReporter.h"
 #include "change/AdapterRestart.h"
@@ -56,7 +57,23 @@ struct Listing {
 Listing ScanAllAdapters(ConsoleOutput& out) {
   ConsoleErrorReporter errors(out);
   AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
-  return {std::move(scan.rows), !scan.completed || errors.Reports() > 0};
+  Listing listing{std::move(scan.rows), !scan.completed || errors.Reports() > 0};
+  // No rows is an answer only when the registry pass could look: the
+  // registry layer opens its keys for full access, which a user without the
+  // rights is refused, and the pass then finds nothing without a word.
+  if (listing.rows.empty()) {
+    const std::wstring_view classKey = kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1);
+    for (const std::wstring_view key : {kNetworkConnectionsKey, classKey}) {
+      UniqueHkey opened;
+      long subkeys = 0, values = 0;
+      const long status = GetKeyInfo(HKEY_LOCAL_MACHINE, key, opened, subkeys, values, true);
+      if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+        out.Write(L"无法读取注册表项 HKEY_LOCAL_MACHINE\\" + std::wstring(key) + L"。" + SystemErrorText(status) + L"\n");
+        listing.failed = true;
+      }
+    }
+  }
+  return listing;
 }
 
 ExitCode ScanFailed(ConsoleOutput& out) {

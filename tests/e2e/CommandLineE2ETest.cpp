@@ -112,6 +112,14 @@ TEST_F(CommandLine, ListMarksWhatItCouldNotRead) {
   EXPECT_EQ(L"0007\t?\t?\t?\t?\t?", lines[1]);
   EXPECT_EQ(0u, lines[2].find(L"无法读取网络适配器 0007 ")) << lines[2];
   EXPECT_NE(std::wstring::npos, lines[2].find(L"(错误 5)")) << lines[2];
+
+  // Without the class key there is no list to give: a failure, not an empty list.
+  {
+    test::DeniedKey denied(HKEY_LOCAL_MACHINE, std::wstring(kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1)));
+    run = Run(L"/list");
+  }
+  EXPECT_EQ(Code(ExitCode::ScanFailed), run.exitCode) << Text(run);
+  EXPECT_NE(std::wstring::npos, Text(run).find(L"(错误 5)")) << Text(run);
 }
 
 TEST_F(CommandLine, ChangesAreStoredAndLoggedAsTheWindowDoesThem) {
