@@ -4,7 +4,6 @@
 
 #include "adapters/AdapterScan.h"
 #include "ui/ListView.h"
-#include "ui/main/MainWindowServices.h"
 
 namespace quav {
 
