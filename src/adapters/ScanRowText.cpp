@@ -18,4 +18,16 @@ std::wstring AddressColumnText(std::wstring_view firstAddress) {
   return firstAddress.find(L'.') == std::wstring_view::npos ? std::wstring() : std::wstring(firstAddress);
 }
 
+std::optional<int> CompareByMeaning(int column, std::wstring_view a, std::wstring_view b) {
+  if (column != 1 && column != 2) return std::nullopt;
+  const auto meaning = [](std::wstring_view text) -> std::optional<int> {
+    if (text == kYesText) return 1;
+    if (text == kNoText) return 0;
+    return std::nullopt;
+  };
+  const std::optional<int> first = meaning(a), second = meaning(b);
+  if (!first || !second) return std::nullopt;
+  return *first - *second;
+}
+
 }  // namespace quav

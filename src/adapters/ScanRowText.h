@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,15 @@ std::wstring DisplayMacAddress(std::wstring macText);
 
 // The address column shows IPv4 addresses only: a text without "." is left out.
 std::wstring AddressColumnText(std::wstring_view firstAddress);
+
+// The yes/no cells of the columns 1 (活动) and 2 (伪装).
+inline constexpr wchar_t kYesText[] = L"是";
+inline constexpr wchar_t kNoText[] = L"否";
+
+// Two cells of a yes/no column by their meaning, "否" before "是": negative,
+// zero or positive. The user's locale need not collate them that way (a
+// Japanese one puts 是 first). None for other columns or other texts, which
+// compare as the list compares text.
+std::optional<int> CompareByMeaning(int column, std::wstring_view a, std::wstring_view b);
 
 }  // namespace quav

@@ -2,21 +2,13 @@
 
 #include <string>
 
+#include "adapters/AdapterScan.h"
 #include "ui/ListView.h"
-#include "ui/main/MainWindowServices.h"
 
 namespace quav {
 
-// Where the rows of the adapter list came from.
-enum ScanResultCode : int {
-  kScanEmpty = 0,
-  kScanFromWmi = 1,
-  kScanFromRegistry = 2,
-};
-
-// Replaces every row of the adapter list: from WMI when it answers for every
-// adapter, else from the registry pass. With the filter box checked only
-// IP-enabled adapters are listed. Returns the ScanResultCode.
+// Replaces every row of the adapter list with ScanAdapters' rows, the filter
+// on when its box is checked. Returns the ScanResultCode.
 int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion,
                     const ScanServices& services);
 

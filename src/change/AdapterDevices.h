@@ -11,11 +11,13 @@ enum class RestartStatus {
   NoDevice,      // no present device has that class subkey as its driver key
   AccessDenied,  // the caller may not change the device's state
   Failed,        // anything else; the error says what
+  LeftDisabled,  // disabled, but enabling it again failed twice: it stays disabled
+  WrongArchitecture,  // a 32-bit program on 64-bit Windows, which the device installer refuses
 };
 
 struct RestartResult {
   RestartStatus status = RestartStatus::Failed;
-  unsigned long error = 0;  // the system's error code behind NoDevice, AccessDenied and Failed
+  unsigned long error = 0;  // the system's error code behind any status but Restarted
 };
 
 // The network adapters' devices, named by their class subkey (0007). Tests
@@ -25,7 +27,8 @@ class AdapterDevices {
   virtual ~AdapterDevices() = default;
   // Disables the device whose driver key is the network class key's subkey
   // adapterIndex and enables it again, so that its driver reads the
-  // overriding address anew. Returns once the device is enabled again.
+  // overriding address anew. Returns once the device is enabled again, or
+  // once a second attempt to enable it has failed too.
   virtual RestartResult Restart(const std::wstring& adapterIndex) = 0;
 };
 

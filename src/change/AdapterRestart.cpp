@@ -13,7 +13,7 @@ constexpr DWORD kPollMilliseconds = 250;
 }  // namespace
 
 RestartReport RestartAndVerify(const std::wstring& adapterIndex, AdapterDevices& devices, AdapterFacts& facts,
-                               unsigned waitMilliseconds) {
+                               unsigned waitMilliseconds, const RestartPause& pause) {
   RestartReport report;
   const std::wstring stored = StoredOverrideAddress(adapterIndex);
   // The driver reads the value as digits; a value that is not an address is
@@ -28,7 +28,11 @@ RestartReport RestartAndVerify(const std::wstring& adapterIndex, AdapterDevices&
   const DWORD start = ::GetTickCount();
   std::optional<std::wstring> active = facts.ActiveAddress(adapterIndex);
   while (!active && ::GetTickCount() - start < waitMilliseconds) {
-    ::Sleep(kPollMilliseconds);
+    if (pause) {
+      pause(kPollMilliseconds);
+    } else {
+      ::Sleep(kPollMilliseconds);
+    }
     active = facts.ActiveAddress(adapterIndex);
   }
   report.active = active.value_or(L"");

@@ -11,6 +11,8 @@ constexpr std::wstring_view kNetworkClassGuid = L"{4D36E972-E325-11CE-BFC1-08002
 // Windows' error codes, spelt out so that this builds without its headers.
 constexpr unsigned long kAccessDenied = 5;
 constexpr unsigned long kPrivilegeNotHeld = 1314;
+// ERROR_IN_WOW64, the device installer's refusal of a 32-bit process on 64-bit Windows.
+constexpr unsigned long kInWow64 = 0xE0000235;
 // HRESULT_FROM_WIN32: failure, facility 7 (Win32), the code in the low word.
 constexpr unsigned long kWin32HresultHigh = 0x8007;
 
@@ -31,6 +33,7 @@ bool DriverKeyNames(std::wstring_view driverKey, std::wstring_view adapterIndex)
 }
 
 RestartStatus StatusForError(unsigned long error) {
+  if (error == kInWow64) return RestartStatus::WrongArchitecture;
   const unsigned long code = error >> 16 == kWin32HresultHigh ? error & 0xFFFF : error;
   return code == kAccessDenied || code == kPrivilegeNotHeld ? RestartStatus::AccessDenied : RestartStatus::Failed;
 }

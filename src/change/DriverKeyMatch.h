@@ -14,7 +14,8 @@ namespace quav {
 bool DriverKeyNames(std::wstring_view driverKey, std::wstring_view adapterIndex);
 
 // What a failed device call's error means to the caller: a refusal for want
-// of rights, as a system error or an HRESULT, is AccessDenied.
+// of rights, as a system error or an HRESULT, is AccessDenied; the refusal of
+// a 32-bit process on 64-bit Windows is WrongArchitecture.
 RestartStatus StatusForError(unsigned long error);
 
 }  // namespace quav

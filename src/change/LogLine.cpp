@@ -20,9 +20,12 @@ constexpr std::wstring_view kRemovalBeforeUser = L"]         删除伪装的 MAC
 constexpr std::wstring_view kCheckBeforeActive = L"]         重启后使用的 MAC 地址 [";
 constexpr std::wstring_view kCheckBeforeResult = L"]  结果 [";
 
-// The result of a restart in the log: what the adapter was found using.
-std::wstring_view CheckResultText(AddressCheck check) {
-  switch (check) {
+// The result of a restart in the log: what the adapter was found using, or
+// that it was left disabled.
+std::wstring CheckResultText(const RestartReport& report) {
+  if (report.restart.status == RestartStatus::LeftDisabled)
+    return L"适配器已禁用，无法重新启用 (错误 " + std::to_wstring(report.restart.error) + L")";
+  switch (report.check) {
     case AddressCheck::UsesNew: return L"伪装的 MAC 地址已生效";
     case AddressCheck::Ignored: return L"驱动程序忽略了伪装的 MAC 地址";
     case AddressCheck::UsesOwn: return L"使用原来的 MAC 地址";
@@ -81,7 +84,7 @@ std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& 
   line += kCheckBeforeActive;
   AppendField(line, report.active);
   line += kCheckBeforeResult;
-  line += CheckResultText(report.check);
+  line += CheckResultText(report);
   line += kBeforeUser;
   AppendField(line, fields.user);
   line += kEnd;

@@ -12,6 +12,7 @@
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
 #include "ui/main/StartupRules.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 
@@ -49,7 +50,7 @@ void frmMain::UpdateOverrideAddress() {
   if (address && !SelectedAdapterIndex.empty()) {
     const std::vector<AddressWarning> warnings = WarningsFor(*address, Facts().IsWireless(SelectedAdapterIndex));
     if (!warnings.empty() &&
-        services_.host.ShowMessage(Hwnd(), WarningMessage(warnings, *address, SelectedAdapterIndex), Caption(),
+        services_.host.ShowMessage(Hwnd(), WarningMessage(warnings, *address, SelectedAdapterIndex), WindowTitle(),
                                    kWarningStyle) != IDYES) {
       return;
     }
@@ -59,7 +60,7 @@ void frmMain::UpdateOverrideAddress() {
     services_.host.ShowMessage(Hwnd(),
                                L"无法把伪装的 MAC 地址 " + shown + L" 写入网络适配器 " + SelectedAdapterIndex +
                                    L"。\r\n\r\n" + outcome.failure,
-                               Caption(), kProblemStyle);
+                               WindowTitle(), kProblemStyle);
     return;
   }
 
@@ -74,7 +75,7 @@ void frmMain::UpdateOverrideAddress() {
     services_.host.ShowMessage(Hwnd(),
                                L"伪装的 MAC 地址已写入，但无法把这次更改记入日志 " + LogFilePath() + L"。\r\n\r\n" +
                                    SystemErrorText(logStatus),
-                               Caption(), kProblemStyle);
+                               WindowTitle(), kProblemStyle);
   }
   if (HideNotify) return;
   RestartRequested = false;
@@ -93,7 +94,7 @@ void frmMain::RemoveOverrideAddress() {
     services_.host.ShowMessage(Hwnd(),
                                L"无法删除网络适配器 " + SelectedAdapterIndex + L" 的伪装 MAC 地址。\r\n\r\n" +
                                    outcome.failure,
-                               Caption(), kProblemStyle);
+                               WindowTitle(), kProblemStyle);
     return;
   }
 
@@ -109,7 +110,7 @@ void frmMain::RemoveOverrideAddress() {
     services_.host.ShowMessage(Hwnd(),
                                L"伪装的 MAC 地址已删除，但无法把这次删除记入日志 " + LogFilePath() + L"。\r\n\r\n" +
                                    SystemErrorText(logStatus),
-                               Caption(), kProblemStyle);
+                               WindowTitle(), kProblemStyle);
   }
 }
 

@@ -7,6 +7,8 @@
 #include "platform/ErrorText.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
+#include "ui/Form.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 
@@ -17,6 +19,33 @@ using namespace frmMainControls;
 namespace {
 
 constexpr int kActiveAddressColumn = 5;
+constexpr unsigned kComeBackMilliseconds = 15000;
+
+// Takes the window's input away for the scope, so that nothing the user
+// clicks acts while the restart waits, and gives back the state it had.
+class InputSuspended {
+ public:
+  explicit InputSuspended(HWND hwnd) : hwnd_(hwnd), wasDisabled_(::EnableWindow(hwnd, FALSE) != FALSE) {}
+  InputSuspended(const InputSuspended&) = delete;
+  InputSuspended& operator=(const InputSuspended&) = delete;
+  ~InputSuspended() {
+    if (!wasDisabled_) ::EnableWindow(hwnd_, TRUE);
+  }
+
+ private:
+  HWND hwnd_;
+  bool wasDisabled_;
+};
+
+// The pause between two looks at the interface table, answering messages
+// meanwhile so that the windows keep painting.
+void AnswerMessagesFor(unsigned milliseconds) {
+  const DWORD start = ::GetTickCount();
+  for (DWORD elapsed = 0; elapsed < milliseconds; elapsed = ::GetTickCount() - start) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+    DoEvents();
+  }
+}
 
 }  // namespace
 
@@ -27,28 +56,33 @@ void frmMain::RestartSelectedAdapter() {
   // have left the list.
   const long selected = lvwNIC.SelectedPosition();
   if (SelectedAdapterIndex.empty() || selected < 1 || Trimmed(lvwNIC.Text(selected)) != SelectedAdapterIndex) {
-    services_.host.ShowMessage(Hwnd(), L"请先在列表中选择要重启的网络适配器。", Caption(),
+    services_.host.ShowMessage(Hwnd(), L"请先在列表中选择要重启的网络适配器。", WindowTitle(),
                                MB_OK | MB_ICONINFORMATION);
     return;
   }
   const std::wstring adapterIndex = SelectedAdapterIndex;
   RestartReport report;
   {
+    const InputSuspended noInput(Hwnd());
     BeginBusy();
-    const ScopeExit idle([this] { EndBusy(); });
-    report = RestartAndVerify(adapterIndex, Devices(), Facts());
+    restarting_ = true;
+    const ScopeExit idle([this] {
+      restarting_ = false;
+      EndBusy();
+    });
+    report = RestartAndVerify(adapterIndex, Devices(), Facts(), kComeBackMilliseconds, AnswerMessagesFor);
   }
 
   const bool restarted = report.restart.status == RestartStatus::Restarted;
   DWORD logStatus = ERROR_SUCCESS;
-  if (restarted) {
+  if (RestartChangedDevice(report)) {
     logStatus = AppendLogLine(LogFilePath(), AddressCheckLine(LogFieldsNow(adapterIndex), report));
-    // The row and the label show what the adapter presents now.
-    if (!report.active.empty() && SelectedAdapterIndex == adapterIndex) {
-      lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), kActiveAddressColumn, report.active);
-      SetText(lblActiveMAC, L" " + report.active);
-      SetEnabled(cmdActiveMAC, true);
-    }
+  }
+  // The row and the label show what the adapter presents now.
+  if (restarted && !report.active.empty() && SelectedAdapterIndex == adapterIndex) {
+    lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), kActiveAddressColumn, report.active);
+    SetText(lblActiveMAC, L" " + report.active);
+    SetEnabled(cmdActiveMAC, true);
   }
   std::wstring message = RestartMessage(report, adapterIndex);
   if (logStatus != ERROR_SUCCESS) {
@@ -56,7 +90,7 @@ void frmMain::RestartSelectedAdapter() {
   }
   const bool fine = restarted && (report.check == AddressCheck::UsesNew || report.check == AddressCheck::UsesOwn) &&
                     logStatus == ERROR_SUCCESS;
-  services_.host.ShowMessage(Hwnd(), message, Caption(), MB_OK | (fine ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
+  services_.host.ShowMessage(Hwnd(), message, WindowTitle(), MB_OK | (fine ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
 }
 
 }  // namespace quav

@@ -30,7 +30,12 @@ AddressCheck CheckAddresses(std::wstring_view expected, std::wstring_view active
 // saying which address the adapter now uses.
 std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapterIndex);
 
-// The change log's line for a restart that happened, without its line end.
+// Whether the restart changed the device's state: it restarted, or it was
+// left disabled. The change log records those.
+bool RestartChangedDevice(const RestartReport& report);
+
+// The change log's line for a restart that changed the device's state,
+// without its line end.
 std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& report);
 
 }  // namespace quav

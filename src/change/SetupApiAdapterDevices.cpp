@@ -80,9 +80,13 @@ RestartResult SetupApiAdapterDevices::Restart(const std::wstring& adapterIndex) 
   }
 
   if (const unsigned long error = ChangeState(devices.get(), device, DICS_DISABLE)) return Failure(error);
-  // A disabled device is always enabled again; if that fails it stays
-  // disabled, which the caller has to tell the user.
-  if (const unsigned long error = ChangeState(devices.get(), device, DICS_ENABLE)) return Failure(error);
+  // A disabled device is always enabled again, a second time when the first
+  // attempt fails; if both fail it stays disabled, which the caller has to
+  // tell the user.
+  if (ChangeState(devices.get(), device, DICS_ENABLE) != ERROR_SUCCESS) {
+    if (const unsigned long error = ChangeState(devices.get(), device, DICS_ENABLE))
+      return {RestartStatus::LeftDisabled, error};
+  }
 
   // A driver that cannot let go of the device until the system restarts
   // keeps the old address until then. The installer only adds these flags,

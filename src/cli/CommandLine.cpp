@@ -73,7 +73,7 @@ std::wstring UsageText() {
          L"  quav.exe /list                 列出所有网络适配器，每行一个，以制表符分隔：\n"
          L"                                 ID、活动 (1/0)、伪装 (1/0)、网络适配器、IP 地址、活动 MAC\n"
          L"  quav.exe /set ID MAC [/force]  把伪装的 MAC 地址写入网络适配器 ID\n"
-         L"  quav.exe /random ID            写入一个随机的本地管理 MAC 地址\n"
+         L"  quav.exe /random ID [/force]   写入一个随机的本地管理 MAC 地址\n"
          L"  quav.exe /remove ID            删除网络适配器 ID 的伪装 MAC 地址\n"
          L"  quav.exe /restart ID           禁用并重新启用网络适配器 ID，检查它使用的 MAC 地址\n"
          L"MAC 是 12 个十六进制数字，可用 \"-\" 或 \":\" 分隔每两个数字。\n"
@@ -101,6 +101,7 @@ ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus) {
 }
 
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus) {
+  if (report.restart.status == RestartStatus::LeftDisabled) return ExitCode::AdapterLeftDisabled;
   if (report.restart.status != RestartStatus::Restarted) return ExitCode::RestartNotPossible;
   if (report.check == AddressCheck::Ignored || report.check == AddressCheck::Unknown) return ExitCode::AddressNotUsed;
   return logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;

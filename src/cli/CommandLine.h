@@ -26,7 +26,10 @@ enum class ExitCode : int {
   RestartNotPossible = 9,  // no device, no right to restart it, or it failed
   AddressNotUsed = 10,     // restarted, but the adapter presents another address
   NoRandomSource = 11,     // the system's random source cannot be used
-  Unexpected = 12,         // an unforeseen error stopped the command; its description is printed
+  AdapterLeftDisabled = 12,  // the restart disabled the adapter and could not enable it again
+  Unreadable = 13,         // /list: some cells could not be read and show "?"
+  ScanFailed = 14,         // the adapter scan failed: adapters may be missing
+  Unexpected = 15,         // an unforeseen error stopped the command; its description is printed
 };
 
 enum class Verb { Help, List, Set, Remove, Random, Restart };

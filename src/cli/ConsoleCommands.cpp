@@ -1,35 +1,27 @@
 #include "cli/ConsoleCommands.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <optional>
 #include <utility>
 
-#include "adapters/modGlobal.h"
+#include "adapters/AdapterKeys.h"
+#include "adapters/AdapterScan.h"
+#include "adapters/ErrorReporter.h"
 #include "change/AdapterRestart.h"
 #include "change/AddressStore.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
 #include "platform/ErrorText.h"
-#include "platform/SystemFacts.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
-#include "ui/ListView.h"
 #include "ui/main/StartupRules.h"
 
 namespace quav {
 namespace {
-
-struct WindowTraits {
-  using Type = HWND;
-  static Type Invalid() { return nullptr; }
-  static void Close(Type h) { ::DestroyWindow(h); }
-};
-using UniqueWindow = UniqueAny<WindowTraits>;
 
 struct ArgumentListTraits {
   using Type = LPWSTR*;
@@ -37,43 +29,98 @@ struct ArgumentListTraits {
   static void Close(Type h) { ::LocalFree(h); }
 };
 
-using Row = std::vector<std::wstring>;
-constexpr int kColumns = 6;
-constexpr int kActiveAddressColumn = 5;
+constexpr size_t kActiveAddressColumn = 5;
 
-// The rows the window lists with its filter box clear, read back from the
-// same scan into a list that is never shown.
-std::vector<Row> ScanAllAdapters() {
-  UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 800, 300, nullptr, nullptr, nullptr,
-                                        nullptr));
-  if (!window) return {};
-  ListView list(::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 0, 780, 200, window.get(), nullptr,
-                                  nullptr, nullptr));
-  CheckBox filter(::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_AUTOCHECKBOX, 0, 210, 200, 20, window.get(),
-                                    nullptr, nullptr, nullptr));
-  if (!list.Hwnd()) return {};
-  for (int column = 0; column < kColumns; ++column) list.AddColumn(L"", 100);
-  filter.SetValue(0);
-  std::wstring version;
-  GetOSVersion(version);
-  FillAdapterList(list, filter, version, {});
-
-  std::vector<Row> rows;
-  for (long position = 1; position <= list.Count(); ++position) {
-    Row row;
-    for (int column = 0; column < kColumns; ++column) row.push_back(list.SubItem(position, column));
-    rows.push_back(row);
+// The registry pass's error reports, on the console: a script never waits
+// on a message box.
+class ConsoleErrorReporter final : public ErrorReporter {
+ public:
+  explicit ConsoleErrorReporter(ConsoleOutput& out) : out_(out) {}
+  void Report(const std::wstring& text) override {
+    out_.Write(text + L"\n");
+    ++reports_;
   }
-  return rows;
+  int Reports() const { return reports_; }
+
+ private:
+  ConsoleOutput& out_;
+  int reports_ = 0;
+};
+
+struct Listing {
+  std::vector<ScannedAdapter> rows;
+  bool failed = false;  // the scan ended early or reported an error: rows may be missing
+};
+
+// The rows the window lists with its filter box clear, from the same scan,
+// without any window.
+Listing ScanAllAdapters(ConsoleOutput& out) {
+  ConsoleErrorReporter errors(out);
+  AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
+  Listing listing{std::move(scan.rows), !scan.completed || errors.Reports() > 0};
+  // No rows is an answer only when the registry pass could look: the
+  // registry layer opens its keys for full access, which a user without the
+  // rights is refused, and the pass then finds nothing without a word.
+  if (listing.rows.empty()) {
+    const std::wstring_view classKey = kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1);
+    for (const std::wstring_view key : {kNetworkConnectionsKey, classKey}) {
+      UniqueHkey opened;
+      long subkeys = 0, values = 0;
+      const long status = GetKeyInfo(HKEY_LOCAL_MACHINE, key, opened, subkeys, values, true);
+      if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
+        out.Write(L"无法读取注册表项 HKEY_LOCAL_MACHINE\\" + std::wstring(key) + L"。" + SystemErrorText(status) + L"\n");
+        listing.failed = true;
+      }
+    }
+  }
+  return listing;
 }
 
-// The adapter's row, the ID matched as the window takes it from a row.
-std::optional<Row> FindAdapter(const std::wstring& adapterIndex) {
-  std::vector<Row> rows = ScanAllAdapters();
-  const auto found =
-      std::find_if(rows.begin(), rows.end(), [&](const Row& row) { return Trimmed(row[0]) == adapterIndex; });
-  if (found == rows.end()) return std::nullopt;
-  return std::move(*found);
+ExitCode ScanFailed(ConsoleOutput& out) {
+  out.Write(L"扫描网络适配器时出错，无法列出全部网络适配器。\n");
+  return ExitCode::ScanFailed;
+}
+
+ExitCode NoSuchAdapter(ConsoleOutput& out, const std::wstring& adapterIndex) {
+  out.Write(L"没有 ID 为 " + adapterIndex + L" 的网络适配器。quav.exe /list 列出所有网络适配器。\n");
+  return ExitCode::NoSuchAdapter;
+}
+
+// The adapter's row into found, the ID matched as the window takes it from a
+// row; Done, or the code for why there is none (said on out).
+ExitCode FindAdapter(const std::wstring& adapterIndex, ConsoleOutput& out, std::optional<ScannedAdapter>& found) {
+  Listing listing = ScanAllAdapters(out);
+  const auto row = std::find_if(listing.rows.begin(), listing.rows.end(),
+                                [&](const ScannedAdapter& r) { return Trimmed(r.cells[0]) == adapterIndex; });
+  if (row != listing.rows.end()) {
+    found = std::move(*row);
+    return ExitCode::Done;
+  }
+  return listing.failed ? ScanFailed(out) : NoSuchAdapter(out, adapterIndex);
+}
+
+// One line per adapter; a cell that could not be read shows "?", and the
+// lines are followed by which adapters those are and why.
+ExitCode ListAdapters(ConsoleOutput& out) {
+  const Listing listing = ScanAllAdapters(out);
+  std::wstring unread;
+  long readError = 0;
+  for (const ScannedAdapter& row : listing.rows) {
+    std::vector<std::wstring> cells = row.cells;
+    for (const int column : row.unreadColumns) cells[static_cast<size_t>(column)] = L"?";
+    out.Write(ListLine(cells) + L"\n");
+    if (!row.unreadColumns.empty()) {
+      unread += (unread.empty() ? L"" : L"、") + ListLine({row.cells[0]});
+      readError = row.readError;
+    }
+  }
+  if (listing.failed) return ScanFailed(out);
+  if (!unread.empty()) {
+    out.Write(L"无法读取网络适配器 " + unread + L" 的注册表项，标为 ? 的内容未知。" + SystemErrorText(readError) +
+              L"\n");
+    return ExitCode::Unreadable;
+  }
+  return ExitCode::Done;
 }
 
 // The window's rule: the terms count as accepted once the setting reads "1".
@@ -87,12 +134,7 @@ void SayLogFailure(ConsoleOutput& out, const std::wstring& path, DWORD status) {
   out.Write(L"无法把这次操作记入日志 " + path + L"。\n" + SystemErrorText(status) + L"\n");
 }
 
-ExitCode NoSuchAdapter(ConsoleOutput& out, const std::wstring& adapterIndex) {
-  out.Write(L"没有 ID 为 " + adapterIndex + L" 的网络适配器。quav.exe /list 列出所有网络适配器。\n");
-  return ExitCode::NoSuchAdapter;
-}
-
-ExitCode StoreAddress(const std::wstring& adapterIndex, const Row& row, const MacBytes& address, bool force,
+ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, const MacBytes& address, bool force,
                       const CommandLineServices& services, ConsoleOutput& out) {
   const std::vector<AddressWarning> warnings = WarningsFor(address, services.facts.IsWireless(adapterIndex));
   // The window asks; a script has answered beforehand with /force or not.
@@ -110,7 +152,7 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const Row& row, const Ma
   out.Write(L"网络适配器 " + adapterIndex + L" 的伪装 MAC 地址已设为 " + shown +
             L"。网络适配器禁用/启用 (quav.exe /restart " + adapterIndex + L") 或重启计算机后生效。\n");
   // The from address as the window takes it from the row.
-  const std::wstring fromAddress = Replaced(Trimmed(row[kActiveAddressColumn]), L':', L'-');
+  const std::wstring fromAddress = Replaced(Trimmed(row.cells[kActiveAddressColumn]), L':', L'-');
   const std::wstring log = LogFileBesideProgram();
   const DWORD logStatus = AppendLogLine(log, AddressChangeLine(LogFieldsNow(adapterIndex), fromAddress, shown));
   if (logStatus != 0) SayLogFailure(out, log, logStatus);
@@ -134,7 +176,7 @@ ExitCode RestartAdapter(const std::wstring& adapterIndex, const CommandLineServi
   const RestartReport report = RestartAndVerify(adapterIndex, services.devices, services.facts);
   out.Write(RestartMessage(report, adapterIndex) + L"\n");
   DWORD logStatus = 0;
-  if (report.restart.status == RestartStatus::Restarted) {
+  if (RestartChangedDevice(report)) {
     const std::wstring log = LogFileBesideProgram();
     logStatus = AppendLogLine(log, AddressCheckLine(LogFieldsNow(adapterIndex), report));
     if (logStatus != 0) SayLogFailure(out, log, logStatus);
@@ -149,21 +191,20 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       out.Write(UsageText());
       return ExitCode::Done;
     case Verb::List:
-      for (const Row& row : ScanAllAdapters()) out.Write(ListLine(row) + L"\n");
-      return ExitCode::Done;
+      return ListAdapters(out);
     case Verb::Set: {
       const std::optional<MacBytes> address = ParseMacArgument(command.address);
       if (!address) {
         out.Write(L"\"" + command.address + L"\" 不是 MAC 地址：需要 12 个十六进制数字，可用 \"-\" 或 \":\" 分隔每两个数字。\n");
         return ExitCode::MalformedAddress;
       }
-      const std::optional<Row> row = FindAdapter(id);
-      if (!row) return NoSuchAdapter(out, id);
+      std::optional<ScannedAdapter> row;
+      if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       return StoreAddress(id, *row, *address, command.force, services, out);
     }
     case Verb::Random: {
-      const std::optional<Row> row = FindAdapter(id);
-      if (!row) return NoSuchAdapter(out, id);
+      std::optional<ScannedAdapter> row;
+      if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       const std::optional<MacBytes> address = RandomAddress();
       if (!address) {
         out.Write(L"无法生成随机的 MAC 地址：系统的加密随机数源不可用。\n");
@@ -171,12 +212,16 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       }
       return StoreAddress(id, *row, *address, command.force, services, out);
     }
-    case Verb::Remove:
-      if (!FindAdapter(id)) return NoSuchAdapter(out, id);
+    case Verb::Remove: {
+      std::optional<ScannedAdapter> row;
+      if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       return RemoveAddress(id, out);
-    case Verb::Restart:
-      if (!FindAdapter(id)) return NoSuchAdapter(out, id);
+    }
+    case Verb::Restart: {
+      std::optional<ScannedAdapter> row;
+      if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       return RestartAdapter(id, services, out);
+    }
   }
   return ExitCode::Usage;
 }

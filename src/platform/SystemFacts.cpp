@@ -31,6 +31,18 @@ void GetOSVersion(std::wstring& versionText) {
                 std::to_wstring(info.dwBuildNumber);
 }
 
+bool RunsUnderWow64() {
+  // IsWow64Process came with Windows XP SP2: looked up, so that the program
+  // still loads on Windows 2000, which has no 64-bit Windows beside it.
+  using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, PBOOL);
+  HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll");
+  if (!kernel) return false;
+  const auto isWow64 = reinterpret_cast<IsWow64ProcessFunction>(
+      reinterpret_cast<void*>(::GetProcAddress(kernel, "IsWow64Process")));
+  BOOL wow64 = FALSE;
+  return isWow64 && isWow64(::GetCurrentProcess(), &wow64) && wow64;
+}
+
 std::wstring GetCurrentUserName() {
   char buffer[kUserNameBytes] = {};
   DWORD size = kUserNameBytes;

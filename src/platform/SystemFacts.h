@@ -19,4 +19,7 @@ std::wstring GetCurrentComputerName();
 // a drive root: C:\); empty when the system does not say.
 std::wstring ProgramFolder();
 
+// Whether this is a 32-bit program running on 64-bit Windows (WoW64).
+bool RunsUnderWow64();
+
 }  // namespace quav

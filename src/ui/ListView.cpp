@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "adapters/ScanRowText.h"
+
 namespace quav {
 
 int CompareListText(std::wstring_view a, std::wstring_view b) {
@@ -109,6 +111,7 @@ namespace {
 
 struct SortContext {
   std::unordered_map<LPARAM, std::pair<std::wstring, int>> rows;  // item data -> sort text, position
+  int column;
   bool descending;
 };
 
@@ -121,7 +124,8 @@ int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context) noexcept {
   if (foundA == sort.rows.end() || foundB == sort.rows.end()) return 0;
   const auto& rowA = foundA->second;
   const auto& rowB = foundB->second;
-  int result = CompareListText(rowA.first, rowB.first);
+  const std::optional<int> byMeaning = CompareByMeaning(sort.column, rowA.first, rowB.first);
+  int result = byMeaning ? *byMeaning : CompareListText(rowA.first, rowB.first);
   if (sort.descending) result = -result;
   if (result != 0) return result;
   return rowA.second - rowB.second;
@@ -132,6 +136,7 @@ int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context) noexcept {
 void ListView::Sort() {
   if (!Sorted) return;
   SortContext context;
+  context.column = SortKey;
   context.descending = SortOrder == 1;
   const long count = Count();
   for (long position = 1; position <= count; ++position) {

@@ -39,8 +39,8 @@ class ListView {
   int RowHeight() const;  // pixels; 0 without rows
 
   // Sorting compares the texts of the sort column as the list control does
-  // (without regard to case, by the user's locale); rows with equal texts
-  // keep their order.
+  // (without regard to case, by the user's locale), the yes/no cells by their
+  // meaning (CompareByMeaning); rows with equal texts keep their order.
   int SortKey = 0;
   int SortOrder = 0;  // 0 ascending, 1 descending
   bool Sorted = false;

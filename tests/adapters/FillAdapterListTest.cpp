@@ -233,6 +233,14 @@ TEST_F(Scan, DefaultSortPutsOverridesFirst) {
   EXPECT_EQ(kScanFromWmi, Fill(&wmi));
   EXPECT_EQ((std::vector<std::wstring>{L"0004", L"0001", L"0002", L"0003"}), Ids());
 
+  // The command line's rows come in that order without the list.
+  FakeWmi windowless;
+  windowless.instances = wmi.instances;
+  std::vector<std::wstring> scanned;
+  for (const ScannedAdapter& row : ScanAdapters(false, {&windowless, &lookup, &reports}).rows)
+    scanned.push_back(row.cells[0]);
+  EXPECT_EQ(Ids(), scanned);
+
   FakeWmi again;
   again.instances = wmi.instances;
   filter.SetValue(1);

@@ -26,5 +26,25 @@ TEST(ScanRowText, AddressColumnKeepsOnlyTextsWithADot) {
   EXPECT_EQ(L"", AddressColumnText(L""));
 }
 
+TEST(ScanRowText, YesNoColumnsCompareByMeaning) {
+  struct Row {
+    int column;
+    const wchar_t* a;
+    const wchar_t* b;
+    std::optional<int> sign;
+  };
+  for (const Row& row : {Row{1, L"是", L"否", 1}, Row{1, L"否", L"是", -1}, Row{2, L"是", L"否", 1},
+                         Row{2, L"否", L"否", 0}, Row{2, L"是", L"是", 0},
+                         // Other columns and other texts are the locale's to compare.
+                         Row{0, L"是", L"否", std::nullopt}, Row{3, L"是", L"否", std::nullopt},
+                         Row{2, L"是", L"", std::nullopt}, Row{1, L"Yes", L"否", std::nullopt}}) {
+    const std::optional<int> result = CompareByMeaning(row.column, row.a, row.b);
+    ASSERT_EQ(row.sign.has_value(), result.has_value()) << row.column << " " << row.a << " " << row.b;
+    if (result) {
+      EXPECT_EQ(*row.sign, (*result > 0) - (*result < 0)) << row.column << " " << row.a;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quav

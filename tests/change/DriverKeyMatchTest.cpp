@@ -69,6 +69,7 @@ TEST(DriverKeyMatch, OnlyWantOfRightsIsAccessDenied) {
       {3010, RestartStatus::Failed},        // ERROR_SUCCESS_REBOOT_REQUIRED
       {1168, RestartStatus::Failed},        // ERROR_NOT_FOUND
       {0xE000020BUL, RestartStatus::Failed},  // ERROR_NO_SUCH_DEVINST
+      {0xE0000235UL, RestartStatus::WrongArchitecture},  // ERROR_IN_WOW64
       // Only a Win32 code wrapped as a failure counts, not another facility's 5.
       {0x80040005UL, RestartStatus::Failed},
       {0x00070005UL, RestartStatus::Failed},

@@ -183,6 +183,48 @@ TEST_F(NewAddressWindow, ARestartThatIsNotPossibleSaysWhyAndLogsNothing) {
   EXPECT_EQ(L"00-0C-29-3A-4B-5C", form.lvwNIC.SubItem(1, 5));
 }
 
+TEST_F(NewAddressWindow, AnAdapterLeftDisabledIsSaidPlainlyAndLogged) {
+  devices.result = {RestartStatus::LeftDisabled, 31};
+  form.mnuRestart_Click();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"现在仍处于禁用状态")) << host.messages[0].text;
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"网络连接"));
+  EXPECT_EQ(UINT(MB_ICONEXCLAMATION), host.messages[0].style & MB_ICONMASK);
+  EXPECT_EQ(0, facts.activeReads) << "a disabled adapter presents no address";
+  const std::string log = Log();
+  EXPECT_EQ(1u, test::LineCount(log));
+  EXPECT_NE(std::string::npos, log.find(" 31)]")) << log;
+}
+
+// The adapter comes back on the second look: meanwhile the window paints, but
+// a click on its buttons does nothing.
+TEST_F(NewAddressWindow, WhileTheRestartWaitsTheWindowPaintsButTakesNoInput) {
+  form.Show();
+  TypeAddress(L"02AABBCCDDEE");
+  bool enabledWhileWaiting = true;
+  bool painted = false;
+  facts.onActiveRead = [&](const std::wstring& id) {
+    if (facts.activeReads == 1) {
+      enabledWhileWaiting = ::IsWindowEnabled(form.Hwnd()) != FALSE;
+      ::UpdateWindow(form.Hwnd());
+      ::InvalidateRect(form.Hwnd(), nullptr, TRUE);
+      ::PostMessageW(form.Item(cmdUpdate), BM_CLICK, 0, 0);
+    } else if (facts.activeReads == 2) {
+      RECT update{};
+      painted = !::GetUpdateRect(form.Hwnd(), &update, FALSE);
+      facts.active[id] = L"00-0C-29-3A-4B-5C";
+    }
+  };
+  form.mnuRestart_Click();
+  EXPECT_EQ(2, facts.activeReads);
+  EXPECT_FALSE(enabledWhileWaiting);
+  EXPECT_TRUE(painted) << "the invalidated window was painted during the wait";
+  EXPECT_EQ(L"<missing>", Stored()) << "the click stored nothing";
+  ASSERT_EQ(1u, host.messages.size()) << "only the restart's message";
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"已重启"));
+  EXPECT_TRUE(::IsWindowEnabled(form.Hwnd()));
+}
+
 TEST_F(NewAddressWindow, TheNoticesRestartButtonTakesTheBoxAndAsksForTheRestart) {
   form.HideNotify = false;
   frmNotification notice(form);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "adapters/AdapterKeys.h"
+#include "adapters/modGlobal.h"
 #include "platform/Handles.h"
 #include "platform/RegistryApi.h"
 #include "support/FakeServices.h"
@@ -11,6 +12,7 @@
 #include "support/RegistryFixture.h"
 #include "support/ScratchFolder.h"
 #include "ui/main/StartupRules.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/frmMainControls.h"
 
 namespace quav {
@@ -126,6 +128,7 @@ TEST_F(OverrideAddress, ALoneDigitIsCompletedBeforeItIsStored) {
 
 TEST_F(OverrideAddress, RefusedWriteChangesNothingAndSaysWhy) {
   TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
+  form.SetCaption(WindowTitle() + ScanMarker(kScanFromWmi));
   {
     test::DeniedKey denied(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0007"));
     form.cmdUpdate_Click();
@@ -139,6 +142,7 @@ TEST_F(OverrideAddress, RefusedWriteChangesNothingAndSaysWhy) {
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"0007"));
   EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"(错误 5)"));
+  EXPECT_EQ(WindowTitle(), host.messages[0].title) << "the program's title, not the list's marker";
 }
 
 TEST_F(OverrideAddress, NoNewKeyIsCreatedForAnAdapterThatHasGone) {

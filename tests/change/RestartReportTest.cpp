@@ -24,6 +24,8 @@ TEST(RestartReport, EachOutcomeIsOneSentenceNamingTheAdapter) {
       {{RestartStatus::AccessDenied, 5}, AddressCheck::Unknown, L"", L""},
       {{RestartStatus::Failed, 31}, AddressCheck::Unknown, L"", L""},
       {{RestartStatus::Failed, 3010}, AddressCheck::Unknown, L"", L""},
+      {{RestartStatus::LeftDisabled, 31}, AddressCheck::Unknown, L"", L""},
+      {{RestartStatus::WrongArchitecture, 0xE0000235}, AddressCheck::Unknown, L"", L""},
       Restarted(AddressCheck::UsesNew, L"02-AB-03-CD-04-EF", L"02-AB-03-CD-04-EF"),
       Restarted(AddressCheck::Ignored, L"02-AB-03-CD-04-EF", L"00-0C-29-3A-4B-5C"),
       Restarted(AddressCheck::UsesOwn, L"", L"00-0C-29-3A-4B-5C"),
@@ -39,7 +41,17 @@ TEST(RestartReport, EachOutcomeIsOneSentenceNamingTheAdapter) {
     seen.push_back(text);
   }
   EXPECT_NE(std::wstring::npos, RestartMessage(cases[2], L"0007").find(L"31"));
-  const std::wstring ignored = RestartMessage(cases[5], L"0007");
+  // Left disabled: said plainly, with the ways to enable it again.
+  const std::wstring disabled = RestartMessage(cases[4], L"0007");
+  EXPECT_EQ(0u, disabled.find(L"无法重启网络适配器 0007")) << disabled;
+  for (const wchar_t* part : {L"禁用", L"31", L"网络连接", L"重启适配器", L"quav.exe /restart 0007"})
+    EXPECT_NE(std::wstring::npos, disabled.find(part)) << part;
+  // The 32-bit program on 64-bit Windows is told which program to use, not a code.
+  const std::wstring wow64 = RestartMessage(cases[5], L"0007");
+  EXPECT_EQ(0u, wow64.find(L"无法重启网络适配器 0007")) << wow64;
+  EXPECT_NE(std::wstring::npos, wow64.find(L"64 位的 quav.exe"));
+  EXPECT_EQ(std::wstring::npos, wow64.find(L"错误代码"));
+  const std::wstring ignored = RestartMessage(cases[7], L"0007");
   EXPECT_NE(std::wstring::npos, ignored.find(L"02-AB-03-CD-04-EF"));
   EXPECT_NE(std::wstring::npos, ignored.find(L"00-0C-29-3A-4B-5C"));
 }
@@ -54,6 +66,9 @@ TEST(RestartReport, TheLogLineRecordsWhatTheAdapterUses) {
                 .find(L"[00-0C-29-3A-4B-5C]  结果 [驱动程序忽略了伪装的 MAC 地址]"));
   EXPECT_NE(std::wstring::npos,
             AddressCheckLine(fields, Restarted(AddressCheck::Unknown, L"", L"")).find(L"[]  结果 [无法读取]"));
+  EXPECT_EQ(L"2026-12-08 10:30:00 [HOST]   设备   [0007]         重启后使用的 MAC 地址 []  结果 "
+            L"[适配器已禁用，无法重新启用 (错误 31)]   操作用户  [alice]",
+            AddressCheckLine(fields, {{RestartStatus::LeftDisabled, 31}, AddressCheck::Unknown, L"", L""}));
   const LogLineFields hostile{L"t", L"A\r\nB", L"00\n07", L"u"};
   EXPECT_EQ(std::wstring::npos,
             AddressCheckLine(hostile, Restarted(AddressCheck::UsesOwn, L"", L"00-0C-29-3A-4B-5C")).find_first_of(L"\r\n"));

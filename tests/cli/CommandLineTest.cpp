@@ -54,6 +54,7 @@ TEST(ParseCommandLine, ForceAnywhereAfterTheVerb) {
     EXPECT_EQ(L"010203040506", command.address);
   }
   EXPECT_TRUE(Parsed({L"/random", L"0007", L"/force"}).force) << "the same path as /set";
+  EXPECT_NE(std::wstring::npos, UsageText().find(L"/random ID [/force]")) << "the usage shows what it takes";
 }
 
 TEST(ParseCommandLine, AnythingElseIsAUsageError) {
@@ -108,9 +109,13 @@ RestartReport Report(RestartStatus status, AddressCheck check) {
 }
 
 TEST(CommandLineExitCodes, RestartOutcomes) {
-  for (const RestartStatus status : {RestartStatus::NoDevice, RestartStatus::AccessDenied, RestartStatus::Failed}) {
+  for (const RestartStatus status : {RestartStatus::NoDevice, RestartStatus::AccessDenied, RestartStatus::Failed,
+                                     RestartStatus::WrongArchitecture}) {
     EXPECT_EQ(ExitCode::RestartNotPossible, RestartExitCode(Report(status, AddressCheck::UsesNew), 0));
   }
+  EXPECT_EQ(ExitCode::AdapterLeftDisabled, RestartExitCode(Report(RestartStatus::LeftDisabled, AddressCheck::Unknown), 0));
+  EXPECT_EQ(ExitCode::AdapterLeftDisabled, RestartExitCode(Report(RestartStatus::LeftDisabled, AddressCheck::Unknown), 5))
+      << "a disabled adapter matters more than the log";
   for (const AddressCheck check : {AddressCheck::Ignored, AddressCheck::Unknown}) {
     EXPECT_EQ(ExitCode::AddressNotUsed, RestartExitCode(Report(RestartStatus::Restarted, check), 0));
     EXPECT_EQ(ExitCode::AddressNotUsed, RestartExitCode(Report(RestartStatus::Restarted, check), 5))

@@ -9,6 +9,7 @@
 #include "change/NewAddressRules.h"
 #include "support/Files.h"
 #include "ui/main/StartupRules.h"
+#include "ui/main/WindowTitle.h"
 
 namespace quav::e2e {
 namespace {
@@ -101,7 +102,7 @@ TEST_F(Change, RefusedWriteIsReportedAndNothingChanges) {
   TypeAddress(quav, L"0012345678AB");
   test::DeniedKey denied(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0004"));
   quav.Click(cmdUpdate);
-  std::optional<Dialog> message = quav.WaitForDialog(L"QUAV 1.2  [WBEM   关]");
+  std::optional<Dialog> message = quav.WaitForDialog(WindowTitle());
   ASSERT_TRUE(message);
   EXPECT_NE(std::wstring::npos, message->text.find(L"0004"));
   quav.Screenshot(message->hwnd, L"refused-write");
@@ -129,7 +130,7 @@ TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheEditor) {
 // Wine cannot do (it has no network device), from the menu and the notice.
 TEST_F(Change, RandomAddressWarningAndARestartThatIsNotPossible) {
   QuavApp& quav = Launch();
-  const std::wstring title = quav.Title();
+  const std::wstring title = WindowTitle();
   quav.Command(mnuRandom);
   std::wstring joined;
   for (int k = 0; k < 6; ++k) joined += quav.Text(txtMAC(k));

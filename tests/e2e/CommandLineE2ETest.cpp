@@ -96,6 +96,32 @@ TEST_F(CommandLine, ListPrintsTheWindowsRowsOfAllAdapters) {
   EXPECT_FALSE(LogExists());
 }
 
+// A class key the registry layer cannot open: what came from it shows "?",
+// never a guess, and the exit code says so.
+TEST_F(CommandLine, ListMarksWhatItCouldNotRead) {
+  adapters.SetNetworkAddress(L"0007", L"020000000007");
+  ConsoleRun run;
+  {
+    test::DeniedKey denied(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0007"));
+    run = Run(L"/list");
+  }
+  EXPECT_EQ(Code(ExitCode::Unreadable), run.exitCode) << Text(run);
+  const std::vector<std::wstring> lines = SplitCrLf(Text(run));
+  ASSERT_EQ(3u, lines.size()) << Text(run);
+  EXPECT_EQ(L"0004\t1\t0\tIntel(R) PRO/1000 MT\t" + own->address + L"\t" + own->hardwareAddress, lines[0]);
+  EXPECT_EQ(L"0007\t?\t?\t?\t?\t?", lines[1]);
+  EXPECT_EQ(0u, lines[2].find(L"无法读取网络适配器 0007 ")) << lines[2];
+  EXPECT_NE(std::wstring::npos, lines[2].find(L"(错误 5)")) << lines[2];
+
+  // Without the class key there is no list to give: a failure, not an empty list.
+  {
+    test::DeniedKey denied(HKEY_LOCAL_MACHINE, std::wstring(kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1)));
+    run = Run(L"/list");
+  }
+  EXPECT_EQ(Code(ExitCode::ScanFailed), run.exitCode) << Text(run);
+  EXPECT_NE(std::wstring::npos, Text(run).find(L"(错误 5)")) << Text(run);
+}
+
 TEST_F(CommandLine, ChangesAreStoredAndLoggedAsTheWindowDoesThem) {
   ConsoleRun run = Run(L"/set 0004 02:00:4c:4f:4f:50");
   EXPECT_EQ(Code(ExitCode::Done), run.exitCode) << Text(run);
@@ -157,6 +183,13 @@ TEST_F(CommandLine, MistakesAndRefusalsChangeNothing) {
     if (mistake.code == ExitCode::Usage) {
       EXPECT_EQ(UsageText(), TextWithLf(run)) << mistake.arguments;
     }
+  }
+  // The 32-bit program runs under Wine's WoW64 here, as on 64-bit Windows,
+  // where only the 64-bit program can restart a device.
+  if constexpr (sizeof(void*) == 4) {
+    const std::wstring restart = Text(Run(L"/restart 0004"));
+    EXPECT_EQ(0u, restart.find(L"无法重启网络适配器 0004")) << restart;
+    EXPECT_NE(std::wstring::npos, restart.find(L"64 位的 quav.exe")) << restart;
   }
   const ConsoleRun help = Run(L"/?");
   EXPECT_EQ(Code(ExitCode::Done), help.exitCode);

@@ -93,6 +93,7 @@ class FakeFacts final : public AdapterFacts {
  public:
   std::optional<std::wstring> ActiveAddress(const std::wstring& adapterIndex) override {
     ++activeReads;
+    if (onActiveRead) onActiveRead(adapterIndex);
     const auto found = active.find(adapterIndex);
     if (found == active.end()) return std::nullopt;
     return found->second;
@@ -101,6 +102,7 @@ class FakeFacts final : public AdapterFacts {
 
   std::map<std::wstring, std::wstring> active;
   std::map<std::wstring, bool> wireless;
+  std::function<void(const std::wstring&)> onActiveRead;  // before each read is answered
   int activeReads = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "change/RandomAddress.h"
 #include "platform/TextRules.h"
 #include "ui/main/MacText.h"
+#include "ui/main/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 
@@ -63,7 +64,7 @@ void frmMain::mnuRandom_Click() {
   if (!Enabled(txtMAC(0))) return;
   const std::optional<MacBytes> address = RandomAddress();
   if (!address) {
-    services_.host.ShowMessage(Hwnd(), L"无法从系统的加密随机数源取得随机数，没有生成随机 MAC 地址。", Caption(),
+    services_.host.ShowMessage(Hwnd(), L"无法从系统的加密随机数源取得随机数，没有生成随机 MAC 地址。", WindowTitle(),
                                MB_OK | MB_ICONEXCLAMATION);
     return;
   }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "adapters/AdapterScan.h"
+
 namespace quav {
 
 class frmMain;
@@ -34,13 +36,6 @@ class ModalWindows {
   virtual void ShowAgreement(frmMain& owner) = 0;
   virtual void ShowNotification(frmMain& owner) = 0;
   virtual void ShowAbout(frmMain& owner) = 0;
-};
-
-// Where the adapter scan gets its facts; null members mean the system's.
-struct ScanServices {
-  WmiAdapterSource* wmi = nullptr;
-  HardwareAddressLookup* lookup = nullptr;
-  ErrorReporter* errors = nullptr;
 };
 
 // What restarting and checking an adapter uses; null members mean the system's.

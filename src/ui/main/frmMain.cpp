@@ -221,7 +221,12 @@ bool frmMain::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT&
     Form_Activate();
     return true;
   }
-  if (message == WM_SETCURSOR && busy_ && LOWORD(lParam) == HTCLIENT) {
+  if (restarting_ && (message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_CLOSE)) {
+    result = 0;
+    return true;
+  }
+  // A disabled window's cursor is asked for with HTERROR.
+  if (message == WM_SETCURSOR && busy_ && (LOWORD(lParam) == HTCLIENT || restarting_)) {
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     result = TRUE;
     return true;

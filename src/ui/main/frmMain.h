@@ -135,10 +135,13 @@ class frmMain final : public Form {
   void BeginBusy();
   void EndBusy();
   bool selectingByCode_ = false;
-  bool busy_ = false;  // the hourglass stands while the list loads
+  bool busy_ = false;  // the hourglass stands while the list loads or the restart waits
   // While an entry box gains or loses the focus: where it comes from, where it goes.
   HWND focusFrom_ = nullptr;
   HWND focusTo_ = nullptr;
+  // While a restart waits for the adapter the window answers messages but
+  // acts on no command and does not close.
+  bool restarting_ = false;
   bool quitOnDestroy_ = false;
 };
 

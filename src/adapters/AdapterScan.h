@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The adapter scan without any window: the rows the adapter list shows, for
+// the list and for the command line.
+namespace quav {
+
+class ErrorReporter;
+class HardwareAddressLookup;
+class WmiAdapterSource;
+
+// Where the adapter scan gets its facts; null members mean the system's.
+struct ScanServices {
+  WmiAdapterSource* wmi = nullptr;
+  HardwareAddressLookup* lookup = nullptr;
+  ErrorReporter* errors = nullptr;
+};
+
+// Where the rows of the adapter list came from.
+enum ScanResultCode : int {
+  kScanEmpty = 0,
+  kScanFromWmi = 1,
+  kScanFromRegistry = 2,
+};
+
+// The list's columns, in order.
+inline constexpr int kScanColumns = 6;
+
+// One adapter as the list shows it.
+struct ScannedAdapter {
+  // ID, 活动, 伪装, description, IP address, active MAC.
+  std::vector<std::wstring> cells;
+  // The columns whose text stands in for what could not be read (the
+  // adapter's class key refused the registry layer), and the system's error.
+  std::vector<int> unreadColumns;
+  long readError = 0;
+};
+
+struct AdapterScan {
+  int result = kScanEmpty;  // ScanResultCode
+  // In the list's default order (SortScannedAdapters); unsorted when the scan
+  // did not complete.
+  std::vector<ScannedAdapter> rows;
+  bool completed = true;  // false when a failure ended the scan early
+};
+
+// The adapters from WMI when it answers for every adapter, else from the
+// registry pass. With filterOn only IP-enabled adapters are listed.
+AdapterScan ScanAdapters(bool filterOn, const ScanServices& services);
+
+// The list's default order, stable: descending on "伪装" (overrides first),
+// after a descending pass on "活动" when all adapters are shown (filterOn
+// false). The yes/no cells compare by their meaning.
+void SortScannedAdapters(std::vector<ScannedAdapter>& rows, bool filterOn);
+
+}  // namespace quav
