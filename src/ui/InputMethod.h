@@ -5,7 +5,7 @@
 namespace quav {
 
 // Takes the control out of the input method, so that it receives keys as
-// typed and no composed text; nothing where imm32.dll cannot be loaded.
+// typed and no composed text.
 void DetachInputMethod(HWND control);
 
 }  // namespace quav

@@ -8,7 +8,6 @@
 #include "AppVersion.h"
 #include "platform/Handles.h"
 #include "platform/RegistryApi.h"
-#include "platform/SystemLibrary.h"
 #include "support/FakeServices.h"
 #include "support/FaultInjectingRegistry.h"
 #include "support/RegistryFixture.h"
@@ -232,22 +231,18 @@ TEST_F(Startup, TheNoticeAndTheLogoAreLaidOutFromWhatTheyShow) {
 }
 
 // The entry boxes take keys only through their filter: no input method
-// composes text into them. imm32.dll is looked up as the program does.
+// composes text into them.
 TEST_F(Startup, TheEntryBoxesHaveNoInputMethod) {
-  const UniqueHmodule imm = LoadSystemLibrary(L"imm32.dll");
-  const auto getContext = SystemFunction<decltype(&::ImmGetContext)>(imm.get(), "ImmGetContext");
-  const auto releaseContext = SystemFunction<decltype(&::ImmReleaseContext)>(imm.get(), "ImmReleaseContext");
-  ASSERT_TRUE(getContext && releaseContext);
   for (int k = 0; k < 6; ++k) {
     HWND box = form.Item(txtMAC(k));
-    const HIMC context = getContext(box);
+    const HIMC context = ::ImmGetContext(box);
     EXPECT_EQ(nullptr, context) << "box " << k;
-    if (context) releaseContext(box, context);
+    if (context) ::ImmReleaseContext(box, context);
   }
   HWND list = form.Item(lvwNIC);
-  const HIMC listContext = getContext(list);
+  const HIMC listContext = ::ImmGetContext(list);
   EXPECT_NE(nullptr, listContext) << "the other controls keep theirs";
-  if (listContext) releaseContext(list, listContext);
+  if (listContext) ::ImmReleaseContext(list, listContext);
 }
 
 }  // namespace
