@@ -6,10 +6,10 @@
 #include <iphlpapi.h>
 // clang-format on
 
-#include <memory>
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/AddressRules.h"
+#include "adapters/InterfaceTable.h"
 #include "platform/AnsiText.h"
 #include "platform/modRegistry.h"
 
@@ -51,13 +51,9 @@ struct InterfaceEntry {
 InterfaceEntry FindInterface(const std::wstring& instanceId) {
   InterfaceEntry entry;
   if (instanceId.empty()) return entry;
-  ULONG size = 0;
-  if (::GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0) return entry;
-  auto buffer = std::make_unique<unsigned char[]>(size);
-  auto* first = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.get());
-  if (::GetAdaptersInfo(first, &size) != ERROR_SUCCESS) return entry;
+  const InterfaceTable table;
   const std::string name = ToAnsi(instanceId);
-  for (const IP_ADAPTER_INFO* adapter = first; adapter; adapter = adapter->Next) {
+  for (const IP_ADAPTER_INFO* adapter = table.First(); adapter; adapter = adapter->Next) {
     if (::lstrcmpiA(adapter->AdapterName, name.c_str()) != 0) continue;
     entry.found = true;
     entry.type = adapter->Type;

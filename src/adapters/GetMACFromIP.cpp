@@ -7,21 +7,17 @@
 // clang-format on
 
 #include <cstring>
-#include <memory>
 
 #include "adapters/AddressRules.h"
+#include "adapters/InterfaceTable.h"
 #include "platform/AnsiText.h"
 
 namespace quav {
 
 void SystemHardwareAddressLookup::LoadInterfaces() {
   loaded_ = true;
-  ULONG size = 0;
-  if (::GetAdaptersInfo(nullptr, &size) != ERROR_BUFFER_OVERFLOW || size == 0) return;
-  auto buffer = std::make_unique<unsigned char[]>(size);
-  auto* first = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.get());
-  if (::GetAdaptersInfo(first, &size) != ERROR_SUCCESS) return;
-  for (const IP_ADAPTER_INFO* adapter = first; adapter; adapter = adapter->Next) {
+  const InterfaceTable table;
+  for (const IP_ADAPTER_INFO* adapter = table.First(); adapter; adapter = adapter->Next) {
     if (adapter->AddressLength == 0) continue;
     std::vector<uint8_t> hardware(adapter->Address, adapter->Address + adapter->AddressLength);
     for (const IP_ADDR_STRING* ip = &adapter->IpAddressList; ip; ip = ip->Next) {

@@ -1,6 +1,11 @@
 #include "adapters/AddressRules.h"
 
+#include <utility>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include "adapters/GrowingBuffer.h"
 
 namespace quav {
 namespace {
@@ -25,6 +30,28 @@ TEST(AddressRules, HardwareAddressTextPadsEachByte) {
 TEST(AddressRules, KeysFoldLetterCase) {
   EXPECT_EQ(FoldedKey(L"properties"), FoldedKey(L"Properties"));
   EXPECT_NE(FoldedKey(L"0001"), FoldedKey(L"0010"));
+}
+
+// The interface table is sized, then filled; an adapter added in between
+// makes the fill ask for more, and the table is read again.
+TEST(AddressRules, TheInterfaceTableIsReadAgainWhileItGrows) {
+  std::vector<std::pair<unsigned long, unsigned long>> answers{{111, 100}, {111, 200}, {0, 200}};
+  size_t call = 0;
+  const auto grows = [&](unsigned char*, unsigned long& size) {
+    const auto [result, needed] = answers[call++];
+    size = needed;
+    return result;
+  };
+  const auto table = FillGrowingBuffer(grows);
+  ASSERT_TRUE(table);
+  EXPECT_EQ(200u, table->size());
+  EXPECT_EQ(3u, call);
+
+  const auto failing = [](unsigned char*, unsigned long&) { return 232ul; };
+  EXPECT_FALSE(FillGrowingBuffer(failing));
+  unsigned long asked = 0;
+  const auto endless = [&](unsigned char*, unsigned long& size) { return size = ++asked * 10, 111ul; };
+  EXPECT_FALSE(FillGrowingBuffer(endless)) << "gives up";
 }
 
 }  // namespace
