@@ -14,7 +14,6 @@
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
-#include "platform/ErrorText.h"
 #include "platform/SystemFacts.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
@@ -84,7 +83,7 @@ bool TermsAccepted() {
 }
 
 void SayLogFailure(ConsoleOutput& out, const std::wstring& path, DWORD status) {
-  out.Write(L"无法把这次操作记入日志 " + path + L"。\n" + SystemErrorText(status) + L"\n");
+  out.Write(L"无法把这次操作记入日志 " + path + L"。\n" + LogErrorText(status) + L"\n");
 }
 
 ExitCode NoSuchAdapter(ConsoleOutput& out, const std::wstring& adapterIndex) {
