@@ -108,7 +108,11 @@ void frmMain::mnuView_Click() {
     DWORD written = 0;
     if (file) ::WriteFile(file.get(), "\r\n", 2, &written, nullptr);
   }
-  Services().host.OpenWithShell(Hwnd(), L"Notepad.exe", path, L"");
+  // Notepad of the system folder: one by that name in the current folder or
+  // beside the program would run with this program's rights.
+  const std::wstring notepad = SystemProgramPath(L"notepad.exe");
+  if (notepad.empty()) return;
+  Services().host.OpenWithShell(Hwnd(), notepad, L"\"" + path + L"\"", L"");
 }
 
 }  // namespace quav

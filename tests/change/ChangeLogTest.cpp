@@ -141,8 +141,10 @@ TEST_F(ChangeLogTest, ViewingCreatesAMissingLogWithOneEmptyLineAndOpensIt) {
   EXPECT_EQ("\r\n", test::FileBytes(Log()));
   ASSERT_EQ(1u, host_.opened.size());
   EXPECT_EQ(form_.Hwnd(), host_.opened[0].owner);
-  EXPECT_EQ(L"Notepad.exe", host_.opened[0].file);
-  EXPECT_EQ(Log(), host_.opened[0].parameters);
+  wchar_t system[MAX_PATH] = {};
+  ::GetSystemDirectoryW(system, MAX_PATH);
+  EXPECT_EQ(std::wstring(system) + L"\\notepad.exe", host_.opened[0].file) << "never found by bare name";
+  EXPECT_EQ(L"\"" + Log() + L"\"", host_.opened[0].parameters);
   EXPECT_EQ(L"", host_.opened[0].directory);
 }
 

@@ -2,8 +2,6 @@
 
 #include <shellapi.h>
 
-#include "platform/AnsiText.h"
-
 namespace quav {
 
 SystemProgramHost::SystemProgramHost() {
@@ -19,11 +17,8 @@ int SystemProgramHost::ShowMessage(HWND owner, const std::wstring& text, const s
 
 void SystemProgramHost::OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
                                       const std::wstring& directory) {
-  const std::string ansiFile = ToAnsi(file);
-  const std::string ansiParameters = ToAnsi(parameters);
-  const std::string ansiDirectory = ToAnsi(directory);
-  ::ShellExecuteA(owner, "Open", ansiFile.c_str(), parameters.empty() ? nullptr : ansiParameters.c_str(),
-                  directory.empty() ? nullptr : ansiDirectory.c_str(), SW_SHOWNORMAL);
+  ::ShellExecuteW(owner, L"Open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                  directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace quav
