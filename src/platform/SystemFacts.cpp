@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/AnsiText.h"
+#include "platform/Handles.h"
 
 namespace quav {
 namespace {
@@ -24,6 +25,16 @@ void GetOSVersion(std::wstring& versionText) {
 #endif
   versionText = std::to_wstring(info.dwMajorVersion) + L"." + std::to_wstring(info.dwMinorVersion) + L"." +
                 std::to_wstring(info.dwBuildNumber);
+}
+
+bool ProcessIsElevated() {
+  UniqueHandle token;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put())) return false;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  // Before Vista the class is unknown and the call fails.
+  if (!::GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size)) return false;
+  return elevation.TokenIsElevated != 0;
 }
 
 std::wstring GetCurrentUserName() {

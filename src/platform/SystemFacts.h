@@ -9,6 +9,10 @@ namespace quav {
 // system does not say.
 void GetOSVersion(std::wstring& versionText);
 
+// The program runs with an elevated token (Vista's TokenElevation); false
+// where the system has no such notion (before Vista) or does not say.
+bool ProcessIsElevated();
+
 // The logon name of the current user; empty when it cannot be had.
 std::wstring GetCurrentUserName();
 

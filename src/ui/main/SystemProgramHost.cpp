@@ -2,6 +2,11 @@
 
 #include <shellapi.h>
 
+#include "platform/ShellLaunch.h"
+#include "platform/SystemFacts.h"
+#include "platform/VersionNumber.h"
+
+
 namespace quav {
 
 SystemProgramHost::SystemProgramHost() {
@@ -19,6 +24,19 @@ void SystemProgramHost::OpenWithShell(HWND owner, const std::wstring& file, cons
                                       const std::wstring& directory) {
   ::ShellExecuteW(owner, L"Open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
                   directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
+}
+
+void SystemProgramHost::OpenLink(HWND owner, const std::wstring& target, const std::wstring& directory) {
+  std::wstring version;
+  GetOSVersion(version);
+  if (ChooseLinkRoute(version, ProcessIsElevated()) == LinkRoute::Direct) {
+    OpenWithShell(owner, target, L"", directory);
+    return;
+  }
+  // No elevated start when the desktop's shell fails: a browser with this
+  // program's rights would be an administrator's shell. The link then does
+  // not open, as when the shell cannot open it.
+  OpenThroughDesktopShell(target);
 }
 
 }  // namespace quav
