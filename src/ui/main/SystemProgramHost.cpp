@@ -11,7 +11,9 @@ namespace quav {
 
 SystemProgramHost::SystemProgramHost() {
   instance_.reset(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));
-  previousInstance_ = ::GetLastError() == ERROR_ALREADY_EXISTS;
+  const DWORD error = ::GetLastError();
+  // A name held by a mutex this user may not open is taken all the same.
+  previousInstance_ = error == ERROR_ALREADY_EXISTS || (!instance_ && error == ERROR_ACCESS_DENIED);
 }
 
 void SystemProgramHost::EndProgram() { ::ExitProcess(0); }
