@@ -113,7 +113,9 @@ TEST_F(Change, RefusedWriteIsReportedAndNothingChanges) {
 
 // The editor is the system's Notepad, never a Notepad.exe beside the program
 // or in the folder it was started from (a download folder): those would run
-// with the program's rights.
+// with the program's rights. Wine's ShellExecute finds a bare name in the
+// system folder before these, so here the planted copies would stay unused
+// even by name; ChangeLogTest holds the full path itself.
 TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheSystemsNotepad) {
   app = std::make_unique<QuavApp>(TestName());
   const std::wstring current = app->Folder() + L"\\Downloads";
@@ -122,7 +124,8 @@ TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheSystemsNotepad) {
   for (const std::wstring& path : planted) ASSERT_TRUE(::CopyFileW(ProgramProbeExe().c_str(), path.c_str(), FALSE));
   app->SetCurrentFolder(current);
   // Without notepad.exe=n Wine would put its builtin in place of a planted
-  // Notepad.exe; with b as well the system's own (a builtin) still starts.
+  // Notepad.exe; the b keeps the system's own starting (with n alone it
+  // fails to load, c0000135).
   app->SetEnvironment(L"WINEDLLOVERRIDES", L"wbemprox,wbemdisp=d;mscoree,mshtml=;notepad.exe=n,b");
   app->Start();
   ASSERT_TRUE(app->WaitForMainWindow());
