@@ -6,6 +6,7 @@
 
 #include "change/ChangeLog.h"
 #include "platform/AnsiText.h"
+#include "platform/ErrorText.h"
 #include "platform/Handles.h"
 #include "platform/SystemFacts.h"
 #include "ui/main/frmMain.h"
@@ -37,22 +38,38 @@ std::wstring LogFileBesideProgram() {
 }
 
 // The file is shared for reading and writing so that an editor holding it
-// does not stop the log.
+// does not stop the log. Append-only access makes each write land at the end
+// as one piece, so the window and a command line never cut each other's line.
+// The name is opened as it stands (a link is not followed, a folder opens)
+// and refused when it is not a plain file of one name.
 DWORD AppendLogLine(const std::wstring& path, std::wstring_view line) {
   const std::string bytes = ToAnsi(line) + "\r\n";
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFile file(::CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
+                                nullptr));
   if (!file) return ::GetLastError();
-  LARGE_INTEGER end{};
-  if (!::SetFilePointerEx(file.get(), LARGE_INTEGER{}, &end, FILE_END)) return ::GetLastError();
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(file.get(), &info)) return ::GetLastError();
+  const unsigned long refusal =
+      LogFileRefusal({(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0, info.nNumberOfLinks});
+  if (refusal != 0) return refusal;
   DWORD written = 0;
   const DWORD size = static_cast<DWORD>(bytes.size());
   const bool wrote = ::WriteFile(file.get(), bytes.data(), size, &written, nullptr) != FALSE;
   if (wrote && written == size) return ERROR_SUCCESS;
   const DWORD error = wrote ? ERROR_WRITE_FAULT : ::GetLastError();
-  // No half line stays behind to run into the next one.
-  if (::SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN)) ::SetEndOfFile(file.get());
+  // An append-only handle cannot cut the file back, and what follows may be
+  // someone else's line by now: a half line is ended so the next one starts
+  // on a line of its own.
+  if (written > 0) ::WriteFile(file.get(), "\r\n", 2, &written, nullptr);
   return error;
+}
+
+std::wstring LogErrorText(DWORD code) {
+  const std::wstring refusal = LogRefusalText(code);
+  return refusal.empty() ? SystemErrorText(code) : refusal;
 }
 
 namespace {
@@ -91,7 +108,11 @@ void frmMain::mnuView_Click() {
     DWORD written = 0;
     if (file) ::WriteFile(file.get(), "\r\n", 2, &written, nullptr);
   }
-  Services().host.OpenWithShell(Hwnd(), L"Notepad.exe", path, L"");
+  // Notepad of the system folder: one by that name in the current folder or
+  // beside the program would run with this program's rights.
+  const std::wstring notepad = SystemProgramPath(L"notepad.exe");
+  if (notepad.empty()) return;
+  Services().host.OpenWithShell(Hwnd(), notepad, L"\"" + path + L"\"", L"");
 }
 
 }  // namespace quav

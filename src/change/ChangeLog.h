@@ -16,9 +16,13 @@ std::wstring LogFileBesideProgram();
 // Time, computer and user of a line written now, for the adapter named.
 LogLineFields LogFieldsNow(const std::wstring& adapterIndex);
 
-// Appends one line in the ANSI code page, with CR LF. Returns 0, or the
-// system's error code when the line could not be written; a half line never
-// stays behind.
+// Appends one line in the ANSI code page, with CR LF. Returns 0, or why the
+// line could not be written: the system's error code, or a refusal code of
+// LogFileRefusal for a file that is a link, a folder or has other names. A
+// half-written line is ended, so it never runs into the next one.
 DWORD AppendLogLine(const std::wstring& path, std::wstring_view line);
+
+// The user's text for what AppendLogLine returned.
+std::wstring LogErrorText(DWORD code);
 
 }  // namespace quav

@@ -98,4 +98,22 @@ std::wstring LogFileIn(std::wstring_view folder) {
   return path;
 }
 
+unsigned long LogFileRefusal(const LogFileFacts& facts) {
+  // A junction is a folder too: it is named for what it is, a link.
+  if (facts.reparsePoint) return kLogIsLink;
+  if (facts.directory) return kLogIsFolder;
+  if (facts.links > 1) return kLogHasOtherNames;
+  return 0;
+}
+
+std::wstring LogRefusalText(unsigned long code) {
+  switch (code) {
+    case kLogIsFolder: return L"QUAV.log 是一个文件夹，不是文件，因此没有写入任何内容。";
+    case kLogIsLink: return L"QUAV.log 是一个链接（符号链接或联接），指向别处，因此没有写入任何内容。";
+    case kLogHasOtherNames: return L"QUAV.log 还有其他名称（硬链接），因此没有写入任何内容。";
+    default: return {};
+  }
+}
+
 }  // namespace quav
+

@@ -28,4 +28,26 @@ std::wstring AddressRemovalLine(const LogLineFields& fields);
 // gets no second one.
 std::wstring LogFileIn(std::wstring_view folder);
 
+// What the open log file's handle says of it. The name is opened as it
+// stands, so a link is seen as a link, not as what it points to.
+struct LogFileFacts {
+  bool directory = false;
+  bool reparsePoint = false;  // a symbolic link or junction
+  unsigned long links = 1;    // the file's names (hard links)
+};
+
+// Why a line is not appended to a file, as codes of the program's own (the
+// customer bit set, so no system code is one of them).
+inline constexpr unsigned long kLogIsFolder = 0x20000001;
+inline constexpr unsigned long kLogIsLink = 0x20000002;
+inline constexpr unsigned long kLogHasOtherNames = 0x20000003;
+
+// 0 when a line may be appended, else the code of the refusal: an elevated
+// append must not write through a link, or through another name, into a file
+// someone else chose.
+unsigned long LogFileRefusal(const LogFileFacts& facts);
+
+// The user's sentence for a refusal code; empty for any other code.
+std::wstring LogRefusalText(unsigned long code);
+
 }  // namespace quav

@@ -7,8 +7,8 @@
 #include "adapters/AdapterFacts.h"
 #include "adapters/modGlobal.h"
 #include "change/AddressStore.h"
+#include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
-#include "platform/ErrorText.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
 #include "ui/main/StartupRules.h"
@@ -74,7 +74,7 @@ void frmMain::UpdateOverrideAddress() {
   if (logStatus != 0) {
     services_.host.ShowMessage(Hwnd(),
                                L"伪装的 MAC 地址已写入，但无法把这次更改记入日志 " + LogFilePath() + L"。\r\n\r\n" +
-                                   SystemErrorText(logStatus),
+                                   LogErrorText(logStatus),
                                WindowTitle(), kProblemStyle);
   }
   if (HideNotify) return;
@@ -109,7 +109,7 @@ void frmMain::RemoveOverrideAddress() {
   if (logStatus != 0) {
     services_.host.ShowMessage(Hwnd(),
                                L"伪装的 MAC 地址已删除，但无法把这次删除记入日志 " + LogFilePath() + L"。\r\n\r\n" +
-                                   SystemErrorText(logStatus),
+                                   LogErrorText(logStatus),
                                WindowTitle(), kProblemStyle);
   }
 }

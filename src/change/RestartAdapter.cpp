@@ -4,7 +4,6 @@
 
 #include "change/AdapterRestart.h"
 #include "change/ChangeLog.h"
-#include "platform/ErrorText.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "ui/Form.h"
@@ -86,7 +85,7 @@ void frmMain::RestartSelectedAdapter() {
   }
   std::wstring message = RestartMessage(report, adapterIndex);
   if (logStatus != ERROR_SUCCESS) {
-    message += L"\r\n\r\n无法把这次重启的结果记入日志 " + LogFilePath() + L"。" + SystemErrorText(logStatus);
+    message += L"\r\n\r\n无法把这次重启的结果记入日志 " + LogFilePath() + L"。" + LogErrorText(logStatus);
   }
   const bool fine = restarted && (report.check == AddressCheck::UsesNew || report.check == AddressCheck::UsesOwn) &&
                     logStatus == ERROR_SUCCESS;

@@ -131,7 +131,7 @@ bool TermsAccepted() {
 }
 
 void SayLogFailure(ConsoleOutput& out, const std::wstring& path, DWORD status) {
-  out.Write(L"无法把这次操作记入日志 " + path + L"。\n" + SystemErrorText(status) + L"\n");
+  out.Write(L"无法把这次操作记入日志 " + path + L"。\n" + LogErrorText(status) + L"\n");
 }
 
 ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, const MacBytes& address, bool force,

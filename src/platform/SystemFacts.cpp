@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/AnsiText.h"
+#include "platform/Handles.h"
 
 namespace quav {
 namespace {
@@ -29,6 +30,16 @@ void GetOSVersion(std::wstring& versionText) {
 #endif
   versionText = std::to_wstring(info.dwMajorVersion) + L"." + std::to_wstring(info.dwMinorVersion) + L"." +
                 std::to_wstring(info.dwBuildNumber);
+}
+
+bool ProcessIsElevated() {
+  UniqueHandle token;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, token.put())) return false;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  // Before Vista the class is unknown and the call fails.
+  if (!::GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size)) return false;
+  return elevation.TokenIsElevated != 0;
 }
 
 bool RunsUnderWow64() {
@@ -75,6 +86,15 @@ std::wstring ProgramFolder() {
   if (slash == std::wstring::npos) return {};
   // "C:\quav.exe" lives in "C:\", not in "C:".
   return path.substr(0, slash > 0 && path[slash - 1] == L':' ? slash + 1 : slash);
+}
+
+std::wstring SystemProgramPath(const wchar_t* fileName) {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  std::wstring path(folder, length);
+  if (path.back() != L'\\') path += L'\\';
+  return path + fileName;
 }
 
 }  // namespace quav

@@ -33,4 +33,8 @@ bool IsSupportedWindowsVersion(std::wstring_view versionText) { return LeadingNu
 // Compared with the same reading, so 5.1 itself is not below 5.1.
 bool IsBeforeWindowsXP(std::wstring_view versionText) { return LeadingNumber(versionText) < LeadingNumber(L"5.1"); }
 
+LinkRoute ChooseLinkRoute(std::wstring_view versionText, bool elevated) {
+  return elevated && LeadingNumber(versionText) >= 6 ? LinkRoute::DesktopShell : LinkRoute::Direct;
+}
+
 }  // namespace quav

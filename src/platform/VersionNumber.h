@@ -15,4 +15,10 @@ bool IsSupportedWindowsVersion(std::wstring_view versionText);
 // Windows 2000 and older: the adapter list's last column needs widening there.
 bool IsBeforeWindowsXP(std::wstring_view versionText);
 
+// How a web or mail link is opened. From Vista (6.0) on the desktop's shell
+// runs unelevated, and an elevated program opens links through it, so the
+// browser or mail program does not get this program's rights.
+enum class LinkRoute { Direct, DesktopShell };
+LinkRoute ChooseLinkRoute(std::wstring_view versionText, bool elevated);
+
 }  // namespace quav

@@ -8,6 +8,7 @@
 #include "support/FakeServices.h"
 #include "support/Files.h"
 #include "support/ScratchFolder.h"
+#include "change/ChangeLog.h"
 #include "change/LogLine.h"
 #include "platform/AnsiText.h"
 #include "platform/Handles.h"
@@ -123,6 +124,23 @@ TEST_F(ChangeLogTest, SharingDecidesWhetherTheLineIsWritten) {
   EXPECT_EQ(shared, test::FileBytes(Log()));
 }
 
+// A folder or a file with a second name (a hard link) where the log should
+// be: nothing is written through it, and the caller learns why.
+TEST_F(ChangeLogTest, FolderOrSecondNameIsRefusedWithItsReason) {
+  ASSERT_TRUE(::CreateDirectoryW(Log().c_str(), nullptr));
+  EXPECT_EQ(kLogIsFolder, form_.LogAddressRemoval(L"0007"));
+  EXPECT_EQ(LogRefusalText(kLogIsFolder), LogErrorText(kLogIsFolder));
+  ASSERT_TRUE(::RemoveDirectoryW(Log().c_str()));
+
+  WriteBytes(Log(), "earlier\r\n");
+  const std::wstring other = folder_.Path() + L"\\elsewhere.txt";
+  ASSERT_TRUE(::CreateHardLinkW(other.c_str(), Log().c_str(), nullptr));
+  EXPECT_EQ(kLogHasOtherNames, form_.LogAddressRemoval(L"0007"));
+  EXPECT_EQ("earlier\r\n", test::FileBytes(other));
+  ::DeleteFileW(other.c_str());
+  EXPECT_EQ(0u, form_.LogAddressRemoval(L"0007")) << "one name again";
+}
+
 TEST_F(ChangeLogTest, LogLivesBesideTheProgramWithoutAFolderGiven) {
   frmMain beside({host_, windows_, {}, L""});
   wchar_t program[MAX_PATH] = {};
@@ -141,8 +159,10 @@ TEST_F(ChangeLogTest, ViewingCreatesAMissingLogWithOneEmptyLineAndOpensIt) {
   EXPECT_EQ("\r\n", test::FileBytes(Log()));
   ASSERT_EQ(1u, host_.opened.size());
   EXPECT_EQ(form_.Hwnd(), host_.opened[0].owner);
-  EXPECT_EQ(L"Notepad.exe", host_.opened[0].file);
-  EXPECT_EQ(Log(), host_.opened[0].parameters);
+  wchar_t system[MAX_PATH] = {};
+  ::GetSystemDirectoryW(system, MAX_PATH);
+  EXPECT_EQ(std::wstring(system) + L"\\notepad.exe", host_.opened[0].file) << "never found by bare name";
+  EXPECT_EQ(L"\"" + Log() + L"\"", host_.opened[0].parameters);
   EXPECT_EQ(L"", host_.opened[0].directory);
 }
 

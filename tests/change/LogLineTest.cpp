@@ -58,5 +58,23 @@ TEST(LogLine, LogFileSitsInTheFolderWithOneBackslash) {
   EXPECT_EQ(L"\\\\server\\share\\QUAV.log", LogFileIn(L"\\\\server\\share\\"));
 }
 
+// A file the log may not be written to: what the handle says of it, and the
+// refusal. A junction is a folder that is a reparse point, and counts as a link.
+TEST(LogLine, LogFileIsRefusedWhenItIsALinkAFolderOrHasOtherNames) {
+  struct Row {
+    bool directory, reparsePoint;
+    unsigned long links, refusal;
+  };
+  for (const Row& row : {Row{false, false, 1, 0}, Row{false, false, 2, kLogHasOtherNames},
+                         Row{true, false, 1, kLogIsFolder}, Row{false, true, 1, kLogIsLink},
+                         Row{true, true, 1, kLogIsLink}, Row{false, true, 2, kLogIsLink},
+                         Row{true, false, 2, kLogIsFolder}}) {
+    const unsigned long refusal = LogFileRefusal({row.directory, row.reparsePoint, row.links});
+    EXPECT_EQ(row.refusal, refusal) << row.directory << row.reparsePoint << row.links;
+    EXPECT_EQ(refusal != 0, !LogRefusalText(refusal).empty());
+  }
+  EXPECT_EQ(L"", LogRefusalText(5)) << "system codes keep the system's text";
+}
+
 }  // namespace
 }  // namespace quav

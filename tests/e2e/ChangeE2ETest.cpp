@@ -112,17 +112,40 @@ TEST_F(Change, RefusedWriteIsReportedAndNothingChanges) {
   EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(quav.LogPath())));
 }
 
-TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheEditor) {
-  QuavApp& quav = Launch();
-  ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(quav.LogPath())));
-  quav.Command(mnuView);
-  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(std::filesystem::path(quav.LogPath())); }));
-  EXPECT_EQ("\r\n", test::FileBytes(quav.LogPath()));
+// The editor is the system's Notepad, never a Notepad.exe beside the program
+// or in the folder it was started from (a download folder): those would run
+// with the program's rights. Wine's ShellExecute finds a bare name in the
+// system folder before these, so here the planted copies would stay unused
+// even by name; ChangeLogTest holds the full path itself.
+TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheSystemsNotepad) {
+  app = std::make_unique<QuavApp>(TestName());
+  const std::wstring current = app->Folder() + L"\\Downloads";
+  ASSERT_TRUE(::CreateDirectoryW(current.c_str(), nullptr));
+  const std::wstring planted[] = {app->Folder() + L"\\Notepad.exe", current + L"\\Notepad.exe"};
+  for (const std::wstring& path : planted) ASSERT_TRUE(::CopyFileW(ProgramProbeExe().c_str(), path.c_str(), FALSE));
+  app->SetCurrentFolder(current);
+  // Without notepad.exe=n Wine would put its builtin in place of a planted
+  // Notepad.exe; the b keeps the system's own starting (with n alone it
+  // fails to load, c0000135).
+  app->SetEnvironment(L"WINEDLLOVERRIDES", L"wbemprox,wbemdisp=d;mscoree,mshtml=;notepad.exe=n,b");
+  app->Start();
+  ASSERT_TRUE(app->WaitForMainWindow());
+  ASSERT_TRUE(app->WaitForListLoaded());
+  app->Settle();
+
+  ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(app->LogPath())));
+  app->Command(mnuView);
+  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(std::filesystem::path(app->LogPath())); }));
+  EXPECT_EQ("\r\n", test::FileBytes(app->LogPath()));
   HWND editor = nullptr;
   EXPECT_TRUE(WaitUntil([&] { return (editor = ::FindWindowW(L"Notepad", nullptr)) != nullptr; }, 20s));
+  for (const std::wstring& path : planted) {
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(path + L".ran"))) << "the planted program ran";
+  }
   if (editor) {
     EXPECT_NE(std::wstring::npos, WindowText(editor).find(L"QUAV.log"));
     ::PostMessageW(editor, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([] { return ::FindWindowW(L"Notepad", nullptr) == nullptr; }));
   }
 }
 

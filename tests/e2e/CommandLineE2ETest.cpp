@@ -229,13 +229,17 @@ TEST_F(CommandLine, RefusedRegistryAndUnwritableLogHaveTheirCodes) {
   EXPECT_EQ(L"020000000007", Stored(L"0007"));
   EXPECT_FALSE(LogExists());
 
-  // A folder where the log should be: the change holds, the line cannot be written.
+  // A folder where the log should be: the change holds, the line cannot be
+  // written, and the output says why.
   ASSERT_TRUE(::CreateDirectoryW(app->LogPath().c_str(), nullptr));
+  const std::wstring notLogged = L"无法把这次操作记入日志 " + app->LogPath() + L"。\r\n" + LogRefusalText(kLogIsFolder);
   ConsoleRun run = Run(L"/set 0004 020000000001");
   EXPECT_EQ(Code(ExitCode::NotLogged), run.exitCode) << Text(run);
+  EXPECT_NE(std::wstring::npos, Text(run).find(notLogged)) << Text(run);
   EXPECT_EQ(L"020000000001", Stored(L"0004"));
   run = Run(L"/remove 0004");
   EXPECT_EQ(Code(ExitCode::NotLogged), run.exitCode) << Text(run);
+  EXPECT_NE(std::wstring::npos, Text(run).find(notLogged)) << Text(run);
   EXPECT_EQ(L"<missing>", Stored(L"0004"));
 }
 

@@ -158,6 +158,8 @@ std::wstring ClassName(HWND hwnd) {
 
 std::wstring BuiltQuavExe() { return ParentFolder(ModuleFolder()) + L"\\src\\quav.exe"; }
 
+std::wstring ProgramProbeExe() { return ModuleFolder() + L"\\" QUAV_PROGRAM_PROBE; }
+
 std::wstring ScreenshotFolder() {
   const std::wstring folder = ParentFolder(ModuleFolder()) + L"\\screenshots";
   ::CreateDirectoryW(folder.c_str(), nullptr);
@@ -200,7 +202,8 @@ bool QuavApp::Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool 
   std::wstring commandLine = L"\"" + exe_ + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   if (!::CreateProcessW(exe_.c_str(), commandLine.data(), nullptr, nullptr, inheritHandles,
-                        CREATE_UNICODE_ENVIRONMENT, block.data(), folder_.c_str(), &startup, &process_)) {
+                        CREATE_UNICODE_ENVIRONMENT, block.data(),
+                        (currentFolder_.empty() ? folder_ : currentFolder_).c_str(), &startup, &process_)) {
     return false;
   }
   processHandle_.reset(process_.hProcess);

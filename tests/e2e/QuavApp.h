@@ -48,6 +48,8 @@ class QuavApp {
 
   // Extra environment for the program (for instance WINEDLLOVERRIDES).
   void SetEnvironment(const std::wstring& name, const std::wstring& value) { environment_[name] = value; }
+  // The folder the program is started in; its own folder unless set.
+  void SetCurrentFolder(const std::wstring& folder) { currentFolder_ = folder; }
   void Start();
   // Starts the program with arguments, its standard output and error a pipe
   // read here, and waits until it ends.
@@ -108,6 +110,7 @@ class QuavApp {
   std::wstring folder_;
   std::wstring exe_;
   std::map<std::wstring, std::wstring> environment_;
+  std::wstring currentFolder_;
   PROCESS_INFORMATION process_{};
   UniqueHandle processHandle_;
   UniqueHandle threadHandle_;
@@ -116,6 +119,8 @@ class QuavApp {
 
 // Where the build puts quav.exe, relative to this test program.
 std::wstring BuiltQuavExe();
+// The probe program beside this test program: run, it leaves "<its path>.ran".
+std::wstring ProgramProbeExe();
 
 // Moves the pointer as the mouse would, to a point on the screen.
 void MoveMouseTo(POINT screen);

@@ -1,8 +1,10 @@
 // Starting and ending the real program: its gates and what it leaves behind.
 #include <windows.h>
+#include <sddl.h>
 
 #include "e2e/E2EFixture.h"
 #include "ui/main/StartupRules.h"
+#include "ui/main/SystemProgramHost.h"
 #include "ui/main/WindowTitle.h"
 
 namespace quav::e2e {
@@ -35,6 +37,32 @@ TEST_F(Start, SecondCopyIsRefused) {
   second.PressDialogButton(message->hwnd, IDOK);
   EXPECT_TRUE(second.WaitForExit());
   EXPECT_TRUE(first.Running());
+}
+
+// Another program took the instance name first and denies everyone access:
+// the name is taken all the same.
+TEST_F(Start, InstanceNameHeldWithoutAccessCountsAsASecondCopy) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(D;;GA;;;WD)", SDDL_REVISION_1,
+                                                                     &descriptor, nullptr));
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+  UniqueHandle held(::CreateMutexW(&attributes, FALSE, kInstanceMutexName));
+  ::LocalFree(descriptor);
+  ASSERT_TRUE(held);
+  // Under Wine an open for SYNCHRONIZE alone still succeeds; the full access
+  // a creator asks for is denied, as on Windows.
+  UniqueHandle opened(::OpenMutexW(MUTEX_ALL_ACCESS, FALSE, kInstanceMutexName));
+  ASSERT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), ::GetLastError());
+  ASSERT_FALSE(opened) << "the name must deny access";
+
+  app = std::make_unique<QuavApp>(TestName());
+  app->Start();
+  std::optional<Dialog> message = app->WaitForDialog(L"QUAV", 20s);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(L"该程序已经载入到内存。", message->text);
+  EXPECT_FALSE(app->WaitForMainWindow(500ms)) << "no main window for the second copy";
+  app->PressDialogButton(message->hwnd, IDOK);
+  EXPECT_TRUE(app->WaitForExit());
 }
 
 TEST_F(Start, WindowsNT4IsRefusedAndXPAnd2000Pass) {

@@ -31,5 +31,21 @@ TEST(VersionNumber, WindowsGatesOfStartupAndScan) {
   }
 }
 
+TEST(VersionNumber, LinksGoThroughTheDesktopShellOnlyWhenElevatedFromVistaOn) {
+  struct Case {
+    const wchar_t* version;
+    bool elevated;
+    LinkRoute route;
+  };
+  const Case cases[] = {
+      {L"5.0.2195", true, LinkRoute::Direct},        {L"5.2.3790", true, LinkRoute::Direct},
+      {L"6.0.6002", true, LinkRoute::DesktopShell},  {L"10.0.19045", true, LinkRoute::DesktopShell},
+      {L"6.1.7601", false, LinkRoute::Direct},       {L"0.0.0", true, LinkRoute::Direct},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.route, ChooseLinkRoute(c.version, c.elevated)) << c.version << (c.elevated ? " elevated" : "");
+  }
+}
+
 }  // namespace
 }  // namespace quav

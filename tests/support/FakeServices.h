@@ -41,6 +41,9 @@ class FakeHost final : public ProgramHost {
                      const std::wstring& directory) override {
     opened.push_back({owner, file, parameters, directory});
   }
+  void OpenLink(HWND owner, const std::wstring& target, const std::wstring& directory) override {
+    opened.push_back({owner, target, L"", directory});
+  }
 
   bool previousInstance = false;
   int yesNoAnswer = IDNO;  // the user's answer to a question

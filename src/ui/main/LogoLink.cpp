@@ -8,7 +8,7 @@ namespace quav {
 
 void frmMain::mnuAbout_Click() { Services().windows.ShowAbout(*this); }
 
-void frmMain::picLogo_Click() { Services().host.OpenWithShell(Hwnd(), kProductPage, L"", L""); }
+void frmMain::picLogo_Click() { Services().host.OpenLink(Hwnd(), kProductPage, L""); }
 
 void frmMain::picLogo_MouseMove() {
   ShowLogoHover(Item(frmMainControls::picLogo), HighlightPicture(), LogoTag);

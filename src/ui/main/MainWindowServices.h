@@ -27,6 +27,10 @@ class ProgramHost {
   // Opens a document, web address or program through the shell ("Open").
   virtual void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
                              const std::wstring& directory) = 0;
+  // Opens a web address or mail link. An elevated program opens it through
+  // the desktop's unelevated shell where there is one; the directory is only
+  // used where the link is opened directly.
+  virtual void OpenLink(HWND owner, const std::wstring& target, const std::wstring& directory) = 0;
 };
 
 // The windows the main window shows modally over itself.

@@ -16,6 +16,7 @@ class SystemProgramHost final : public ProgramHost {
   int ShowMessage(HWND owner, const std::wstring& text, const std::wstring& title, UINT style) override;
   void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
                      const std::wstring& directory) override;
+  void OpenLink(HWND owner, const std::wstring& target, const std::wstring& directory) override;
 
  private:
   UniqueHandle instance_;

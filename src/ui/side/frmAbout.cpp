@@ -122,7 +122,7 @@ void frmAbout::OnDestroy() {
 }
 
 void frmAbout::OpenLink(const std::wstring& target, const std::wstring& folder) {
-  owner_.Services().host.OpenWithShell(Hwnd(), target, L"", folder);
+  owner_.Services().host.OpenLink(Hwnd(), target, folder);
 }
 
 void frmAbout::lblTitle_Click() { OpenLink(kProductPage, ProgramFolder()); }

@@ -27,6 +27,9 @@ class FakeProgramHost final : public ProgramHost {
                      const std::wstring& directory) override {
     opened.push_back({owner, file, parameters, directory});
   }
+  void OpenLink(HWND owner, const std::wstring& target, const std::wstring& directory) override {
+    opened.push_back({owner, target, L"", directory});
+  }
   std::vector<ShellCall> opened;
 };
 
