@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/SystemFacts.h"
+
 namespace quav {
 namespace {
 
@@ -25,12 +27,6 @@ bool HasSideBySideStore() {
 #pragma GCC diagnostic pop
 #endif
   return info.dwMajorVersion > 5 || (info.dwMajorVersion == 5 && info.dwMinorVersion >= 1);
-}
-
-std::wstring SystemFolder() {
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-  return length > 0 && length < MAX_PATH ? std::wstring(folder, length) : std::wstring();
 }
 
 }  // namespace

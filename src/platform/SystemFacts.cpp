@@ -88,11 +88,15 @@ std::wstring ProgramFolder() {
   return path.substr(0, slash > 0 && path[slash - 1] == L':' ? slash + 1 : slash);
 }
 
-std::wstring SystemProgramPath(const wchar_t* fileName) {
+std::wstring SystemFolder() {
   wchar_t folder[MAX_PATH] = {};
   const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  std::wstring path(folder, length);
+  return length > 0 && length < MAX_PATH ? std::wstring(folder, length) : std::wstring();
+}
+
+std::wstring SystemProgramPath(const wchar_t* fileName) {
+  std::wstring path = SystemFolder();
+  if (path.empty()) return {};
   if (path.back() != L'\\') path += L'\\';
   return path + fileName;
 }

@@ -23,6 +23,9 @@ std::wstring GetCurrentComputerName();
 // a drive root: C:\); empty when the system does not say.
 std::wstring ProgramFolder();
 
+// The system folder (system32); empty when the system does not say.
+std::wstring SystemFolder();
+
 // The full path of a program in the system folder (system32), so that none
 // of that name elsewhere is found instead; empty when the system does not say.
 std::wstring SystemProgramPath(const wchar_t* fileName);
