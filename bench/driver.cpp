@@ -13,7 +13,7 @@
 #include "bench/Report.h"
 #include "platform/Handles.h"
 #include "support/RegistryFixture.h"
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 
 namespace quav::bench {
 namespace {

@@ -9,9 +9,9 @@
 #include "change/AddressStore.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
+#include "platform/Settings.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
-#include "ui/main/StartupRules.h"
 #include "ui/main/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
@@ -80,7 +80,7 @@ void frmMain::UpdateOverrideAddress() {
   if (HideNotify) return;
   RestartRequested = false;
   services_.windows.ShowNotification(*this);
-  SetRegValue(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue, REG_SZ, HideNotify ? L"1" : L"0");
+  StoreHideNotify(HideNotify);
   if (RestartRequested) {
     RestartRequested = false;
     RestartSelectedAdapter();

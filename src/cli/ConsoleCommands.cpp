@@ -16,9 +16,9 @@
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
 #include "platform/ErrorText.h"
+#include "platform/Settings.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
-#include "ui/main/StartupRules.h"
 
 namespace quav {
 namespace {
@@ -121,13 +121,6 @@ ExitCode ListAdapters(ConsoleOutput& out) {
     return ExitCode::Unreadable;
   }
   return ExitCode::Done;
-}
-
-// The window's rule: the terms count as accepted once the setting reads "1".
-bool TermsAccepted() {
-  DWORD type = 0;
-  long status = 0;
-  return ReadsAsSet(GetRegValue(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, type, status));
 }
 
 void SayLogFailure(ConsoleOutput& out, const std::wstring& path, DWORD status) {
@@ -243,7 +236,7 @@ ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const Comman
     return ExitCode::Usage;
   }
   // Help needs no terms: it changes nothing and reads nothing.
-  if (command->verb != Verb::Help && !TermsAccepted()) {
+  if (command->verb != Verb::Help && !AgreementSet()) {
     out.Write(L"请先不带参数启动 quav.exe 并接受使用条款，然后才能使用命令行。\n");
     return ExitCode::TermsNotAccepted;
   }

@@ -26,4 +26,6 @@ std::wstring UpperCase(std::wstring text) {
   return text;
 }
 
+bool ReadsAsSet(const std::wstring& text) { return text == L"1"; }
+
 }  // namespace quav

@@ -17,4 +17,7 @@ std::wstring Removed(std::wstring text, wchar_t character);
 // Upper case, as far as the C library knows the letters.
 std::wstring UpperCase(std::wstring text);
 
+// A Boolean setting counts as set when its text, in lower case, is "1".
+bool ReadsAsSet(const std::wstring& text);
+
 }  // namespace quav

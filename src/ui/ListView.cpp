@@ -101,12 +101,6 @@ void ListView::SetSelected(long position, bool selected) {
   if (selected) ListView_EnsureVisible(hwnd_, static_cast<int>(position - 1), FALSE);
 }
 
-int ListView::RowHeight() const {
-  RECT rc{};
-  if (Count() < 1 || !ListView_GetItemRect(hwnd_, 0, &rc, LVIR_BOUNDS)) return 0;
-  return rc.bottom - rc.top;
-}
-
 namespace {
 
 struct SortContext {

@@ -36,7 +36,6 @@ class ListView {
   void SetSubItem(long position, int column, std::wstring_view text);
   long SelectedPosition() const;  // 0 when no row is selected
   void SetSelected(long position, bool selected);
-  int RowHeight() const;  // pixels; 0 without rows
 
   // Sorting compares the texts of the sort column as the list control does
   // (without regard to case, by the user's locale), the yes/no cells by their

@@ -11,7 +11,7 @@
 #include "support/Files.h"
 #include "support/RegistryFixture.h"
 #include "support/ScratchFolder.h"
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 #include "ui/main/WindowTitle.h"
 #include "ui/main/frmMainControls.h"
 

@@ -8,7 +8,7 @@
 #include "support/FakeServices.h"
 #include "support/Files.h"
 #include "support/RegistryFixture.h"
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 
 namespace quav {
 namespace {

@@ -8,7 +8,7 @@
 #include "change/frmNotification.h"
 #include "change/NewAddressRules.h"
 #include "support/Files.h"
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 #include "ui/main/WindowTitle.h"
 
 namespace quav::e2e {

@@ -12,7 +12,7 @@
 #include "platform/AnsiText.h"
 #include "platform/SystemFacts.h"
 #include "support/Files.h"
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 
 namespace quav::e2e {
 namespace {

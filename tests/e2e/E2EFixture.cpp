@@ -1,6 +1,6 @@
 #include "e2e/E2EFixture.h"
 
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 
 namespace quav::e2e {
 

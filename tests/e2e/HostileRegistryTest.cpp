@@ -11,7 +11,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "e2e/E2EFixture.h"
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 
 namespace quav::e2e {
 namespace {

@@ -3,6 +3,7 @@
 #include <sddl.h>
 
 #include "e2e/E2EFixture.h"
+#include "platform/Settings.h"
 #include "ui/main/StartupRules.h"
 #include "ui/main/SystemProgramHost.h"
 #include "ui/main/WindowTitle.h"

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "e2e/E2EFixture.h"
-#include "ui/main/StartupRules.h"
+#include "platform/Settings.h"
 #include "ui/side/frmAgreement.h"
 
 namespace quav::e2e {

@@ -32,6 +32,7 @@
 #include "support/RegistryFixture.h"
 #include "support/ScratchFolder.h"
 #include "ui/main/MacText.h"
+#include "platform/Settings.h"
 #include "ui/main/StartupRules.h"
 #include "ui/main/frmMainControls.h"
 

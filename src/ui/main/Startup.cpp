@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "AppVersion.h"
+#include "platform/Settings.h"
 #include "platform/SystemFacts.h"
+#include "platform/TextRules.h"
 #include "platform/VersionNumber.h"
 #include "platform/modRegistry.h"
 #include "ui/main/StartupRules.h"
@@ -21,13 +23,22 @@ namespace {
 
 constexpr UINT kGateMessageStyle = MB_OK | MB_ICONEXCLAMATION;
 
-std::wstring ReadSetting(HKEY root, const wchar_t* key, const wchar_t* value) {
+std::wstring ReadValue(HKEY root, const wchar_t* key, const wchar_t* value) {
   DWORD type = 0;
   long status = 0;
   return GetRegValue(root, key, value, type, status);
 }
 
 }  // namespace
+
+// The bands the designs give the notice box and the logo, twips: each is
+// moved down to stay centred in its band when it comes out smaller.
+constexpr int kNoticeBand = 440;
+constexpr int kLogoBand = 510;
+// The logo's distance from the window's right edge, twips.
+constexpr int kLogoRightMargin = 170;
+// The list's pale-blue stripe, &HBBGGRR.
+constexpr COLORREF kStripeColor = 0xFFF1EC;
 
 void frmMain::AdjustLayoutAtLoad() {
   // The notice box: two lines of its font plus 40 twips, centred in its band.
@@ -40,7 +51,7 @@ void frmMain::AdjustLayoutAtLoad() {
     ::GetTextExtentPoint32W(dc.get(), L"Text Sample", 11, &sample);
     const int height = 2 * Twips(sample.cy) + 40;
     int top = box.top;
-    if (height <= 440) top += (440 - height) / 2;
+    if (height <= kNoticeBand) top += (kNoticeBand - height) / 2;
     PlaceControl(picDisclaimer, box.left, top, box.right - box.left, height);
   }
   // The logo at its picture's own size (not stretched at another
@@ -59,8 +70,8 @@ void frmMain::AdjustLayoutAtLoad() {
     const int width = Twips(pixels.right);
     const int height = Twips(pixels.bottom);
     int top = logo.top;
-    if (height <= 510) top += (510 - height) / 2;
-    ::MoveWindow(box, Px(ScaleWidthTwips() - (width + 170)), Px(top), pixels.right, pixels.bottom, TRUE);
+    if (height <= kLogoBand) top += (kLogoBand - height) / 2;
+    ::MoveWindow(box, Px(ScaleWidthTwips() - (width + kLogoRightMargin)), Px(top), pixels.right, pixels.bottom, TRUE);
   }
 }
 
@@ -85,7 +96,7 @@ void frmMain::Form_Load() {
   OS_Version = version;
   AddSystemMenuItem(*this, L"ORV 2003");
   SetUpAdapterList();
-  COLORREF stripe = 0xFFF1EC;
+  COLORREF stripe = kStripeColor;
   StripeListView(stripe, *this, lvwNIC, Item(picImage));
 }
 
@@ -94,21 +105,20 @@ void frmMain::Form_Activate() {
   Activated = true;
   Repaint();
   DoEvents();
-  HideNotify = ReadsAsSet(ReadSetting(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue));
+  HideNotify = HideNotifySet();
 
-  bool accepted = ReadsAsSet(ReadSetting(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
+  bool accepted = AgreementSet();
   if (!accepted) {
     services_.windows.ShowAgreement(*this);
     if (!Agree) {
       services_.host.EndProgram();
       return;
     }
-    SetRegValue(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, REG_SZ, L"1");
-    accepted = ReadsAsSet(ReadSetting(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
+    accepted = StoreAgreement();
   }
 
   const long probeStatus = SetRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue, REG_SZ, L"1");
-  const bool granted = ReadsAsSet(ReadSetting(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
+  const bool granted = ReadsAsSet(ReadValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue));
   // The probe leaves nothing behind, also when reading it back failed after
   // it was written.
   if (granted || probeStatus == ERROR_SUCCESS) DeleteRegValue(HKEY_LOCAL_MACHINE, kRightsProbeKey, kRightsProbeValue);

@@ -12,6 +12,4 @@ std::wstring RightsMessageText() {
          L"完全控制权限。" + std::wstring(34, L' ');
 }
 
-bool ReadsAsSet(const std::wstring& text) { return text == L"1"; }
-
 }  // namespace quav

@@ -5,11 +5,6 @@
 // The texts and readings of the main window's start-up.
 namespace quav {
 
-// The settings key of the current user and its two values.
-inline constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\ORV\\QUAV12";
-inline constexpr wchar_t kAgreementValue[] = L"Agreement";
-inline constexpr wchar_t kHideNotifyValue[] = L"HideNotify";
-
 // The probe of write rights below HKEY_LOCAL_MACHINE.
 inline constexpr wchar_t kRightsProbeKey[] = L"SYSTEM\\CurrentControlSet";
 inline constexpr wchar_t kRightsProbeValue[] = L"Access";
@@ -23,8 +18,5 @@ std::wstring DisclaimerText();
 // The message for a user who may not write below SYSTEM\CurrentControlSet:
 // three texts, each padded with its run of blanks.
 std::wstring RightsMessageText();
-
-// A Boolean setting counts as set when its text, in lower case, is "1".
-bool ReadsAsSet(const std::wstring& text);
 
 }  // namespace quav

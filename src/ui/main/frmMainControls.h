@@ -45,9 +45,6 @@ enum : int {
   tmrResetLogo = 1,
 };
 
-// The command id of the system-menu entry the window adds.
-inline constexpr int kSystemMenuEntryId = 1010;
-
 inline constexpr int txtMAC(int k) { return txtMAC0 + k; }
 
 }  // namespace quav::frmMainControls

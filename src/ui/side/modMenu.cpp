@@ -10,7 +10,7 @@ namespace quav {
 void AddSystemMenuItem(const Form& form, const std::wstring& caption) {
   HMENU menu = ::GetSystemMenu(form.Hwnd(), FALSE);
   ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuA(menu, MF_STRING, kSystemMenuItemId, ToAnsi(caption).c_str());
+  ::AppendMenuA(menu, MF_STRING, kSystemMenuEntryId, ToAnsi(caption).c_str());
 }
 
 }  // namespace quav

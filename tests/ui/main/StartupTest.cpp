@@ -11,9 +11,11 @@
 #include "support/FakeServices.h"
 #include "support/FaultInjectingRegistry.h"
 #include "support/RegistryFixture.h"
+#include "platform/Settings.h"
 #include "ui/main/StartupRules.h"
 #include "ui/main/WindowTitle.h"
 #include "ui/main/frmMainControls.h"
+#include "ui/side/modMenu.h"
 
 namespace quav {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/TextRules.h"
 #include "ui/main/StartupRules.h"
 
 namespace quav {
