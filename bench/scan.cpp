@@ -22,7 +22,7 @@
 #include "adapters/GetMACFromIP.h"
 #include "adapters/WmiAdapterSource.h"
 #include "adapters/clsAdapters.h"
-#include "adapters/modGlobal.h"
+#include "ui/main/FillAdapterList.h"
 #include "bench/Report.h"
 #include "platform/Handles.h"
 #include "platform/modRegistry.h"

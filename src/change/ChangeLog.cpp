@@ -9,7 +9,6 @@
 #include "platform/ErrorText.h"
 #include "platform/Handles.h"
 #include "platform/SystemFacts.h"
-#include "ui/main/frmMain.h"
 
 namespace quav {
 namespace {
@@ -70,49 +69,6 @@ DWORD AppendLogLine(const std::wstring& path, std::wstring_view line) {
 std::wstring LogErrorText(DWORD code) {
   const std::wstring refusal = LogRefusalText(code);
   return refusal.empty() ? SystemErrorText(code) : refusal;
-}
-
-namespace {
-
-// Any file of that name, whatever its attributes; a folder does not count.
-bool LogFileExists(const std::wstring& path) {
-  WIN32_FIND_DATAW found{};
-  UniqueFind search(::FindFirstFileW(path.c_str(), &found));
-  return search && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
-
-std::wstring frmMain::LogFilePath() const {
-  return services_.logFolder.empty() ? LogFileBesideProgram() : LogFileIn(services_.logFolder);
-}
-
-DWORD frmMain::LogAddressChange(const std::wstring& fromAddress, const std::wstring& newAddress,
-                                const std::wstring& adapterIndex) {
-  if (newAddress.empty()) return ERROR_SUCCESS;
-  return AppendLogLine(LogFilePath(), AddressChangeLine(LogFieldsNow(adapterIndex), fromAddress, newAddress));
-}
-
-DWORD frmMain::LogAddressRemoval(const std::wstring& adapterIndex) {
-  return AppendLogLine(LogFilePath(), AddressRemovalLine(LogFieldsNow(adapterIndex)));
-}
-
-void frmMain::mnuView_Click() {
-  const std::wstring path = LogFilePath();
-  if (!LogFileExists(path)) {
-    // A new log starts with an empty line. The search counts hidden and
-    // read-only logs as well, and the file is only ever created, never
-    // emptied, so no record is lost here.
-    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    if (file) ::WriteFile(file.get(), "\r\n", 2, &written, nullptr);
-  }
-  // Notepad of the system folder: one by that name in the current folder or
-  // beside the program would run with this program's rights.
-  const std::wstring notepad = SystemProgramPath(L"notepad.exe");
-  if (notepad.empty()) return;
-  Services().host.OpenWithShell(Hwnd(), notepad, L"\"" + path + L"\"", L"");
 }
 
 }  // namespace quav

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "adapters/AdapterKeys.h"
-#include "adapters/modGlobal.h"
+#include "ui/main/FillAdapterList.h"
 #include "platform/Handles.h"
 #include "platform/RegistryApi.h"
 #include "support/FakeServices.h"
@@ -12,7 +12,7 @@
 #include "support/RegistryFixture.h"
 #include "support/ScratchFolder.h"
 #include "platform/Settings.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMainControls.h"
 
 namespace quav {

@@ -9,7 +9,7 @@
 #include "change/NewAddressRules.h"
 #include "support/Files.h"
 #include "platform/Settings.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 namespace quav::e2e {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "e2e/E2EFixture.h"
 #include "ui/Twips.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 namespace quav::e2e {
 namespace {

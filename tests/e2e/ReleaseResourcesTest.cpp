@@ -11,7 +11,7 @@
 
 #include "QuavVersion.h"
 #include "e2e/QuavApp.h"
-#include "ui/main/Resources.h"
+#include "ui/Resources.h"
 
 namespace quav::e2e {
 namespace {

@@ -6,7 +6,7 @@
 #include "platform/Settings.h"
 #include "ui/main/StartupRules.h"
 #include "ui/main/SystemProgramHost.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 namespace quav::e2e {
 namespace {

@@ -21,7 +21,7 @@
 #include "adapters/AdapterKeys.h"
 #include "adapters/ErrorReporter.h"
 #include "adapters/FakeLookup.h"
-#include "adapters/modGlobal.h"
+#include "ui/main/FillAdapterList.h"
 #include "platform/Handles.h"
 #include "platform/RegistryApi.h"
 #include "platform/TextRules.h"

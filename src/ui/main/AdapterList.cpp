@@ -2,12 +2,12 @@
 #include <windows.h>
 
 #include "adapters/AdapterKeys.h"
-#include "adapters/modGlobal.h"
+#include "ui/main/FillAdapterList.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
 #include "ui/Form.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 

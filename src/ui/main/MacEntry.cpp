@@ -4,7 +4,7 @@
 #include "change/RandomAddress.h"
 #include "platform/TextRules.h"
 #include "ui/main/MacText.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 

@@ -9,7 +9,7 @@
 #include "platform/VersionNumber.h"
 #include "platform/modRegistry.h"
 #include "ui/main/StartupRules.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 #include "ui/side/StripeListView.h"

@@ -9,7 +9,7 @@
 #include "ui/InputMethod.h"
 #include "ui/Pictures.h"
 #include "ui/WindowErrors.h"
-#include "ui/main/Resources.h"
+#include "ui/Resources.h"
 #include "ui/main/frmMainControls.h"
 
 namespace quav {

@@ -1,6 +1,6 @@
 #include "ui/side/SideCaptions.h"
 
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 namespace quav {
 

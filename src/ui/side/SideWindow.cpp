@@ -1,6 +1,6 @@
 #include "ui/side/SideWindow.h"
 
-#include "ui/main/Resources.h"
+#include "ui/Resources.h"
 
 namespace quav {
 

@@ -1,7 +1,7 @@
 #include "ui/side/frmAgreement.h"
 
 #include "AppVersion.h"
-#include "ui/main/Resources.h"
+#include "ui/Resources.h"
 #include "ui/main/frmMain.h"
 #include "ui/side/LicenseText.h"
 #include "ui/side/SideCaptions.h"

@@ -13,7 +13,7 @@
 #include "support/RegistryFixture.h"
 #include "platform/Settings.h"
 #include "ui/main/StartupRules.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMainControls.h"
 #include "ui/side/modMenu.h"
 

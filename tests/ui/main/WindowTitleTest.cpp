@@ -1,4 +1,4 @@
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 
 #include <gtest/gtest.h>
 

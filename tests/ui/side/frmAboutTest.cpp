@@ -2,7 +2,7 @@
 
 #include "AppVersion.h"
 #include "SideWindowFixture.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/side/LicenseText.h"
 #include "ui/side/LinkHover.h"
 #include "ui/side/SideCaptions.h"

@@ -5,14 +5,14 @@
 #include <windows.h>
 
 #include "adapters/AdapterFacts.h"
-#include "adapters/modGlobal.h"
+#include "ui/main/FillAdapterList.h"
 #include "change/AddressStore.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "platform/Settings.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 

@@ -5,6 +5,7 @@
 #include "adapters/AdapterScan.h"
 #include "ui/ListView.h"
 
+// The adapter list filled from the scan's rows.
 namespace quav {
 
 // Replaces every row of the adapter list with ScanAdapters' rows, the filter

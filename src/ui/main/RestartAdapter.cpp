@@ -7,7 +7,7 @@
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "ui/Form.h"
-#include "ui/main/WindowTitle.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
 

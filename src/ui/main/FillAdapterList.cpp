@@ -1,4 +1,4 @@
-#include "adapters/modGlobal.h"
+#include "ui/main/FillAdapterList.h"
 
 #include <windows.h>
 #include <commctrl.h>
