@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/SystemFacts.h"
+#include "platform/VersionNumber.h"
 
 namespace quav {
 namespace {
@@ -14,19 +15,11 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
          });
 }
 
-// Side-by-side assemblies came with Windows XP (5.1).
+// Side-by-side assemblies came with Windows XP.
 bool HasSideBySideStore() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof info;
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-#endif
-  if (!::GetVersionExA(&info)) return true;
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
-  return info.dwMajorVersion > 5 || (info.dwMajorVersion == 5 && info.dwMinorVersion >= 1);
+  std::wstring version;
+  GetOSVersion(version);
+  return !IsBeforeWindowsXP(version);
 }
 
 }  // namespace
