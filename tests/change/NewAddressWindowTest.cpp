@@ -8,7 +8,7 @@
 #include "adapters/AdapterKeys.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
-#include "change/frmNotification.h"
+#include "ui/side/frmNotification.h"
 #include "platform/RegistryApi.h"
 #include "platform/TextRules.h"
 #include "support/FakeServices.h"
@@ -142,7 +142,7 @@ TEST_F(NewAddressWindow, AMillionRandomAddressesAreLocalAndIndividual) {
 
 TEST_F(NewAddressWindow, RestartFromTheNoticeChecksTheNewAddressAndLogsIt) {
   form.HideNotify = false;
-  windows.onNotification = [](frmMain& owner) { owner.RestartRequested = true; };
+  windows.onNotification = [] { return NotificationChoice{false, true}; };
   devices.onRestart = [this](const std::wstring& id) { facts.active[id] = L"02-11-22-33-44-55"; };
   TypeAddress(L"021122334455");
   form.cmdUpdate_Click();
@@ -155,7 +155,6 @@ TEST_F(NewAddressWindow, RestartFromTheNoticeChecksTheNewAddressAndLogsIt) {
   const std::string log = Log();
   EXPECT_EQ(2u, test::LineCount(log));
   EXPECT_NE(std::string::npos, log.find("[02-11-22-33-44-55]  ")) << log;
-  EXPECT_FALSE(form.RestartRequested);
 }
 
 TEST_F(NewAddressWindow, ADriverThatIgnoresTheAddressIsCalledOut) {
@@ -227,15 +226,15 @@ TEST_F(NewAddressWindow, WhileTheRestartWaitsTheWindowPaintsButTakesNoInput) {
 
 TEST_F(NewAddressWindow, TheNoticesRestartButtonTakesTheBoxAndAsksForTheRestart) {
   form.HideNotify = false;
-  frmNotification notice(form);
+  frmNotification notice;
   ASSERT_TRUE(notice.Create(form.Hwnd()));
   EXPECT_EQ(L"立即重启适配器", notice.Text(frmNotificationControls::cmdRestart));
   ::SendMessageW(notice.Item(frmNotificationControls::chkHide), BM_SETCHECK, BST_CHECKED, 0);
   ::SendMessageW(notice.Hwnd(), WM_COMMAND, MAKEWPARAM(frmNotificationControls::cmdRestart, BN_CLICKED),
                  reinterpret_cast<LPARAM>(notice.Item(frmNotificationControls::cmdRestart)));
   EXPECT_EQ(nullptr, notice.Hwnd());
-  EXPECT_TRUE(form.RestartRequested);
-  EXPECT_TRUE(form.HideNotify);
+  EXPECT_TRUE(notice.RestartNow);
+  EXPECT_TRUE(notice.HideNotify);
 }
 
 // What a handler throws is reported once through the window's reporter; the

@@ -69,7 +69,7 @@ class OverrideAddress : public ::testing::Test {
 
 TEST_F(OverrideAddress, UpdateStoresTheTwelveDigitsAndShowsThem) {
   TypeAddress({L"00", L"12", L"34", L"56", L"78", L"AB"});
-  windows.onNotification = [](frmMain& owner) { owner.HideNotify = false; };
+  windows.onNotification = [] { return NotificationChoice{false, false}; };
   form.cmdUpdate_Click();
   EXPECT_EQ(L"0012345678AB", Stored(L"0007"));
   EXPECT_EQ(L" 00-12-34-56-78-AB", form.Text(lblSpoofedMAC));
@@ -88,7 +88,7 @@ TEST_F(OverrideAddress, UpdateStoresTheTwelveDigitsAndShowsThem) {
 
 TEST_F(OverrideAddress, TheNoticeChoiceIsStoredAndThenNoNoticeFollows) {
   TypeAddress({L"02", L"00", L"00", L"00", L"00", L"01"});
-  windows.onNotification = [](frmMain& owner) { owner.HideNotify = true; };
+  windows.onNotification = [] { return NotificationChoice{true, false}; };
   form.cmdUpdate_Click();
   EXPECT_EQ(L"1", HideNotifySetting());
   test::DeleteTree(HKEY_CURRENT_USER, L"SOFTWARE\\ORV");

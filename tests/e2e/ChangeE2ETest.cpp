@@ -5,7 +5,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "e2e/E2EFixture.h"
-#include "change/frmNotification.h"
+#include "ui/side/frmNotification.h"
 #include "change/NewAddressRules.h"
 #include "support/Files.h"
 #include "platform/Settings.h"

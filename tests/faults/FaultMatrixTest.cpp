@@ -277,8 +277,8 @@ Bench::Bench(const Scenario& scenario)
     wmi.openFails = true;
   }
   // A user who ticks the notice's box and accepts the terms whenever asked.
-  windows.onAgreement = [](frmMain& owner) { owner.Agree = true; };
-  windows.onNotification = [](frmMain& owner) { owner.HideNotify = true; };
+  windows.onAgreement = [] { return true; };
+  windows.onNotification = [] { return NotificationChoice{true, false}; };
   test::InitControls();
   form.Create();
 }
@@ -616,7 +616,7 @@ TEST(FaultMatrix, UpdateWithTheNoticeAnsweredAndHideNotifyWritten) {
 TEST(FaultMatrix, UpdateReplacingAnOverrideWithTheNoticeKeptOn) {
   Matrix({"update replacing an override, notice kept on", true, false, Effect::Update,
           [](Bench& b) {
-            b.windows.onNotification = [](frmMain& owner) { owner.HideNotify = false; };
+            b.windows.onNotification = [] { return NotificationChoice{false, false}; };
             b.StartUp();
             b.target = L"0000";
             b.Select(b.target);

@@ -52,26 +52,27 @@ class FakeHost final : public ProgramHost {
   std::vector<Opened> opened;
 };
 
-// The modal windows, answered by the test: each call runs the given action
-// on the owner (accepting the terms, ticking the notice's box...).
+// The modal windows, answered by the test: each call returns what the given
+// answer says (accepting the terms, ticking the notice's box...); without
+// one, what a window closed without an answer returns.
 class FakeWindows final : public ModalWindows {
  public:
-  void ShowAgreement(frmMain& owner) override {
+  bool ShowAgreement(HWND, bool agree) override {
     ++agreementShown;
-    if (onAgreement) onAgreement(owner);
+    return onAgreement ? onAgreement() : agree;
   }
-  void ShowNotification(frmMain& owner) override {
+  NotificationChoice ShowNotification(HWND, bool hideNotify) override {
     ++notificationShown;
-    if (onNotification) onNotification(owner);
+    return onNotification ? onNotification() : NotificationChoice{hideNotify, false};
   }
-  void ShowAbout(frmMain& owner) override {
+  void ShowAbout(HWND, const frmAbout::Content&) override {
     ++aboutShown;
-    if (onAbout) onAbout(owner);
+    if (onAbout) onAbout();
   }
 
-  std::function<void(frmMain&)> onAgreement;
-  std::function<void(frmMain&)> onNotification;
-  std::function<void(frmMain&)> onAbout;
+  std::function<bool()> onAgreement;
+  std::function<NotificationChoice()> onNotification;
+  std::function<void()> onAbout;
   int agreementShown = 0;
   int notificationShown = 0;
   int aboutShown = 0;

@@ -6,7 +6,9 @@
 
 namespace quav {
 
-void frmMain::mnuAbout_Click() { Services().windows.ShowAbout(*this); }
+void frmMain::mnuAbout_Click() {
+  Services().windows.ShowAbout(Hwnd(), {NormalPicture(), HighlightPicture(), Services().host});
+}
 
 void frmMain::picLogo_Click() { Services().host.OpenLink(Hwnd(), kProductPage, L""); }
 

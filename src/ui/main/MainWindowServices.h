@@ -5,10 +5,11 @@
 #include <string>
 
 #include "adapters/AdapterScan.h"
+#include "ui/LinkOpener.h"
+#include "ui/side/frmAbout.h"
 
 namespace quav {
 
-class frmMain;
 class AdapterDevices;
 class AdapterFacts;
 class ErrorReporter;
@@ -16,7 +17,7 @@ class HardwareAddressLookup;
 class WmiAdapterSource;
 
 // What the main window asks of the program around it; tests stand in for it.
-class ProgramHost {
+class ProgramHost : public LinkOpener {
  public:
   virtual ~ProgramHost() = default;
   // Another copy of the program runs in this session.
@@ -27,19 +28,26 @@ class ProgramHost {
   // Opens a document, web address or program through the shell ("Open").
   virtual void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
                              const std::wstring& directory) = 0;
-  // Opens a web address or mail link. An elevated program opens it through
-  // the desktop's unelevated shell where there is one; the directory is only
-  // used where the link is opened directly.
-  virtual void OpenLink(HWND owner, const std::wstring& target, const std::wstring& directory) = 0;
 };
 
-// The windows the main window shows modally over itself.
+// What the restart notice was answered with.
+struct NotificationChoice {
+  bool hide = false;        // no notice after later changes
+  bool restartNow = false;  // restart the adapter at once
+};
+
+// The windows the main window shows modally over itself: each takes what it
+// shows and gives back what the user chose.
 class ModalWindows {
  public:
   virtual ~ModalWindows() = default;
-  virtual void ShowAgreement(frmMain& owner) = 0;
-  virtual void ShowNotification(frmMain& owner) = 0;
-  virtual void ShowAbout(frmMain& owner) = 0;
+  // The terms dialog, given Agree as it stands: the answer, or agree again
+  // when the dialog was closed without one.
+  virtual bool ShowAgreement(HWND owner, bool agree) = 0;
+  // The restart notice, given HideNotify: the choice; closed without an
+  // answer, hide stays as given and nothing is restarted.
+  virtual NotificationChoice ShowNotification(HWND owner, bool hideNotify) = 0;
+  virtual void ShowAbout(HWND owner, const frmAbout::Content& content) = 0;
 };
 
 // What restarting and checking an adapter uses; null members mean the system's.

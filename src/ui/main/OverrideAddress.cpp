@@ -78,13 +78,10 @@ void frmMain::UpdateOverrideAddress() {
                                WindowTitle(), kProblemStyle);
   }
   if (HideNotify) return;
-  RestartRequested = false;
-  services_.windows.ShowNotification(*this);
+  const NotificationChoice choice = services_.windows.ShowNotification(Hwnd(), HideNotify);
+  HideNotify = choice.hide;
   StoreHideNotify(HideNotify);
-  if (RestartRequested) {
-    RestartRequested = false;
-    RestartSelectedAdapter();
-  }
+  if (choice.restartNow) RestartSelectedAdapter();
 }
 
 void frmMain::RemoveOverrideAddress() {

@@ -109,7 +109,7 @@ void frmMain::Form_Activate() {
 
   bool accepted = AgreementSet();
   if (!accepted) {
-    services_.windows.ShowAgreement(*this);
+    Agree = services_.windows.ShowAgreement(Hwnd(), Agree);
     if (!Agree) {
       services_.host.EndProgram();
       return;

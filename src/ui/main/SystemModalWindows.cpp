@@ -1,25 +1,27 @@
 #include "ui/main/SystemModalWindows.h"
 
-#include "change/frmNotification.h"
-#include "ui/main/frmMain.h"
-#include "ui/side/frmAbout.h"
 #include "ui/side/frmAgreement.h"
+#include "ui/side/frmNotification.h"
 
 namespace quav {
 
-void SystemModalWindows::ShowAgreement(frmMain& owner) {
-  frmAgreement dialog(owner);
-  dialog.ShowModal(owner.Hwnd());
+bool SystemModalWindows::ShowAgreement(HWND owner, bool agree) {
+  frmAgreement dialog;
+  dialog.Agree = agree;
+  dialog.ShowModal(owner);
+  return dialog.Agree;
 }
 
-void SystemModalWindows::ShowNotification(frmMain& owner) {
-  frmNotification notice(owner);
-  notice.ShowModal(owner.Hwnd());
+NotificationChoice SystemModalWindows::ShowNotification(HWND owner, bool hideNotify) {
+  frmNotification notice;
+  notice.HideNotify = hideNotify;
+  notice.ShowModal(owner);
+  return {notice.HideNotify, notice.RestartNow};
 }
 
-void SystemModalWindows::ShowAbout(frmMain& owner) {
-  frmAbout about(owner);
-  about.ShowModal(owner.Hwnd());
+void SystemModalWindows::ShowAbout(HWND owner, const frmAbout::Content& content) {
+  frmAbout about(content);
+  about.ShowModal(owner);
 }
 
 }  // namespace quav

@@ -7,9 +7,9 @@ namespace quav {
 // The real terms dialog, restart notice and About window.
 class SystemModalWindows final : public ModalWindows {
  public:
-  void ShowAgreement(frmMain& owner) override;
-  void ShowNotification(frmMain& owner) override;
-  void ShowAbout(frmMain& owner) override;
+  bool ShowAgreement(HWND owner, bool agree) override;
+  NotificationChoice ShowNotification(HWND owner, bool hideNotify) override;
+  void ShowAbout(HWND owner, const frmAbout::Content& content) override;
 };
 
 }  // namespace quav

@@ -78,7 +78,6 @@ class frmMain final : public Form {
   void mnuRandom_Click();
   void mnuRestart_Click();
   void RestartSelectedAdapter();
-  bool RestartRequested = false;  // set by the restart notice's restart button
 
   // --- About window, logo link and its hover look.
   void mnuAbout_Click();

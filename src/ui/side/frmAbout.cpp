@@ -5,7 +5,6 @@
 #include "ui/Pictures.h"
 #include "ui/Resources.h"
 #include "ui/WindowTitle.h"
-#include "ui/main/frmMain.h"
 #include "ui/side/LicenseText.h"
 #include "ui/side/LinkHover.h"
 #include "ui/side/OrvContact.h"
@@ -50,9 +49,9 @@ constexpr DesignColor kBlack = 0x000000;
 
 }  // namespace
 
-frmAbout::frmAbout(frmMain& owner)
+frmAbout::frmAbout(const Content& content)
     : SideWindow(FormDesign{L"QUAV.frmAbout", L"关于", 7230, 4155, true, false, true, IDI_QUAV}, kRule),
-      owner_(owner) {}
+      content_(content) {}
 
 void frmAbout::OnCreate() {
   AddControls(kLayout);
@@ -71,7 +70,7 @@ void frmAbout::OnCreate() {
 void frmAbout::Form_Load() {
   SetCaption(AboutCaption(kVersionMajor, kVersionMinor, kVersionRevision));
   SetText(lblTitle, WindowTitle());
-  ShowPicture(picLogo, owner_.NormalPicture());
+  ShowPicture(picLogo, content_.normalLogo);
   SetText(txtLicense, GetLicenseText());
 }
 
@@ -122,7 +121,7 @@ void frmAbout::OnDestroy() {
 }
 
 void frmAbout::OpenLink(const std::wstring& target, const std::wstring& folder) {
-  owner_.Services().host.OpenLink(Hwnd(), target, folder);
+  content_.links.OpenLink(Hwnd(), target, folder);
 }
 
 void frmAbout::lblTitle_Click() { OpenLink(kProductPage, ProgramFolder()); }
@@ -151,7 +150,7 @@ void frmAbout::lblCopyright_MouseMove() { StartLabelHover(lblCopyright, tmrReset
 void frmAbout::lblEmail_MouseMove() { StartLabelHover(lblEmail, tmrResetQUAV); }
 
 void frmAbout::picLogo_MouseMove() {
-  ShowLogoHover(Item(picLogo), owner_.HighlightPicture(), LogoTag);
+  ShowLogoHover(Item(picLogo), content_.highlightLogo, LogoTag);
   EnableResetTimer(*this, tmrResetLogo);
   DoEvents();
 }
@@ -163,7 +162,7 @@ void frmAbout::tmrResetORV_Timer() { EndLabelHoverWhenLeft(lblCopyright, tmrRese
 void frmAbout::tmrResetQUAV_Timer() { EndLabelHoverWhenLeft(lblEmail, tmrResetQUAV); }
 
 void frmAbout::tmrResetLogo_Timer() {
-  if (StopWhenCursorLeft(*this, tmrResetLogo, picLogo)) ShowLogoNormal(Item(picLogo), owner_.NormalPicture(), LogoTag);
+  if (StopWhenCursorLeft(*this, tmrResetLogo, picLogo)) ShowLogoNormal(Item(picLogo), content_.normalLogo, LogoTag);
   DoEvents();
 }
 

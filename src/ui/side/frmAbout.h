@@ -3,11 +3,10 @@
 #include <string>
 
 #include "platform/Handles.h"
+#include "ui/LinkOpener.h"
 #include "ui/side/SideWindow.h"
 
 namespace quav {
-
-class frmMain;
 
 namespace frmAboutControls {
 enum : int {
@@ -38,7 +37,13 @@ enum : int {
 // highlighted) while the cursor is over them.
 class frmAbout final : public SideWindow {
  public:
-  explicit frmAbout(frmMain& owner);
+  // The logo as shown and under the cursor (not owned), and what opens the links.
+  struct Content {
+    HBITMAP normalLogo;
+    HBITMAP highlightLogo;
+    LinkOpener& links;
+  };
+  explicit frmAbout(const Content& content);
 
   void Form_Load();
   void cmdOK_Click();
@@ -71,7 +76,7 @@ class frmAbout final : public SideWindow {
   void StartLabelHover(int label, UINT_PTR timer);
   void EndLabelHoverWhenLeft(int label, UINT_PTR timer);
 
-  frmMain& owner_;
+  Content content_;
   UniqueHbitmap arrow_;
 };
 

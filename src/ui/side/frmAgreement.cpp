@@ -2,7 +2,6 @@
 
 #include "AppVersion.h"
 #include "ui/Resources.h"
-#include "ui/main/frmMain.h"
 #include "ui/side/LicenseText.h"
 #include "ui/side/SideCaptions.h"
 
@@ -32,9 +31,8 @@ constexpr std::array<DesignLine, 2> kRule{{
 
 }  // namespace
 
-frmAgreement::frmAgreement(frmMain& owner)
-    : SideWindow(FormDesign{L"QUAV.frmAgreement", L"QUAV 许可协议", 7080, 4110, true, false, true, IDI_QUAV}, kRule),
-      owner_(owner) {}
+frmAgreement::frmAgreement()
+    : SideWindow(FormDesign{L"QUAV.frmAgreement", L"QUAV 许可协议", 7080, 4110, true, false, true, IDI_QUAV}, kRule) {}
 
 void frmAgreement::OnCreate() {
   AddControls(kLayout);
@@ -58,12 +56,12 @@ void frmAgreement::OnCommand(int id, int code, HWND /*control*/) {
 }
 
 void frmAgreement::cmdAccept_Click() {
-  owner_.Agree = true;
+  Agree = true;
   Unload();
 }
 
 void frmAgreement::cmdDecline_Click() {
-  owner_.Agree = false;
+  Agree = false;
   Unload();
 }
 

@@ -4,8 +4,6 @@
 
 namespace quav {
 
-class frmMain;
-
 namespace frmAgreementControls {
 enum : int {
   picIcon = 1101,
@@ -18,11 +16,13 @@ enum : int {
 }  // namespace frmAgreementControls
 
 // The terms of use, which the user accepts or declines before the program
-// does any work. The decision goes to the main window's Agree; closing the
-// dialog any other way leaves Agree as it was.
+// does any work. The answer goes to Agree; closing the dialog any other way
+// leaves Agree as it was.
 class frmAgreement final : public SideWindow {
  public:
-  explicit frmAgreement(frmMain& owner);
+  frmAgreement();
+
+  bool Agree = false;  // in: as it stands; out: the answer
 
   void Form_Load();
   void cmdAccept_Click();
@@ -31,9 +31,6 @@ class frmAgreement final : public SideWindow {
  protected:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
-
- private:
-  frmMain& owner_;
 };
 
 }  // namespace quav

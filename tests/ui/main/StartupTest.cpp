@@ -107,7 +107,7 @@ TEST_F(Startup, SecondCopyIsRefusedBeforeAnythingElse) {
 
 TEST_F(Startup, TermsDeclinedEndTheProgramWritingNothing) {
   form.Form_Load();
-  windows.onAgreement = [](frmMain& owner) { owner.Agree = false; };
+  windows.onAgreement = [] { return false; };
   form.Form_Activate();
   EXPECT_EQ(1, windows.agreementShown);
   EXPECT_EQ(1, host.ended);
@@ -117,7 +117,7 @@ TEST_F(Startup, TermsDeclinedEndTheProgramWritingNothing) {
 
 TEST_F(Startup, TermsAcceptedAreStoredAndTheListLoads) {
   form.Form_Load();
-  windows.onAgreement = [](frmMain& owner) { owner.Agree = true; };
+  windows.onAgreement = [] { return true; };
   form.Form_Activate();
   EXPECT_EQ(0, host.ended);
   EXPECT_EQ(L"1", StoredString(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue));
@@ -129,7 +129,7 @@ TEST_F(Startup, TermsAcceptedAreStoredAndTheListLoads) {
 
 TEST_F(Startup, OnlyAgreementOneSkipsTheDialog) {
   form.Form_Load();
-  windows.onAgreement = [](frmMain& owner) { owner.Agree = false; };
+  windows.onAgreement = [] { return false; };
   for (const wchar_t* stored : {L"yes", L"2", L""}) {
     test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, stored);
     frmMain again{MainWindowServices{host, windows, {}, L""}};
@@ -188,7 +188,7 @@ TEST_F(Startup, TheRightsProbeIsDeletedEvenWhenItCannotBeReadBack) {
 TEST_F(Startup, AgreementThatCannotBeStoredEndsInTheRightsMessage) {
   test::CreateKeyPath(HKEY_CURRENT_USER, kSettingsKey);
   form.Form_Load();
-  windows.onAgreement = [](frmMain& owner) { owner.Agree = true; };
+  windows.onAgreement = [] { return true; };
   {
     test::DeniedKey denied(HKEY_CURRENT_USER, kSettingsKey);
     form.Form_Activate();

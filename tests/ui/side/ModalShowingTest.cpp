@@ -27,11 +27,13 @@ void CALLBACK PressWhenShown(HWND, UINT, UINT_PTR timer, DWORD) {
   ::PostMessageW(focus, WM_KEYDOWN, press.key, 0);
 }
 
-void ShowPressing(WPARAM key, void (SystemModalWindows::*show)(frmMain&), frmMain& main) {
+// Shows a window through show(system), pressing the key once it is shown.
+template <typename Show>
+void ShowPressing(WPARAM key, Show show, frmMain& main) {
   press = Press{key, main.Hwnd()};
   ::SetTimer(nullptr, 0, 50, PressWhenShown);
   SystemModalWindows system;
-  (system.*show)(main);
+  show(system);
   EXPECT_TRUE(press.mainDisabled);
   EXPECT_TRUE(::IsWindowEnabled(main.Hwnd()));
   EXPECT_EQ(main.Hwnd(), ::GetActiveWindow());
@@ -40,12 +42,17 @@ void ShowPressing(WPARAM key, void (SystemModalWindows::*show)(frmMain&), frmMai
 TEST_F(ModalTest, EnterOrEscRightAfterOpeningDeclinesTermsAndClosesAbout) {
   test::ShowAndSettle(main);
   for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-    main.Agree = true;
-    ShowPressing(key, &SystemModalWindows::ShowAgreement, main);
+    bool agree = true;
+    ShowPressing(key, [&](SystemModalWindows& system) { agree = system.ShowAgreement(main.Hwnd(), agree); }, main);
     EXPECT_EQ(frmAgreementControls::cmdDecline, press.focused);
-    EXPECT_FALSE(main.Agree) << key;
+    EXPECT_FALSE(agree) << key;
   }
-  ShowPressing(VK_ESCAPE, &SystemModalWindows::ShowAbout, main);
+  ShowPressing(
+      VK_ESCAPE,
+      [&](SystemModalWindows& system) {
+        system.ShowAbout(main.Hwnd(), {main.NormalPicture(), main.HighlightPicture(), host});
+      },
+      main);
   EXPECT_EQ(frmAboutControls::cmdOK, press.focused);
 }
 

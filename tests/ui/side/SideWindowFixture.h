@@ -35,9 +35,9 @@ class FakeProgramHost final : public ProgramHost {
 
 class NoModalWindows final : public ModalWindows {
  public:
-  void ShowAgreement(frmMain&) override {}
-  void ShowNotification(frmMain&) override {}
-  void ShowAbout(frmMain&) override {}
+  bool ShowAgreement(HWND, bool agree) override { return agree; }
+  NotificationChoice ShowNotification(HWND, bool hideNotify) override { return {hideNotify, false}; }
+  void ShowAbout(HWND, const frmAbout::Content&) override {}
 };
 
 // A main window with fake services, created hidden, to own the side windows.

@@ -14,7 +14,7 @@ using namespace frmAboutControls;
 using AboutTest = test::SideWindowTest;
 
 TEST_F(AboutTest, LoadsCaptionTitleTermsAndLogo) {
-  frmAbout about(main);
+  frmAbout about({main.NormalPicture(), main.HighlightPicture(), host});
   ASSERT_TRUE(about.Create(main.Hwnd()));
   EXPECT_EQ(AboutCaption(kVersionMajor, kVersionMinor, kVersionRevision), about.Caption());
   EXPECT_EQ(WindowTitle(), about.Text(lblTitle));
@@ -26,7 +26,7 @@ TEST_F(AboutTest, LoadsCaptionTitleTermsAndLogo) {
 }
 
 TEST_F(AboutTest, LinksOpenTheirTargetsThroughTheShell) {
-  frmAbout about(main);
+  frmAbout about({main.NormalPicture(), main.HighlightPicture(), host});
   ASSERT_TRUE(about.Create(main.Hwnd()));
   for (int link : {lblTitle, lblCopyright, lblEmail, picLogo}) {
     ::SendMessageW(about.Item(link), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -48,7 +48,7 @@ TEST_F(AboutTest, LinksOpenTheirTargetsThroughTheShell) {
 }
 
 TEST_F(AboutTest, HoverLastsUntilATickFindsTheCursorOutside) {
-  frmAbout about(main);
+  frmAbout about({main.NormalPicture(), main.HighlightPicture(), host});
   ASSERT_TRUE(about.Create(main.Hwnd()));
   test::ShowAndSettle(about);
   EXPECT_EQ(DesignColor{0x000000}, about.ForeColor(lblTitle));

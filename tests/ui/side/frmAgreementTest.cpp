@@ -12,7 +12,7 @@ using namespace frmAgreementControls;
 using AgreementTest = test::SideWindowTest;
 
 TEST_F(AgreementTest, LoadsCaptionTextsAndReadOnlyTerms) {
-  frmAgreement dialog(main);
+  frmAgreement dialog;
   ASSERT_TRUE(dialog.Create(main.Hwnd()));
   EXPECT_EQ(AgreementCaption(kVersionMajor, kVersionMinor, kVersionRevision), dialog.Caption());
   EXPECT_EQ(L"同意(&A)", dialog.Text(cmdAccept));
@@ -37,15 +37,15 @@ TEST_F(AgreementTest, ButtonsDecideAndUnloadClosingLeavesAgree) {
   };
   for (const Case& c : {Case{false, cmdAccept, true}, Case{true, cmdDecline, false}, Case{true, 0, true},
                         Case{false, 0, false}}) {
-    frmAgreement dialog(main);
+    frmAgreement dialog;
     ASSERT_TRUE(dialog.Create(main.Hwnd()));
-    main.Agree = c.before;
+    dialog.Agree = c.before;
     if (c.button) {
       ::SendMessageW(dialog.Item(c.button), BM_CLICK, 0, 0);
     } else {
       ::SendMessageW(dialog.Hwnd(), WM_CLOSE, 0, 0);
     }
-    EXPECT_EQ(c.after, main.Agree) << c.button;
+    EXPECT_EQ(c.after, dialog.Agree) << c.button;
     EXPECT_EQ(nullptr, dialog.Hwnd()) << c.button;
   }
 }

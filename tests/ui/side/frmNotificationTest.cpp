@@ -1,4 +1,4 @@
-#include "change/frmNotification.h"
+#include "ui/side/frmNotification.h"
 
 #include <windows.h>
 
@@ -66,7 +66,7 @@ class NotificationTest : public ::testing::Test {
 };
 
 TEST_F(NotificationTest, LoadsCaptionNoticeAndAClearBoxOverTheMainWindow) {
-  frmNotification notice(main_);
+  frmNotification notice;
   ASSERT_TRUE(notice.Create(main_.Hwnd()));
   EXPECT_EQ(L"更新注意", notice.Caption());
   EXPECT_EQ(kNotice, notice.Text(lblNotify));
@@ -79,38 +79,38 @@ TEST_F(NotificationTest, LoadsCaptionNoticeAndAClearBoxOverTheMainWindow) {
 }
 
 TEST_F(NotificationTest, EnterWithTheBoxTickedHidesLaterNotices) {
-  main_.HideNotify = false;
-  frmNotification notice(main_);
+  frmNotification notice;
+  notice.HideNotify = false;
   // Tab from OK to the box, Space ticks it, Enter presses the default OK.
   ShowWithKeys(notice, {{cmdOK, VK_TAB}, {chkHide, VK_SPACE}, {chkHide, VK_RETURN}});
-  EXPECT_TRUE(main_.HideNotify);
+  EXPECT_TRUE(notice.HideNotify);
 }
 
 TEST_F(NotificationTest, OkWithTheBoxClearKeepsShowingNotices) {
-  main_.HideNotify = true;
-  frmNotification notice(main_);
+  frmNotification notice;
+  notice.HideNotify = true;
   ASSERT_TRUE(notice.Create(main_.Hwnd()));
   ::SendMessageW(notice.Hwnd(), WM_COMMAND, MAKEWPARAM(cmdOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(notice.Item(cmdOK)));
-  EXPECT_FALSE(main_.HideNotify);
+  EXPECT_FALSE(notice.HideNotify);
   EXPECT_EQ(nullptr, notice.Hwnd());
 }
 
 // With the box ticked, an Esc or the close box must not count as OK.
 TEST_F(NotificationTest, ClosingWithoutOkLeavesHideNotifyAlone) {
-  main_.HideNotify = false;
   {
-    frmNotification notice(main_);
+    frmNotification notice;
     ASSERT_TRUE(notice.Create(main_.Hwnd()));
     ::SendMessageW(notice.Item(chkHide), BM_SETCHECK, BST_CHECKED, 0);
     ShowWithKeys(notice, {{chkHide, VK_ESCAPE}});
+    EXPECT_FALSE(notice.HideNotify);
   }
-  frmNotification notice(main_);
+  frmNotification notice;
   ASSERT_TRUE(notice.Create(main_.Hwnd()));
   ::SendMessageW(notice.Item(chkHide), BM_SETCHECK, BST_CHECKED, 0);
   ::SendMessageW(notice.Hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(nullptr, notice.Hwnd());
-  EXPECT_FALSE(main_.HideNotify);
+  EXPECT_FALSE(notice.HideNotify);
 }
 
 // Writes a 24-bit bottom-up BMP of a screen rectangle.
@@ -151,7 +151,7 @@ std::vector<BYTE> CaptureScreen(const RECT& area, const std::wstring& path) {
 // Leaves a picture of the notice as shown on the display, frmNotification.bmp
 // in the test folder, for a person to look at.
 TEST_F(NotificationTest, ShownNoticeIsPaintedOnTheDisplay) {
-  frmNotification notice(main_);
+  frmNotification notice;
   ASSERT_TRUE(notice.Create(main_.Hwnd()));
   notice.Show();
   for (int k = 0; k < 20; ++k) {

@@ -1,7 +1,6 @@
-#include "change/frmNotification.h"
+#include "ui/side/frmNotification.h"
 
 #include "ui/ListView.h"
-#include "ui/main/frmMain.h"
 
 namespace quav {
 namespace {
@@ -26,8 +25,8 @@ constexpr wchar_t kNotice[] =
 
 }  // namespace
 
-frmNotification::frmNotification(frmMain& owner)
-    : Form(FormDesign{L"QUAV.frmNotification", L"", 5670, 2175, true, false, true, 0}), owner_(owner) {}
+frmNotification::frmNotification()
+    : Form(FormDesign{L"QUAV.frmNotification", L"", 5670, 2175, true, false, true, 0}) {}
 
 void frmNotification::OnCreate() {
   AddControls(kLayout);
@@ -41,12 +40,12 @@ void frmNotification::Form_Load() {
 }
 
 void frmNotification::cmdOK_Click() {
-  owner_.HideNotify = CheckBox(Item(chkHide)).Value() == 1;
+  HideNotify = CheckBox(Item(chkHide)).Value() == 1;
   Unload();
 }
 
 void frmNotification::cmdRestart_Click() {
-  owner_.RestartRequested = true;
+  RestartNow = true;
   cmdOK_Click();
 }
 

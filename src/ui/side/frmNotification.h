@@ -6,8 +6,6 @@
 
 namespace quav {
 
-class frmMain;
-
 // Control ids of the restart notice.
 namespace frmNotificationControls {
 enum : int {
@@ -20,23 +18,25 @@ enum : int {
 
 // The notice after an address change: the new address takes effect once the
 // adapter is disabled and enabled again. Its box lets the user turn it off.
+// HideNotify goes in before it is shown and comes out as the user left it;
+// closing it without an answer leaves both fields alone.
 class frmNotification final : public Form {
  public:
-  explicit frmNotification(frmMain& owner);
+  frmNotification();
+
+  bool HideNotify = false;
+  bool RestartNow = false;  // the restart button rather than OK
 
   void Form_Load();
-  // Hands the box's state to the main window's HideNotify and closes.
+  // Takes the box's state into HideNotify and closes.
   void cmdOK_Click();
-  // Closes as OK does and has the main window restart the adapter at once.
+  // Closes as OK does, asking for the adapter to be restarted at once.
   void cmdRestart_Click();
 
  protected:
   void OnCreate() override;
   void OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
- private:
-  frmMain& owner_;
 };
 
 }  // namespace quav
