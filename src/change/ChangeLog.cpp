@@ -66,6 +66,16 @@ DWORD AppendLogLine(const std::wstring& path, std::wstring_view line) {
   return error;
 }
 
+DWORD LogAddressChange(const std::wstring& path, const std::wstring& fromAddress, const std::wstring& newAddress,
+                       const std::wstring& adapterIndex) {
+  if (newAddress.empty()) return ERROR_SUCCESS;
+  return AppendLogLine(path, AddressChangeLine(LogFieldsNow(adapterIndex), fromAddress, newAddress));
+}
+
+DWORD LogAddressRemoval(const std::wstring& path, const std::wstring& adapterIndex) {
+  return AppendLogLine(path, AddressRemovalLine(LogFieldsNow(adapterIndex)));
+}
+
 std::wstring LogErrorText(DWORD code) {
   const std::wstring refusal = LogRefusalText(code);
   return refusal.empty() ? SystemErrorText(code) : refusal;

@@ -22,6 +22,12 @@ LogLineFields LogFieldsNow(const std::wstring& adapterIndex);
 // half-written line is ended, so it never runs into the next one.
 DWORD AppendLogLine(const std::wstring& path, std::wstring_view line);
 
+// The change and removal lines, appended to the log at path; each returns
+// what AppendLogLine returned. An empty new address writes nothing.
+DWORD LogAddressChange(const std::wstring& path, const std::wstring& fromAddress, const std::wstring& newAddress,
+                       const std::wstring& adapterIndex);
+DWORD LogAddressRemoval(const std::wstring& path, const std::wstring& adapterIndex);
+
 // The user's text for what AppendLogLine returned.
 std::wstring LogErrorText(DWORD code);
 

@@ -10,11 +10,10 @@
 #include "adapters/AdapterKeys.h"
 #include "adapters/AdapterScan.h"
 #include "adapters/ErrorReporter.h"
-#include "change/AdapterRestart.h"
-#include "change/AddressStore.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
+#include "change/RecordedChange.h"
 #include "platform/ErrorText.h"
 #include "platform/Settings.h"
 #include "platform/TextRules.h"
@@ -123,8 +122,9 @@ ExitCode ListAdapters(ConsoleOutput& out) {
   return ExitCode::Done;
 }
 
-void SayLogFailure(ConsoleOutput& out, const std::wstring& path, DWORD status) {
-  out.Write(L"无法把这次操作记入日志 " + path + L"。\n" + LogErrorText(status) + L"\n");
+// A problem's sentence with the system's words for it on the next line.
+void SayProblem(ConsoleOutput& out, const std::wstring& problem, const std::wstring& detail) {
+  out.Write(problem + L"\n" + detail + L"\n");
 }
 
 ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, const MacBytes& address, bool force,
@@ -136,45 +136,31 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
-  const ChangeOutcome outcome = StoreOverrideAddress(adapterIndex, MacDigits(address));
-  if (!outcome.done) {
-    out.Write(L"无法把伪装的 MAC 地址 " + shown + L" 写入网络适配器 " + adapterIndex + L"。\n" + outcome.failure +
-              L"\n");
-    return ChangeExitCode(outcome, 0);
-  }
-  out.Write(L"网络适配器 " + adapterIndex + L" 的伪装 MAC 地址已设为 " + shown +
-            L"。网络适配器禁用/启用 (quav.exe /restart " + adapterIndex + L") 或重启计算机后生效。\n");
   // The from address as the window takes it from the row.
   const std::wstring fromAddress = Replaced(Trimmed(row.cells[kActiveAddressColumn]), L':', L'-');
-  const std::wstring log = LogFileBesideProgram();
-  const DWORD logStatus = AppendLogLine(log, AddressChangeLine(LogFieldsNow(adapterIndex), fromAddress, shown));
-  if (logStatus != 0) SayLogFailure(out, log, logStatus);
-  return ChangeExitCode(outcome, logStatus);
+  const RecordedChange change =
+      ChangeAndRecord(adapterIndex, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
+  if (change.registry.done) {
+    out.Write(L"网络适配器 " + adapterIndex + L" 的伪装 MAC 地址已设为 " + shown +
+              L"。网络适配器禁用/启用 (quav.exe /restart " + adapterIndex + L") 或重启计算机后生效。\n");
+  }
+  if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
+  return ChangeExitCode(change.registry, change.logStatus);
 }
 
 ExitCode RemoveAddress(const std::wstring& adapterIndex, ConsoleOutput& out) {
-  const ChangeOutcome outcome = DeleteOverrideAddress(adapterIndex);
-  if (!outcome.done) {
-    out.Write(L"无法删除网络适配器 " + adapterIndex + L" 的伪装 MAC 地址。\n" + outcome.failure + L"\n");
-    return ChangeExitCode(outcome, 0);
-  }
-  out.Write(L"网络适配器 " + adapterIndex + L" 的伪装 MAC 地址已删除。\n");
-  const std::wstring log = LogFileBesideProgram();
-  const DWORD logStatus = AppendLogLine(log, AddressRemovalLine(LogFieldsNow(adapterIndex)));
-  if (logStatus != 0) SayLogFailure(out, log, logStatus);
-  return ChangeExitCode(outcome, logStatus);
+  const RecordedChange change = RemoveAndRecord(adapterIndex, LogFileBesideProgram());
+  if (change.registry.done) out.Write(L"网络适配器 " + adapterIndex + L" 的伪装 MAC 地址已删除。\n");
+  if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
+  return ChangeExitCode(change.registry, change.logStatus);
 }
 
 ExitCode RestartAdapter(const std::wstring& adapterIndex, const CommandLineServices& services, ConsoleOutput& out) {
-  const RestartReport report = RestartAndVerify(adapterIndex, services.devices, services.facts);
-  out.Write(RestartMessage(report, adapterIndex) + L"\n");
-  DWORD logStatus = 0;
-  if (RestartChangedDevice(report)) {
-    const std::wstring log = LogFileBesideProgram();
-    logStatus = AppendLogLine(log, AddressCheckLine(LogFieldsNow(adapterIndex), report));
-    if (logStatus != 0) SayLogFailure(out, log, logStatus);
-  }
-  return RestartExitCode(report, logStatus);
+  const RecordedRestart restart =
+      RestartAndRecord(adapterIndex, services.devices, services.facts, LogFileBesideProgram());
+  out.Write(RestartMessage(restart.report, adapterIndex) + L"\n");
+  if (!restart.problem.empty()) SayProblem(out, restart.problem, restart.detail);
+  return RestartExitCode(restart.report, restart.logStatus);
 }
 
 ExitCode Run(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {

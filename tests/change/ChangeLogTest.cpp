@@ -78,11 +78,11 @@ TEST_F(ChangeLogTest, EachCallAppendsOneAnsiLineInOrder) {
   WriteBytes(Log(), "earlier\r\n");
 
   const std::wstring t0 = TimeNow();
-  EXPECT_EQ(0u, form_.LogAddressChange(L"00-0C-29-3A-4B-5C", L"00-12-34-56-78-AB", L"0007"));
+  EXPECT_EQ(0u, LogAddressChange(Log(), L"00-0C-29-3A-4B-5C", L"00-12-34-56-78-AB", L"0007"));
   const std::wstring t1 = TimeNow();
-  EXPECT_EQ(0u, form_.LogAddressChange(L"", L"02-00-00-00-00-01", L"0012"));
+  EXPECT_EQ(0u, LogAddressChange(Log(), L"", L"02-00-00-00-00-01", L"0012"));
   const std::wstring t2 = TimeNow();
-  EXPECT_EQ(0u, form_.LogAddressRemoval(L"0007"));
+  EXPECT_EQ(0u, LogAddressRemoval(Log(), L"0007"));
   const std::wstring t3 = TimeNow();
 
   const std::string bytes = test::FileBytes(Log());
@@ -98,7 +98,7 @@ TEST_F(ChangeLogTest, EachCallAppendsOneAnsiLineInOrder) {
 }
 
 TEST_F(ChangeLogTest, EmptyNewAddressLeavesNoFile) {
-  EXPECT_EQ(0u, form_.LogAddressChange(L"00-0C-29-3A-4B-5C", L"", L"0007"));
+  EXPECT_EQ(0u, LogAddressChange(Log(), L"00-0C-29-3A-4B-5C", L"", L"0007"));
   EXPECT_FALSE(Exists(Log()));
 }
 
@@ -110,7 +110,7 @@ TEST_F(ChangeLogTest, SharingDecidesWhetherTheLineIsWritten) {
     UniqueFile editor(::CreateFileW(Log().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(editor);
-    EXPECT_EQ(0u, form_.LogAddressRemoval(L"0003"));
+    EXPECT_EQ(0u, LogAddressRemoval(Log(), L"0003"));
   }
   const std::string shared = test::FileBytes(Log());
   EXPECT_EQ(2u, Lines(shared).size());
@@ -118,8 +118,8 @@ TEST_F(ChangeLogTest, SharingDecidesWhetherTheLineIsWritten) {
     UniqueFile lock(::CreateFileW(Log().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION),
-              form_.LogAddressChange(L"00-0C-29-3A-4B-5C", L"00-12-34-56-78-AB", L"0007"));
-    EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), form_.LogAddressRemoval(L"0007"));
+              LogAddressChange(Log(), L"00-0C-29-3A-4B-5C", L"00-12-34-56-78-AB", L"0007"));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), LogAddressRemoval(Log(), L"0007"));
   }
   EXPECT_EQ(shared, test::FileBytes(Log()));
 }
@@ -128,17 +128,17 @@ TEST_F(ChangeLogTest, SharingDecidesWhetherTheLineIsWritten) {
 // be: nothing is written through it, and the caller learns why.
 TEST_F(ChangeLogTest, FolderOrSecondNameIsRefusedWithItsReason) {
   ASSERT_TRUE(::CreateDirectoryW(Log().c_str(), nullptr));
-  EXPECT_EQ(kLogIsFolder, form_.LogAddressRemoval(L"0007"));
+  EXPECT_EQ(kLogIsFolder, LogAddressRemoval(Log(), L"0007"));
   EXPECT_EQ(LogRefusalText(kLogIsFolder), LogErrorText(kLogIsFolder));
   ASSERT_TRUE(::RemoveDirectoryW(Log().c_str()));
 
   WriteBytes(Log(), "earlier\r\n");
   const std::wstring other = folder_.Path() + L"\\elsewhere.txt";
   ASSERT_TRUE(::CreateHardLinkW(other.c_str(), Log().c_str(), nullptr));
-  EXPECT_EQ(kLogHasOtherNames, form_.LogAddressRemoval(L"0007"));
+  EXPECT_EQ(kLogHasOtherNames, LogAddressRemoval(Log(), L"0007"));
   EXPECT_EQ("earlier\r\n", test::FileBytes(other));
   ::DeleteFileW(other.c_str());
-  EXPECT_EQ(0u, form_.LogAddressRemoval(L"0007")) << "one name again";
+  EXPECT_EQ(0u, LogAddressRemoval(Log(), L"0007")) << "one name again";
 }
 
 TEST_F(ChangeLogTest, LogLivesBesideTheProgramWithoutAFolderGiven) {

@@ -25,16 +25,6 @@ std::wstring frmMain::LogFilePath() const {
   return services_.logFolder.empty() ? LogFileBesideProgram() : LogFileIn(services_.logFolder);
 }
 
-DWORD frmMain::LogAddressChange(const std::wstring& fromAddress, const std::wstring& newAddress,
-                                const std::wstring& adapterIndex) {
-  if (newAddress.empty()) return ERROR_SUCCESS;
-  return AppendLogLine(LogFilePath(), AddressChangeLine(LogFieldsNow(adapterIndex), fromAddress, newAddress));
-}
-
-DWORD frmMain::LogAddressRemoval(const std::wstring& adapterIndex) {
-  return AppendLogLine(LogFilePath(), AddressRemovalLine(LogFieldsNow(adapterIndex)));
-}
-
 void frmMain::mnuView_Click() {
   const std::wstring path = LogFilePath();
   if (!LogFileExists(path)) {

@@ -6,12 +6,10 @@
 
 #include "adapters/AdapterFacts.h"
 #include "ui/main/FillAdapterList.h"
-#include "change/AddressStore.h"
-#include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
+#include "change/RecordedChange.h"
 #include "platform/Settings.h"
 #include "platform/TextRules.h"
-#include "platform/modRegistry.h"
 #include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
@@ -27,6 +25,10 @@ constexpr UINT kProblemStyle = MB_OK | MB_ICONEXCLAMATION;
 constexpr UINT kWarningStyle = MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2;
 
 }  // namespace
+
+void frmMain::ShowProblem(const RecordedChange& change) {
+  services_.host.ShowMessage(Hwnd(), change.problem + L"\r\n\r\n" + change.detail, WindowTitle(), kProblemStyle);
+}
 
 void frmMain::cmdUpdate_Click() { UpdateOverrideAddress(); }
 
@@ -55,12 +57,9 @@ void frmMain::UpdateOverrideAddress() {
       return;
     }
   }
-  const ChangeOutcome outcome = StoreOverrideAddress(SelectedAdapterIndex, joined);
-  if (!outcome.done) {
-    services_.host.ShowMessage(Hwnd(),
-                               L"无法把伪装的 MAC 地址 " + shown + L" 写入网络适配器 " + SelectedAdapterIndex +
-                                   L"。\r\n\r\n" + outcome.failure,
-                               WindowTitle(), kProblemStyle);
+  const RecordedChange change = ChangeAndRecord(SelectedAdapterIndex, joined, shown, fromAddress, LogFilePath());
+  if (!change.registry.done) {
+    ShowProblem(change);
     return;
   }
 
@@ -70,13 +69,7 @@ void frmMain::UpdateOverrideAddress() {
   SetEnabled(cmdSpoofMAC, !Trimmed(Text(lblSpoofedMAC)).empty());
   if (Visible() && lvwNIC.Enabled()) lvwNIC.Focus();
   SortAdapterList(lvwNIC, chkFilterActive);
-  const DWORD logStatus = LogAddressChange(fromAddress, shown, SelectedAdapterIndex);
-  if (logStatus != 0) {
-    services_.host.ShowMessage(Hwnd(),
-                               L"伪装的 MAC 地址已写入，但无法把这次更改记入日志 " + LogFilePath() + L"。\r\n\r\n" +
-                                   LogErrorText(logStatus),
-                               WindowTitle(), kProblemStyle);
-  }
+  if (!change.problem.empty()) ShowProblem(change);
   if (HideNotify) return;
   const NotificationChoice choice = services_.windows.ShowNotification(Hwnd(), HideNotify);
   HideNotify = choice.hide;
@@ -86,29 +79,20 @@ void frmMain::UpdateOverrideAddress() {
 
 void frmMain::RemoveOverrideAddress() {
   if (SelectedAdapterIndex.empty()) return;
-  const ChangeOutcome outcome = DeleteOverrideAddress(SelectedAdapterIndex);
-  if (!outcome.done) {
-    services_.host.ShowMessage(Hwnd(),
-                               L"无法删除网络适配器 " + SelectedAdapterIndex + L" 的伪装 MAC 地址。\r\n\r\n" +
-                                   outcome.failure,
-                               WindowTitle(), kProblemStyle);
+  const RecordedChange change = RemoveAndRecord(SelectedAdapterIndex, LogFilePath());
+  if (!change.registry.done) {
+    ShowProblem(change);
     return;
   }
 
   lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), 2, L"否");
-  const DWORD logStatus = LogAddressRemoval(SelectedAdapterIndex);
   SetText(lblSpoofedMAC, L"");
   SetEnabled(cmdUpdate, JoinedBoxes().size() == 12 && lvwNIC.Count() > 0);
   SetEnabled(cmdRemove, false);
   SetEnabled(cmdSpoofMAC, !Trimmed(Text(lblSpoofedMAC)).empty());
   if (Visible() && lvwNIC.Enabled()) lvwNIC.Focus();
   SortAdapterList(lvwNIC, chkFilterActive);
-  if (logStatus != 0) {
-    services_.host.ShowMessage(Hwnd(),
-                               L"伪装的 MAC 地址已删除，但无法把这次删除记入日志 " + LogFilePath() + L"。\r\n\r\n" +
-                                   LogErrorText(logStatus),
-                               WindowTitle(), kProblemStyle);
-  }
+  if (!change.problem.empty()) ShowProblem(change);
 }
 
 }  // namespace quav

@@ -2,8 +2,7 @@
 // address, and telling the user which address it then really uses.
 #include <windows.h>
 
-#include "change/AdapterRestart.h"
-#include "change/ChangeLog.h"
+#include "change/RecordedChange.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "ui/Form.h"
@@ -60,7 +59,7 @@ void frmMain::RestartSelectedAdapter() {
     return;
   }
   const std::wstring adapterIndex = SelectedAdapterIndex;
-  RestartReport report;
+  RecordedRestart restart;
   {
     const InputSuspended noInput(Hwnd());
     BeginBusy();
@@ -69,14 +68,12 @@ void frmMain::RestartSelectedAdapter() {
       restarting_ = false;
       EndBusy();
     });
-    report = RestartAndVerify(adapterIndex, Devices(), Facts(), kComeBackMilliseconds, AnswerMessagesFor);
+    restart = RestartAndRecord(adapterIndex, Devices(), Facts(), LogFilePath(), kComeBackMilliseconds,
+                               AnswerMessagesFor);
   }
+  const RestartReport& report = restart.report;
 
   const bool restarted = report.restart.status == RestartStatus::Restarted;
-  DWORD logStatus = ERROR_SUCCESS;
-  if (RestartChangedDevice(report)) {
-    logStatus = AppendLogLine(LogFilePath(), AddressCheckLine(LogFieldsNow(adapterIndex), report));
-  }
   // The row and the label show what the adapter presents now.
   if (restarted && !report.active.empty() && SelectedAdapterIndex == adapterIndex) {
     lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), kActiveAddressColumn, report.active);
@@ -84,11 +81,9 @@ void frmMain::RestartSelectedAdapter() {
     SetEnabled(cmdActiveMAC, true);
   }
   std::wstring message = RestartMessage(report, adapterIndex);
-  if (logStatus != ERROR_SUCCESS) {
-    message += L"\r\n\r\n无法把这次重启的结果记入日志 " + LogFilePath() + L"。" + LogErrorText(logStatus);
-  }
+  if (!restart.problem.empty()) message += L"\r\n\r\n" + restart.problem + restart.detail;
   const bool fine = restarted && (report.check == AddressCheck::UsesNew || report.check == AddressCheck::UsesOwn) &&
-                    logStatus == ERROR_SUCCESS;
+                    restart.logStatus == ERROR_SUCCESS;
   services_.host.ShowMessage(Hwnd(), message, WindowTitle(), MB_OK | (fine ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
 }
 

@@ -11,6 +11,8 @@
 
 namespace quav {
 
+struct RecordedChange;
+
 // The main window: the adapter list, the six entry boxes for a new address,
 // the buttons that apply and remove it, and the start-up that gates the
 // program. Its procedures live in one file per concern beside this one.
@@ -65,11 +67,7 @@ class frmMain final : public Form {
   void cmdRemove_Click();
   void UpdateOverrideAddress();
   void RemoveOverrideAddress();
-  // Each appends one line to the change log. The result is 0, or the system's
-  // error code when the line could not be written.
-  DWORD LogAddressChange(const std::wstring& fromAddress, const std::wstring& newAddress,
-                         const std::wstring& adapterIndex);
-  DWORD LogAddressRemoval(const std::wstring& adapterIndex);
+  void ShowProblem(const RecordedChange& change);
   void mnuView_Click();
   std::wstring LogFilePath() const;
 
