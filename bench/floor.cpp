@@ -23,6 +23,7 @@
 #include "ui/ListView.h"
 #include "ui/Pictures.h"
 #include "ui/Resources.h"
+#include "ui/main/StartupRules.h"
 #include "ui/main/frmMainControls.h"
 #include "ui/main/frmMainLayout.h"
 
@@ -119,8 +120,8 @@ void ShowBareWindow(HINSTANCE instance, const std::wstring& title) {
   ::ShowWindow(window, SW_SHOW);
 }
 
-// The main window's design with nothing of the program behind it: the list
-// gets the program's columns and rows of typical texts.
+// The main window's design with nothing of the program behind it: the notice's
+// text, the list's columns and rows of typical texts.
 class DesignedWindow final : public Form {
  public:
   DesignedWindow() : Form(MainWindowDesign()) {}
@@ -150,7 +151,10 @@ class DesignedWindow final : public Form {
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     clear_.reset(LoadKeyedBitmap(instance, IDB_CLEAR, face));
     copy_.reset(LoadKeyedBitmap(instance, IDB_COPY_ARROW, face));
+    ::SendMessageW(Item(frmMainControls::picLogo), kPictureSetBackColor, 0, kSystemWorkspace);
     ::SendMessageW(Item(frmMainControls::picLogo), kPictureSetBitmap, 0, reinterpret_cast<LPARAM>(logo_.get()));
+    SetText(frmMainControls::lblDisclaimer, DisclaimerText());
+    ::ShowWindow(Item(frmMainControls::picImage), SW_HIDE);
     ::SendMessageW(Item(frmMainControls::cmdClear), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(clear_.get()));
     for (const int id : {frmMainControls::cmdSpoofMAC, frmMainControls::cmdActiveMAC}) {
       ::SendMessageW(Item(id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(copy_.get()));
