@@ -2,8 +2,12 @@
 # Times quav.exe under Wine, in a Wine prefix of its own under the build folder
 # (build/wine-bench), on a virtual display of its own and with a warm
 # wineserver: the start-up against two floors, the adapter scan at 16 to 1,024
-# adapters against plain registry reads, and the resources. Prints the table
-# and writes it to build/bench.csv.
+# adapters against plain registry reads, the main window's refresh, and the
+# resources. Prints the table and writes it to build/bench.csv.
+# QUAV_BENCH_BEFORE=path/to/quav.exe times another build (from before a
+# change) in turns with this one. QUAV_BENCH_NO_RPCSS=1 times all of it in a
+# prefix of its own (build/wine-bench-norpcss) whose RPC service never starts,
+# with 3 start-up rounds instead of 15.
 set -euo pipefail
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,7 +21,10 @@ for file in src/quav.exe bench/bench_driver.exe bench/bench_floor.exe bench/benc
   fi
 done
 
-quav_wine_env "$build/wine-bench"
+prefix=$build/wine-bench
+[[ -n ${QUAV_BENCH_NO_RPCSS:-} ]] && prefix=$build/wine-bench-norpcss
+before=${QUAV_BENCH_BEFORE:+$(realpath "$QUAV_BENCH_BEFORE")}
+quav_wine_env "$prefix"
 out=$(mktemp -d)
 ours=false
 cleanup() {
@@ -30,14 +37,30 @@ trap cleanup EXIT
 quav_start_xvfb
 quav_prefix_init
 ours=true
+rounds=15
+if [[ -n ${QUAV_BENCH_NO_RPCSS:-} ]]; then
+  # A service whose program never answers the service manager: each start
+  # of it waits for the manager's timeout, as when Wine's RPC service hangs.
+  # Disabled (Start 4) it would fail at once, which hides the wait.
+  wine reg add 'HKLM\System\CurrentControlSet\Services\RpcSs' /v ImagePath /t REG_EXPAND_SZ \
+    /d 'C:\windows\system32\ping.exe -n 1000 127.0.0.1' /f >/dev/null 2>&1
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w
+  rounds=3
+fi
 quav_wineserver_start
+if [[ -n $before ]]; then
+  QUAV_BENCH_BEFORE=$(winepath -w "$before" 2>/dev/null)
+  export QUAV_BENCH_BEFORE
+fi
 
 cd "$build/bench"
-echo "== Start-up: quav.exe, floor a and floor b in turns (about half a minute)"
+echo "== Start-up: quav.exe and floors a, b (also through the moniker) and c in turns (about a minute)"
 # Wine's C runtime ends lines with CR LF.
-wine ./bench_driver.exe 15 | tr -d '\r' >"$out/startup"
-echo "== Adapter scan at 16, 64, 256 and 1,024 adapters (about a minute)"
-wine ./bench_scan.exe | tr -d '\r' >"$out/scan"
+wine ./bench_driver.exe "$rounds" | tr -d '\r' >"$out/startup"
+echo "== Adapter scan at 16, 64, 256 and 1,024 adapters, and the refresh at 8 and 256 (about a minute)"
+QUAV_BENCH_SCAN_SHARE_MS=$(awk -F, '$2 ~ /^scan share/ { print $4 }' "$out/startup") \
+  wine ./bench_scan.exe | tr -d '\r' >"$out/scan"
 
 csv=$build/bench.csv
 {

@@ -1,72 +1,52 @@
 #include "adapters/WmiAdapterSource.h"
 
 #include <objbase.h>
+#include <wbemcli.h>
 
 #include "platform/Handles.h"
 
 namespace quav {
 namespace {
 
-// Late binding, as a script reaches the service: names are looked up on each
-// object. Wine's scripting objects answer property reads only when the call
-// may also be a method call, which Windows accepts as well.
-HRESULT InvokeByName(IDispatch* object, const wchar_t* name, WORD flags, DISPPARAMS& parameters, VARIANT* result) {
-  LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-  DISPID id = DISPID_UNKNOWN;
-  const HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-  if (FAILED(hr)) return hr;
-  return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, result, nullptr, nullptr);
-}
-
-// The interface an object result holds, or none.
-template <typename T>
-bool QueryResult(const VARIANT& result, REFIID iid, ComPtr<T>& target) {
-  if ((result.vt != VT_DISPATCH && result.vt != VT_UNKNOWN) || !result.punkVal) return false;
-  return SUCCEEDED(result.punkVal->QueryInterface(iid, target.put_void()));
-}
-
 class SystemWmiInstance final : public WmiInstance {
  public:
-  explicit SystemWmiInstance(ComPtr<IDispatch> object) : object_(std::move(object)) {}
+  explicit SystemWmiInstance(ComPtr<IWbemClassObject> object) : object_(std::move(object)) {}
 
   bool Get(const wchar_t* property, VARIANT* value) override {
     ::VariantClear(value);
-    DISPPARAMS none{};
-    return SUCCEEDED(InvokeByName(object_.get(), property, DISPATCH_PROPERTYGET | DISPATCH_METHOD, none, value));
+    return SUCCEEDED(object_->Get(property, 0, value, nullptr, nullptr));
   }
 
  private:
-  ComPtr<IDispatch> object_;
+  ComPtr<IWbemClassObject> object_;
 };
 
 class SystemWmiAdapterSource final : public WmiAdapterSource {
  public:
   bool Open() override {
-    ComPtr<IDispatch> service;
-    if (FAILED(
-            ::CoGetObject(L"winmgmts:{impersonationLevel=impersonate}", nullptr, IID_IDispatch, service.put_void()))) {
+    // The locator is the service's own client interface, in process: the
+    // scripting layer on top of it would first try an activation out of
+    // process, which waits for the RPC service when that is slow to answer.
+    ComPtr<IWbemLocator> locator;
+    if (FAILED(::CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
+                                  locator.put_void()))) {
       return false;
     }
-
+    UniqueBstr space(::SysAllocString(L"root\\cimv2"));
     UniqueBstr className(::SysAllocString(L"Win32_NetworkAdapterConfiguration"));
-    if (!className) return false;
-    VARIANTARG argument;
-    ::VariantInit(&argument);
-    argument.vt = VT_BSTR;
-    argument.bstrVal = className.get();
-    DISPPARAMS query{&argument, nullptr, 1, 0};
-    UniqueVariant instances;
-    if (FAILED(InvokeByName(service.get(), L"InstancesOf", DISPATCH_METHOD, query, instances.put()))) return false;
-    ComPtr<IDispatch> collection;
-    if (!QueryResult(*instances.get(), IID_IDispatch, collection)) return false;
-
-    DISPPARAMS none{};
-    UniqueVariant enumerator;
-    if (FAILED(collection->Invoke(DISPID_NEWENUM, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
-                                  &none, enumerator.put(), nullptr, nullptr))) {
+    if (!space || !className) return false;
+    ComPtr<IWbemServices> service;
+    if (FAILED(locator->ConnectServer(space.get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr, service.put()))) {
       return false;
     }
-    return QueryResult(*enumerator.get(), IID_IEnumVARIANT, walk_);
+    // Calls into the service run as the user, as a script's
+    // {impersonationLevel=impersonate} asks.
+    if (FAILED(::CoSetProxyBlanket(service.get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr, RPC_C_AUTHN_LEVEL_CALL,
+                                   RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE))) {
+      return false;
+    }
+    return SUCCEEDED(service->CreateInstanceEnum(
+        className.get(), WBEM_FLAG_RETURN_IMMEDIATELY | WBEM_FLAG_FORWARD_ONLY, nullptr, walk_.put()));
   }
 
   bool Next(std::unique_ptr<WmiInstance>& instance, bool& failed) override {
@@ -75,12 +55,11 @@ class SystemWmiAdapterSource final : public WmiAdapterSource {
       failed = true;
       return false;
     }
-    UniqueVariant item;
+    ComPtr<IWbemClassObject> object;
     ULONG fetched = 0;
-    const HRESULT hr = walk_->Next(1, item.put(), &fetched);
-    if (hr == S_FALSE && fetched == 0) return false;
-    ComPtr<IDispatch> object;
-    if (hr != S_OK || fetched != 1 || !QueryResult(*item.get(), IID_IDispatch, object)) {
+    const HRESULT hr = walk_->Next(static_cast<long>(WBEM_INFINITE), 1, object.put(), &fetched);
+    if (hr == WBEM_S_FALSE && fetched == 0) return false;
+    if (hr != WBEM_S_NO_ERROR || fetched != 1 || !object) {
       failed = true;
       return false;
     }
@@ -89,7 +68,7 @@ class SystemWmiAdapterSource final : public WmiAdapterSource {
   }
 
  private:
-  ComPtr<IEnumVARIANT> walk_;
+  ComPtr<IEnumWbemClassObject> walk_;
 };
 
 }  // namespace

@@ -29,9 +29,9 @@ class WmiAdapterSource {
   virtual bool Next(std::unique_ptr<WmiInstance>& instance, bool& failed) = 0;
 };
 
-// The local WMI service through its scripting interface, as
-// "winmgmts:{impersonationLevel=impersonate}" reaches it. One walk per object;
-// the calling thread must have initialised COM.
+// The local WMI service's root\cimv2 namespace through its locator, calls
+// made at the impersonate level. One walk per object; the calling thread must
+// have initialised COM.
 std::unique_ptr<WmiAdapterSource> MakeSystemWmiAdapterSource();
 
 }  // namespace quav

@@ -278,6 +278,20 @@ TEST_F(Scan, ShownListScrollsOverEveryRowAfterTheScan) {
   EXPECT_EQ(39, scroll.nMax);
 }
 
+TEST_F(Scan, SystemWmiWalksTheAdapterConfigurations) {
+  auto system = MakeSystemWmiAdapterSource();
+  ASSERT_TRUE(system->Open());
+  std::unique_ptr<WmiInstance> instance;
+  bool failed = false;
+  int instances = 0;
+  for (; system->Next(instance, failed); ++instances) {
+    UniqueVariant index;
+    EXPECT_TRUE(instance->Get(L"Index", index.put()));
+  }
+  EXPECT_FALSE(failed);
+  EXPECT_GT(instances, 0);
+}
+
 TEST_F(Scan, SystemWmiAgreesWithTheResult) {
   SeedRegistry();
   filter.SetValue(0);

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "AppVersion.h"
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
 #include "platform/ScopeExit.h"
@@ -11,64 +10,14 @@
 #include "ui/WindowErrors.h"
 #include "ui/Resources.h"
 #include "ui/main/frmMainControls.h"
+#include "ui/main/frmMainLayout.h"
 
 namespace quav {
-namespace {
 
 using namespace frmMainControls;
 
-const FontDesign kBoxFont{L"MS Sans Serif", 900, true, GB2312_CHARSET};
-const FontDesign kDashFont{L"MS Sans Serif", 2400, true, ANSI_CHARSET};
-const FontDesign kSongTi9{L"宋体", 900, false, GB2312_CHARSET};
-const FontDesign kAddressFont{L"MS Sans Serif", 975, false, ANSI_CHARSET};
-const FontDesign kDisclaimerBoxFont{L"Microsoft Sans Serif", 750, false, ANSI_CHARSET};
-const FontDesign kDisclaimerFont{L"Microsoft Sans Serif", 900, false, GB2312_CHARSET};
-
-constexpr DWORD kBox = ES_CENTER | ES_UPPERCASE;
-constexpr DWORD kAddress = SS_CENTERIMAGE;
-constexpr DWORD kAddressEdge = WS_EX_STATICEDGE;
-
-using K = ControlKind;
-
-// The main window as designed: twips, relative to the client area.
-const ControlDesign kLayout[] = {
-    // id                 name                  kind              left   top  width height caption                      font          tab enabled parent
-    {lvwNIC,             "lvwNIC",             K::ListView,       130,    0, 7805, 2040, nullptr,                     nullptr,        0},
-    {chkFilterActive,    "chkFilterActive",    K::CheckBox,       150, 2175, 4155,  195, L"仅显示活动的网络适配器",      nullptr,        1},
-    {lblNewMAC,          "lblNewMAC",          K::Label,          150, 2500, 3225,  285, L"新伪装的 MAC 地址",           nullptr,       -1},
-    {txtMAC(0),          "txtMAC(0)",          K::TextBox,        150, 2730,  510,  360, nullptr,                     &kBoxFont,      2, true, 0, kBox},
-    {lblDash1,           "lblDash1",           K::Label,          675, 2580,  315,  495, L"-",                        &kDashFont,    -1},
-    {txtMAC(1),          "txtMAC(1)",          K::TextBox,        855, 2730,  510,  360, nullptr,                     &kBoxFont,      3, true, 0, kBox},
-    {lblDash2,           "lblDash2",           K::Label,         1380, 2580,  315,  495, L"-",                        &kDashFont,    -1},
-    {txtMAC(2),          "txtMAC(2)",          K::TextBox,       1560, 2730,  510,  360, nullptr,                     &kBoxFont,      4, true, 0, kBox},
-    {lblDash3,           "lblDash3",           K::Label,         2085, 2580,  315,  495, L"-",                        &kDashFont,    -1},
-    {txtMAC(3),          "txtMAC(3)",          K::TextBox,       2265, 2730,  510,  360, nullptr,                     &kBoxFont,      5, true, 0, kBox},
-    {lblDash4,           "lblDash4",           K::Label,         2790, 2580,  315,  495, L"-",                        &kDashFont,    -1},
-    {txtMAC(4),          "txtMAC(4)",          K::TextBox,       2970, 2730,  510,  360, nullptr,                     &kBoxFont,      6, true, 0, kBox},
-    {lblDash5,           "lblDash5",           K::Label,         3495, 2580,  315,  495, L"-",                        &kDashFont,    -1},
-    {txtMAC(5),          "txtMAC(5)",          K::TextBox,       3675, 2730,  510,  360, nullptr,                     &kBoxFont,      7, true, 0, kBox},
-    {cmdClear,           "cmdClear",           K::PictureButton, 4230, 2785,  225,  260, nullptr,                     &kSongTi9,     12, false},
-    {cmdUpdate,          "cmdUpdate",          K::Button,        4740, 2430, 1510,  375, L"更新 MAC",                  nullptr,        8, false},
-    {cmdRemove,          "cmdRemove",          K::Button,        4740, 2845, 1510,  375, L"删除 MAC",                  nullptr,        9, false},
-    {cmdRefresh,         "cmdRefresh",         K::Button,        6300, 2430, 1510,  375, L"刷新",                      nullptr,       10},
-    {cmdExit,            "cmdExit",            K::Button,        6300, 2845, 1510,  375, L"退出",                      nullptr,       11},
-    {lblSpoofedMACLabel, "lblSpoofedMACLabel", K::Label,          150, 3195, 2625,  285, L"伪装的 MAC 地址",             nullptr,       -1},
-    {lblSpoofedMAC,      "lblSpoofedMAC",      K::Label,          150, 3420, 2685,  315, nullptr,                     &kAddressFont, -1, true, 0, kAddress, kAddressEdge},
-    {cmdSpoofMAC,        "cmdSpoofMAC",        K::PictureButton, 2880, 3450,  315,  255, nullptr,                     &kSongTi9,     12},
-    {lblActiveMACLabel,  "lblActiveMACLabel",  K::Label,          150, 3825, 2625,  285, L"活动的 MAC 地址",             nullptr,       -1},
-    {lblActiveMAC,       "lblActiveMAC",       K::Label,          150, 4050, 2685,  315, nullptr,                     &kAddressFont, -1, true, 0, kAddress, kAddressEdge},
-    {cmdActiveMAC,       "cmdActiveMAC",       K::PictureButton, 2880, 4080,  315,  255, nullptr,                     &kSongTi9,     12},
-    {picLogo,            "picLogo",            K::PictureBox,    3440, 3630, 4455,  510, nullptr,                     nullptr,       -1},
-    {picDisclaimer,      "picDisclaimer",      K::PictureBox,     150, 4540, 7760,  440, nullptr,                     &kDisclaimerBoxFont, -1},
-    {lblDisclaimer,      "lblDisclaimer",      K::Label,           30,    0, 7635,  375, nullptr,                     &kDisclaimerFont, -1, true, picDisclaimer},
-    {picImage,           "picImage",           K::PictureBox,    6330, 1500,  435,  375, nullptr,                     nullptr,       -1},
-};
-
-}  // namespace
-
 frmMain::frmMain(MainWindowServices services)
-    : Form(FormDesign{L"QUAV.frmMain", kAppTitle, 8070, 5130, false, true, false, IDI_QUAV}),
-      services_(std::move(services)) {}
+    : Form(MainWindowDesign()), services_(std::move(services)) {}
 
 frmMain::~frmMain() = default;
 
@@ -95,7 +44,7 @@ std::wstring frmMain::JoinedBoxes() const {
 }
 
 void frmMain::OnCreate() {
-  AddControls(kLayout);
+  AddControls(MainWindowLayout());
   lvwNIC.Attach(Item(frmMainControls::lvwNIC));
   chkFilterActive.Attach(Item(frmMainControls::chkFilterActive));
   chkFilterActive.SetValue(1);
@@ -111,25 +60,8 @@ void frmMain::OnCreate() {
   SetBackColor(lblDisclaimer, kSystemWorkspace);
   ::SendMessageW(Item(picLogo), kPictureSetBackColor, 0, kSystemWorkspace);
   ::SendMessageW(Item(picLogo), kPictureSetLink, 1, 0);
-  CreateMenuBar();
+  SetMainMenuBar(Hwnd());
   LoadPictures();
-}
-
-void frmMain::CreateMenuBar() {
-  HMENU file = ::CreatePopupMenu();
-  ::AppendMenuW(file, MF_STRING, mnuView, L"查看日志(&V)");
-  ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuW(file, MF_STRING, mnuRefresh, L"刷新(&R)");
-  ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuW(file, MF_STRING, mnuRandom, L"随机 MAC 地址(&M)");
-  ::AppendMenuW(file, MF_STRING, mnuRestart, L"重启适配器(&S)");
-  ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuW(file, MF_STRING, mnuExit, L"退出(&E)");
-  HMENU bar = ::CreateMenu();
-  ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"文件(&F)");
-  ::AppendMenuW(bar, MF_STRING, mnuAbout, L"关于(&A)");
-  // The window owns its menu from here on and destroys it with itself.
-  ::SetMenu(Hwnd(), bar);
 }
 
 void frmMain::LoadPictures() {

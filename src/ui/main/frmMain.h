@@ -107,7 +107,6 @@ class frmMain final : public Form {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  private:
-  void CreateMenuBar();
   void AdjustLayoutAtLoad();
   void LoadPictures();
   void SetUpAdapterList();

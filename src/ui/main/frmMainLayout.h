@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+#include "ui/Form.h"
+#include "ui/Layout.h"
+
+// The main window as designed, apart from its procedures: its frame, its
+// control table and its menu bar.
+namespace quav {
+
+const FormDesign& MainWindowDesign();
+std::span<const ControlDesign> MainWindowLayout();
+// Creates the menu bar and hands it to the window, which destroys it with itself.
+void SetMainMenuBar(HWND window);
+
+}  // namespace quav
