@@ -3,11 +3,14 @@
 
 Usage: make-maker-table.py oui.csv out.cpp
 
-The table, once inflated: N prefixes as three byte columns (high, middle,
-low byte, each N long, sorted), N name numbers as two byte columns (low,
-high), then the distinct names, UTF-8, each ended by a NUL. Columns of like
-bytes deflate far better than interleaved records. A prefix the registry
-lists more than once names every holder, joined by " / ", in file order.
+The table, once inflated: for each of the M distinct names the number of its
+prefixes, as two byte columns (low, high); the N prefixes, name by name, as
+three byte columns (high, middle, low byte); then the names, UTF-8, each
+ended by a NUL. Columns of like bytes deflate far better than interleaved
+records, and the names go in the order of their reversed text, so that the
+many alike endings (Co., Ltd., Inc.) meet within deflate's window. A prefix
+the registry lists more than once names every holder, joined by " / ", in
+file order.
 """
 import csv
 import sys
@@ -26,23 +29,25 @@ def main(source, target):
             names = holders.setdefault(int(assignment, 16), [])
             if name not in names:
                 names.append(name)
-    prefixes = sorted(holders)
-    makers = {p: " / ".join(holders[p]) for p in prefixes}
-    names = sorted(set(makers.values()))
-    if len(names) > 0xFFFF:
-        sys.exit("more names than two bytes can number")
-    number = {n: i for i, n in enumerate(names)}
+    prefixes_of = {}
+    for prefix in sorted(holders):
+        prefixes_of.setdefault(" / ".join(holders[prefix]), []).append(prefix)
+    names = sorted(prefixes_of, key=lambda n: n[::-1])
+    if any(len(prefixes_of[n]) > 0xFFFF for n in names):
+        sys.exit("more prefixes for one name than two bytes can count")
+    prefixes = [p for n in names for p in prefixes_of[n]]
     table = bytearray()
+    for shift in (0, 8):
+        table += bytes((len(prefixes_of[n]) >> shift) & 0xFF for n in names)
     for shift in (16, 8, 0):
         table += bytes((p >> shift) & 0xFF for p in prefixes)
-    for shift in (0, 8):
-        table += bytes((number[makers[p]] >> shift) & 0xFF for p in prefixes)
     for n in names:
         table += n.encode("utf-8") + b"\0"
     deflated = zlib.compress(bytes(table), 9)
     with open(target, "w", encoding="ascii") as out:
         out.write("// Made by tools/make-maker-table.py from the IEEE's oui.csv.\n")
         out.write('#include "adapters/MakerTable.h"\n\nnamespace quav {\n\n')
+        out.write(f"const unsigned kMakerNameCount = {len(names)};\n")
         out.write(f"const unsigned kMakerPrefixCount = {len(prefixes)};\n")
         out.write(f"const unsigned kMakerTableSize = {len(table)};\n")
         out.write(f"const unsigned kMakerTableDeflatedSize = {len(deflated)};\n")

@@ -13,48 +13,46 @@
 namespace quav {
 namespace {
 
-// The inflated table with each name's start found once.
+// The inflated table as prefixes sorted for search, each with its name.
 struct Makers {
+  struct Entry {
+    uint32_t prefix;
+    uint32_t name;  // into names
+  };
   std::vector<uint8_t> table;
   std::vector<const char*> names;
-  bool complete = false;
+  std::vector<Entry> entries;
 
   Makers() : table(kMakerTableSize) {
+    const size_t m = kMakerNameCount, n = kMakerPrefixCount;
     uLongf size = kMakerTableSize;
     if (::uncompress(table.data(), &size, kMakerTableDeflated, kMakerTableDeflatedSize) != Z_OK ||
-        size != kMakerTableSize || table.empty() || table.back() != 0) {
+        size != kMakerTableSize || 2 * m + 3 * n >= size || table.back() != 0) {
       return;
     }
-    const size_t first = size_t{kMakerPrefixCount} * 5;
-    if (first > table.size()) return;
-    for (size_t at = first; at < table.size();) {
+    for (size_t at = 2 * m + 3 * n; at < size && names.size() < m;) {
       const auto* name = reinterpret_cast<const char*>(table.data() + at);
       names.push_back(name);
       at += std::char_traits<char>::length(name) + 1;
     }
-    complete = true;
-  }
-
-  uint32_t Prefix(size_t i) const {
-    const size_t n = kMakerPrefixCount;
-    return uint32_t{table[i]} << 16 | uint32_t{table[n + i]} << 8 | table[2 * n + i];
+    if (names.size() != m) return;
+    entries.reserve(n);
+    const uint8_t* prefixes = table.data() + 2 * m;
+    for (size_t name = 0; name < m; ++name) {
+      const size_t count = table[name] | size_t{table[m + name]} << 8;
+      for (size_t k = 0; k < count && entries.size() < n; ++k) {
+        const size_t i = entries.size();
+        entries.push_back({uint32_t{prefixes[i]} << 16 | uint32_t{prefixes[n + i]} << 8 | prefixes[2 * n + i],
+                           static_cast<uint32_t>(name)});
+      }
+    }
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.prefix < b.prefix; });
   }
 
   const char* Find(uint32_t prefix) const {
-    if (!complete) return nullptr;
-    size_t low = 0, high = kMakerPrefixCount;
-    while (low < high) {
-      const size_t middle = low + (high - low) / 2;
-      if (Prefix(middle) < prefix) {
-        low = middle + 1;
-      } else {
-        high = middle;
-      }
-    }
-    if (low == kMakerPrefixCount || Prefix(low) != prefix) return nullptr;
-    const size_t n = kMakerPrefixCount;
-    const size_t number = table[3 * n + low] | size_t{table[4 * n + low]} << 8;
-    return number < names.size() ? names[number] : nullptr;
+    const auto found = std::lower_bound(entries.begin(), entries.end(), prefix,
+                                        [](const Entry& e, uint32_t p) { return e.prefix < p; });
+    return found != entries.end() && found->prefix == prefix ? names[found->name] : nullptr;
   }
 };
 

@@ -4,6 +4,7 @@
 // program by the build (tools/make-maker-table.py) and deflated with zlib.
 namespace quav {
 
+extern const unsigned kMakerNameCount;
 extern const unsigned kMakerPrefixCount;
 extern const unsigned kMakerTableSize;  // inflated
 extern const unsigned kMakerTableDeflatedSize;
