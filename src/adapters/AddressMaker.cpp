@@ -17,6 +17,8 @@ namespace {
 struct Makers {
   struct Entry {
     uint32_t prefix;
+    // Read in Find, through the iterator the search returns.
+    // cppcheck-suppress unusedStructMember
     uint32_t name;  // into names
   };
   std::vector<uint8_t> table;
