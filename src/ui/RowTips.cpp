@@ -10,11 +10,12 @@ constexpr wchar_t kRowTipsProperty[] = L"QUAV.RowTips";
 // line breaks make the rest.
 constexpr int kMaxTipWidth = 600;
 
-// The size every comctl32 takes, Windows 2000's too.
+// The size every comctl32 takes, Windows 2000's too. Transparent: a click
+// where the tip covers other rows goes to the list, as with its own tips.
 TOOLINFOW ListTool(HWND list) {
   TOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_IDISHWND;
+  tool.uFlags = TTF_IDISHWND | TTF_TRANSPARENT;
   tool.hwnd = ::GetParent(list);
   tool.uId = reinterpret_cast<UINT_PTR>(list);
   return tool;
