@@ -18,6 +18,10 @@ need=(
   "/usr/src/googletest/CMakeLists.txt:googletest"
   "zip:zip"
   "cppcheck:cppcheck"
+  "/usr/bin/python3:python3"
+  "/usr/share/ieee-data/oui.csv:ieee-data"
+  "/usr/x86_64-w64-mingw32/lib/libz.a:libz-mingw-w64-dev"
+  "/usr/i686-w64-mingw32/lib/libz.a:libz-mingw-w64-dev"
   "clang++:clang"
   "/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a:libclang-rt-14-dev"
 )

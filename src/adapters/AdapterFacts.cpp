@@ -9,7 +9,9 @@
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/AddressRules.h"
+#include "adapters/ConnectionName.h"
 #include "adapters/InterfaceTable.h"
+#include "adapters/PermanentAddress.h"
 #include "platform/AnsiText.h"
 #include "platform/modRegistry.h"
 
@@ -24,13 +26,6 @@ constexpr long kMediumNative80211 = 9;
 constexpr UINT kInterfaceTypeIeee80211 = 71;
 // The connection's media subtype Windows XP records for a wireless connection.
 constexpr long kMediaSubtypeWireless = 2;
-
-std::wstring InstanceId(const std::wstring& adapterIndex) {
-  std::wstring id;
-  if (adapterIndex.empty()) return id;
-  TryGetRegValue(HKEY_LOCAL_MACHINE, std::wstring(kNetworkClassKey) + adapterIndex, L"NetCfgInstanceID", id);
-  return id;
-}
 
 // A REG_DWORD the registry layer reads as decimal text; none when absent.
 bool ReadNumber(const std::wstring& keyPath, const wchar_t* valueName, long& number) {
@@ -68,9 +63,14 @@ InterfaceEntry FindInterface(const std::wstring& instanceId) {
 }  // namespace
 
 std::optional<std::wstring> SystemAdapterFacts::ActiveAddress(const std::wstring& adapterIndex) {
-  const InterfaceEntry entry = FindInterface(InstanceId(adapterIndex));
+  const InterfaceEntry entry = FindInterface(AdapterInstanceId(adapterIndex));
   if (!entry.found || entry.address.empty()) return std::nullopt;
   return entry.address;
+}
+
+std::optional<std::wstring> SystemAdapterFacts::PermanentAddress(const std::wstring& adapterIndex) {
+  SystemNdisDevices devices;
+  return quav::PermanentAddress(AdapterInstanceId(adapterIndex), devices);
 }
 
 bool SystemAdapterFacts::IsWireless(const std::wstring& adapterIndex) {
@@ -80,7 +80,7 @@ bool SystemAdapterFacts::IsWireless(const std::wstring& adapterIndex) {
       (medium == kMediumWirelessLan || medium == kMediumNative80211)) {
     return true;
   }
-  const std::wstring instanceId = InstanceId(adapterIndex);
+  const std::wstring instanceId = AdapterInstanceId(adapterIndex);
   if (instanceId.empty()) return false;
   long subtype = 0;
   if (ReadNumber(std::wstring(kNetworkConnectionsKey) + L"\\" + instanceId + L"\\Connection", L"MediaSubType",

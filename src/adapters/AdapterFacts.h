@@ -14,6 +14,9 @@ class AdapterFacts {
   // from the interface table; none while it is not there (disabled, or its
   // driver not started).
   virtual std::optional<std::wstring> ActiveAddress(const std::wstring& adapterIndex) = 0;
+  // The address burned into the adapter, as its driver tells it; none when
+  // the driver cannot be asked or does not say.
+  virtual std::optional<std::wstring> PermanentAddress(const std::wstring& adapterIndex) = 0;
   // A wireless LAN adapter: its driver declares an 802.11 physical medium, or
   // the interface table gives it the 802.11 interface type.
   virtual bool IsWireless(const std::wstring& adapterIndex) = 0;
@@ -24,6 +27,7 @@ class AdapterFacts {
 class SystemAdapterFacts final : public AdapterFacts {
  public:
   std::optional<std::wstring> ActiveAddress(const std::wstring& adapterIndex) override;
+  std::optional<std::wstring> PermanentAddress(const std::wstring& adapterIndex) override;
   bool IsWireless(const std::wstring& adapterIndex) override;
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "adapters/AdapterKeys.h"
+#include "adapters/ConnectionName.h"
 #include "adapters/ScanRowText.h"
 #include "adapters/WmiAdapterSource.h"
 #include "adapters/clsAdapters.h"
@@ -112,6 +113,10 @@ class RowWriter {
       row.unreadColumns = fromRegistry_ ? std::vector<int>{1, 2, 3, 4, 5} : std::vector<int>{2};
     }
   }
+  void SetConnectionName() {
+    ScannedAdapter& row = rows_.back();
+    row.connectionName = ConnectionName(AdapterInstanceId(row.cells[0]));
+  }
   void Set(int column, const std::wstring& text) { rows_.back().cells[static_cast<size_t>(column)] = text; }
 
  private:
@@ -134,6 +139,7 @@ bool WriteWmiRow(WmiInstance& instance, bool filterOn, RowWriter& row) {
     row.SetIPEnabled(*enabled);
   }
   row.SetOverride();
+  row.SetConnectionName();
   const std::optional<std::wstring> description = ReadText(instance, L"Description");
   if (!description) return false;
   row.Set(3, *description);
@@ -170,6 +176,7 @@ void WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& r
     row.Add(adapter.Index);
     row.SetIPEnabled(adapter.IPEnabled);
     row.SetOverride();
+    row.SetConnectionName();
     row.Set(3, adapter.Description);
     row.Set(4, adapter.IPAddress);
     row.Set(5, adapter.MACAddress);

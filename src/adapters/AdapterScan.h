@@ -32,6 +32,8 @@ inline constexpr int kScanColumns = 6;
 struct ScannedAdapter {
   // ID, 活动, 伪装, description, IP address, active MAC.
   std::vector<std::wstring> cells;
+  // The name of the adapter's connection (本地连接, WLAN); empty when it has none.
+  std::wstring connectionName;
   // The columns whose text stands in for what could not be read (the
   // adapter's class key refused the registry layer), and the system's error.
   std::vector<int> unreadColumns;

@@ -36,6 +36,7 @@ RestartReport RestartAndVerify(const std::wstring& adapterIndex, AdapterDevices&
     active = facts.ActiveAddress(adapterIndex);
   }
   report.active = active.value_or(L"");
+  if (active) report.permanent = facts.PermanentAddress(adapterIndex).value_or(L"");
   report.check = CheckAddresses(report.expected, report.active);
   return report;
 }

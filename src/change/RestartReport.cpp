@@ -46,13 +46,15 @@ std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapt
     case RestartStatus::Restarted:
       break;
   }
+  const bool usesPermanent = !report.permanent.empty() && Normalized(report.permanent) == Normalized(report.active);
   switch (report.check) {
     case AddressCheck::UsesNew:
       return adapter + L" 已重启，现在使用新的 MAC 地址 " + report.expected + L"。";
     case AddressCheck::Ignored:
       return adapter + L" 已重启，但驱动程序忽略了伪装的 MAC 地址 " + report.expected + L"，仍在使用 " +
-             report.active + L"。";
+             (usesPermanent ? L"出厂地址 " : L"") + report.active + L"。";
     case AddressCheck::UsesOwn:
+      if (usesPermanent) return adapter + L" 已重启，现在使用它的出厂地址 " + report.active + L"。";
       return adapter + L" 已重启，现在使用它自己的 MAC 地址 " + report.active + L"。";
     case AddressCheck::Unknown:
       break;

@@ -21,6 +21,7 @@ struct RestartReport {
   AddressCheck check = AddressCheck::Unknown;
   std::wstring expected;  // the stored overriding address, display form; empty when none
   std::wstring active;    // the address presented after the restart; empty when unknown
+  std::wstring permanent{};  // the adapter's burned-in address; empty when its driver does not say
 };
 
 // How the addresses compare; letter case and separators do not count.

@@ -9,6 +9,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/AdapterScan.h"
+#include "adapters/AddressMaker.h"
 #include "adapters/ErrorReporter.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
@@ -98,15 +99,28 @@ ExitCode FindAdapter(const std::wstring& adapterIndex, ConsoleOutput& out, std::
   return listing.failed ? ScanFailed(out) : NoSuchAdapter(out, adapterIndex);
 }
 
+// The list's cells, then the connection's name, the burned-in address and the
+// active address's maker, each "?" when it could not be read. An unread class
+// key leaves the connection and the driver to ask unknown.
+std::vector<std::wstring> ListCells(const ScannedAdapter& row, AdapterFacts& facts) {
+  std::vector<std::wstring> cells = row.cells;
+  for (const int column : row.unreadColumns) cells[static_cast<size_t>(column)] = L"?";
+  const bool classUnread = !row.unreadColumns.empty();
+  cells.push_back(classUnread ? L"?" : row.connectionName);
+  cells.push_back(classUnread ? L"?" : facts.PermanentAddress(row.cells[0]).value_or(L"?"));
+  const std::wstring& active = cells[kActiveAddressColumn];
+  cells.push_back(active == L"?" ? active : AddressMaker(active));
+  return cells;
+}
+
 // One line per adapter; a cell that could not be read shows "?", and the
-// lines are followed by which adapters those are and why.
-ExitCode ListAdapters(ConsoleOutput& out) {
+// lines are followed by which adapters' keys those are and why.
+ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts) {
   const Listing listing = ScanAllAdapters(out);
   std::wstring unread;
   long readError = 0;
   for (const ScannedAdapter& row : listing.rows) {
-    std::vector<std::wstring> cells = row.cells;
-    for (const int column : row.unreadColumns) cells[static_cast<size_t>(column)] = L"?";
+    const std::vector<std::wstring> cells = ListCells(row, facts);
     out.Write(ListLine(cells) + L"\n");
     if (!row.unreadColumns.empty()) {
       unread += (unread.empty() ? L"" : L"、") + ListLine({row.cells[0]});
@@ -170,7 +184,7 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       out.Write(UsageText());
       return ExitCode::Done;
     case Verb::List:
-      return ListAdapters(out);
+      return ListAdapters(out, services.facts);
     case Verb::Set: {
       const std::optional<MacBytes> address = ParseMacArgument(command.address);
       if (!address) {

@@ -30,6 +30,10 @@ TEST(RestartReport, EachOutcomeIsOneSentenceNamingTheAdapter) {
       Restarted(AddressCheck::Ignored, L"02-AB-03-CD-04-EF", L"00-0C-29-3A-4B-5C"),
       Restarted(AddressCheck::UsesOwn, L"", L"00-0C-29-3A-4B-5C"),
       Restarted(AddressCheck::Unknown, L"02-AB-03-CD-04-EF", L""),
+      // The burned-in address, as the driver tells it, is named as such.
+      {{RestartStatus::Restarted, 0}, AddressCheck::UsesOwn, L"", L"00-0C-29-3A-4B-5C", L"00:0c:29:3a:4b:5c"},
+      {{RestartStatus::Restarted, 0}, AddressCheck::Ignored, L"02-AB-03-CD-04-EF", L"00-0C-29-3A-4B-5C",
+       L"00-0C-29-3A-4B-5C"},
   };
   std::vector<std::wstring> seen;
   for (const RestartReport& report : cases) {
@@ -51,6 +55,10 @@ TEST(RestartReport, EachOutcomeIsOneSentenceNamingTheAdapter) {
   EXPECT_EQ(0u, wow64.find(L"无法重启网络适配器 0007")) << wow64;
   EXPECT_NE(std::wstring::npos, wow64.find(L"64 位的 quav.exe"));
   EXPECT_EQ(std::wstring::npos, wow64.find(L"错误代码"));
+  for (const size_t own : {8u, 10u, 11u}) {
+    const std::wstring text = RestartMessage(cases[own], L"0007");
+    EXPECT_EQ(own != 8, text.find(L"出厂地址 00-0C-29-3A-4B-5C") != std::wstring::npos) << text;
+  }
   const std::wstring ignored = RestartMessage(cases[7], L"0007");
   EXPECT_NE(std::wstring::npos, ignored.find(L"02-AB-03-CD-04-EF"));
   EXPECT_NE(std::wstring::npos, ignored.find(L"00-0C-29-3A-4B-5C"));

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "adapters/AdapterKeys.h"
+#include "adapters/AddressMaker.h"
 #include "change/LogLine.h"
 #include "change/NewAddressRules.h"
 #include "cli/CommandLine.h"
@@ -75,23 +76,34 @@ class CommandLine : public E2E {
   std::optional<test::OwnInterface> own;
 };
 
+// The window's rows, then the connection's name, the burned-in address (Wine
+// has no driver to tell it) and the active address's maker; the window's row
+// tip shows the connection's name too.
 TEST_F(CommandLine, ListPrintsTheWindowsRowsOfAllAdapters) {
   adapters.SetNetworkAddress(L"0007", L"020000000007");
+  adapters.SetConnectionName(kGuidA, L"本地连接 2");
   QuavApp& window = Launch();
   window.Click(chkFilterActive);
   ASSERT_FALSE(window.Checked(chkFilterActive));
   const std::vector<std::vector<std::wstring>> rows = window.Rows();
   ASSERT_EQ(2u, rows.size());
+  const HWND tip = window.RowTip(2);
+  ASSERT_TRUE(tip);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(tip).find(L"连接名称：本地连接 2") != std::wstring::npos; }))
+      << WindowText(tip);
+  EXPECT_NE(std::wstring::npos, WindowText(tip).find(L"出厂地址：无法读取")) << WindowText(tip);
+  window.Screenshot(window.Main(), L"row-tip");
   window.Kill();
 
   const ConsoleRun run = Run(L"/list");
   EXPECT_EQ(Code(ExitCode::Done), run.exitCode);
+  const std::wstring appended[] = {L"\t\t?\t", L"\t本地连接 2\t?\t" + AddressMaker(own->hardwareAddress)};
   std::wstring expected;
-  for (const auto& row : rows) expected += ListLine(row) + L"\r\n";
+  for (size_t i = 0; i < rows.size(); ++i) expected += ListLine(rows[i]) + appended[i] + L"\r\n";
   EXPECT_EQ(expected, Text(run));
-  EXPECT_EQ((std::vector<std::wstring>{L"0007\t0\t1\tSpare?adapter\t\t",
+  EXPECT_EQ((std::vector<std::wstring>{L"0007\t0\t1\tSpare?adapter\t\t" + appended[0],
                                        L"0004\t1\t0\tIntel(R) PRO/1000 MT\t" + own->address + L"\t" +
-                                           own->hardwareAddress}),
+                                           own->hardwareAddress + appended[1]}),
             SplitCrLf(Text(run)));
   EXPECT_FALSE(LogExists());
 }
@@ -108,8 +120,10 @@ TEST_F(CommandLine, ListMarksWhatItCouldNotRead) {
   EXPECT_EQ(Code(ExitCode::Unreadable), run.exitCode) << Text(run);
   const std::vector<std::wstring> lines = SplitCrLf(Text(run));
   ASSERT_EQ(3u, lines.size()) << Text(run);
-  EXPECT_EQ(L"0004\t1\t0\tIntel(R) PRO/1000 MT\t" + own->address + L"\t" + own->hardwareAddress, lines[0]);
-  EXPECT_EQ(L"0007\t?\t?\t?\t?\t?", lines[1]);
+  EXPECT_EQ(L"0004\t1\t0\tIntel(R) PRO/1000 MT\t" + own->address + L"\t" + own->hardwareAddress + L"\t\t?\t" +
+                AddressMaker(own->hardwareAddress),
+            lines[0]);
+  EXPECT_EQ(L"0007\t?\t?\t?\t?\t?\t?\t?\t?", lines[1]);
   EXPECT_EQ(0u, lines[2].find(L"无法读取网络适配器 0007 ")) << lines[2];
   EXPECT_NE(std::wstring::npos, lines[2].find(L"(错误 5)")) << lines[2];
 

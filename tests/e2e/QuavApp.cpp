@@ -400,7 +400,7 @@ long QuavApp::SelectedRow() const {
   return index < 0 ? 0 : index + 1;
 }
 
-void QuavApp::ClickRow(long row) const {
+POINT QuavApp::RowCentre(long row) const {
   HWND list = Control(1001);
   RemoteBuffer remote(processHandle_.get(), sizeof(RECT));
   RECT rect{LVIR_LABEL, 0, 0, 0};
@@ -409,8 +409,17 @@ void QuavApp::ClickRow(long row) const {
   remote.Read(&rect, sizeof rect);
   POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   ::ClientToScreen(list, &point);
-  MouseClickAt(point);
+  return point;
+}
+
+void QuavApp::ClickRow(long row) const {
+  MouseClickAt(RowCentre(row));
   Settle();
+}
+
+HWND QuavApp::RowTip(long row) const {
+  MoveMouseTo(RowCentre(row));
+  return WaitForWindowOfClass(L"tooltips_class32");
 }
 
 void QuavApp::ClickHeader(int column) const {

@@ -87,6 +87,9 @@ class QuavApp {
   long SelectedRow() const;  // 1-based, 0 for none
   // Clicks a row (1-based) with the mouse.
   void ClickRow(long row) const;
+  // Rests the pointer on a row (1-based) and waits for its tip to show; null
+  // when none shows. Its window text is the tip's text.
+  HWND RowTip(long row) const;
   void ClickHeader(int column) const;
 
   // The top-level windows the program shows besides the main window.
@@ -106,6 +109,7 @@ class QuavApp {
 
  private:
   bool Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool inheritHandles);
+  POINT RowCentre(long row) const;  // on the screen
 
   std::wstring folder_;
   std::wstring exe_;

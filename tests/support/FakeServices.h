@@ -102,9 +102,15 @@ class FakeFacts final : public AdapterFacts {
     if (found == active.end()) return std::nullopt;
     return found->second;
   }
+  std::optional<std::wstring> PermanentAddress(const std::wstring& adapterIndex) override {
+    const auto found = permanent.find(adapterIndex);
+    if (found == permanent.end()) return std::nullopt;
+    return found->second;
+  }
   bool IsWireless(const std::wstring& adapterIndex) override { return wireless.count(adapterIndex) > 0; }
 
   std::map<std::wstring, std::wstring> active;
+  std::map<std::wstring, std::wstring> permanent;
   std::map<std::wstring, bool> wireless;
   std::function<void(const std::wstring&)> onActiveRead;  // before each read is answered
   int activeReads = 0;

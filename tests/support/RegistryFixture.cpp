@@ -231,6 +231,10 @@ void AdapterRegistry::AddConnection(const std::wstring& guid) {
   CreateKeyPath(HKEY_LOCAL_MACHINE, std::wstring(kNetworkConnectionsKey) + L"\\" + guid);
 }
 
+void AdapterRegistry::SetConnectionName(const std::wstring& guid, const std::wstring& name) {
+  SetText(HKEY_LOCAL_MACHINE, std::wstring(kNetworkConnectionsKey) + L"\\" + guid + L"\\Connection", L"Name", name);
+}
+
 void AdapterRegistry::SetDhcpAddress(const std::wstring& guid, const std::wstring& address) {
   SetText(HKEY_LOCAL_MACHINE, InterfaceKey(guid), L"DhcpIPAddress", address);
 }

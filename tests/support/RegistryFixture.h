@@ -88,6 +88,8 @@ class AdapterRegistry {
   // A class subkey; a null text leaves that value out.
   void AddClass(const std::wstring& subkey, const wchar_t* driverDesc, const wchar_t* instanceId);
   void AddConnection(const std::wstring& guid);
+  // The name the user knows the connection by (Connection\Name).
+  void SetConnectionName(const std::wstring& guid, const std::wstring& name);
   void SetDhcpAddress(const std::wstring& guid, const std::wstring& address);
   // The static addresses, stored as a multi-string.
   void SetStaticAddresses(const std::wstring& guid, const std::vector<std::wstring>& addresses);

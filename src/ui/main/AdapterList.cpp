@@ -1,7 +1,10 @@
 // The main window's adapter list: loading, refreshing, selecting and sorting.
 #include <windows.h>
 
+#include "adapters/AdapterFacts.h"
 #include "adapters/AdapterKeys.h"
+#include "adapters/ConnectionName.h"
+#include "ui/main/AdapterTip.h"
 #include "ui/main/FillAdapterList.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
@@ -16,6 +19,8 @@ namespace quav {
 using namespace frmMainControls;
 
 namespace {
+
+constexpr int kActiveAddressColumn = 5;
 
 struct Column {
   const wchar_t* header;
@@ -33,6 +38,8 @@ void frmMain::SetUpAdapterList() {
   lvwNIC.ClearColumns();
   for (const Column& column : kColumns) lvwNIC.AddColumn(column.header, Px(column.width));
   lvwNIC.SetReportPresentation();
+  // Each row's tip tells what the columns leave out.
+  lvwNICTips_.Attach(lvwNIC.Hwnd(), [this](long position) { return lvwNIC_TipText(position); });
 }
 
 void frmMain::SelectRow(ListView& list, long position) {
@@ -159,6 +166,14 @@ void frmMain::lvwNIC_ItemClick(long position) {
   SetText(lblSpoofedMAC, L"");
   SetText(lblActiveMAC, L"");
   ShowSelectedAdapter(lvwNIC, position);
+}
+
+// Read when the pointer comes onto the row, so that it is as current as Windows can tell.
+std::wstring frmMain::lvwNIC_TipText(long position) {
+  const std::wstring id = Trimmed(lvwNIC.Text(position));
+  AdapterFacts& facts = Facts();
+  return AdapterTipText({ConnectionName(AdapterInstanceId(id)), facts.PermanentAddress(id),
+                         Trimmed(lvwNIC.SubItem(position, kActiveAddressColumn)), facts.IsWireless(id)});
 }
 
 }  // namespace quav

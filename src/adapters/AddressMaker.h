@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Who an address belongs to, by the IEEE's registry of assigned prefixes.
+namespace quav {
+
+// A group address: its first byte's lowest bit (multicast, broadcast).
+inline constexpr wchar_t kGroupAddressText[] = L"组地址（多播或广播）";
+// A locally administered address: the first byte's second bit; no maker
+// assigned it.
+inline constexpr wchar_t kLocalAddressText[] = L"本地管理的地址";
+// A maker's address whose prefix the registry does not list.
+inline constexpr wchar_t kUnlistedPrefixText[] = L"未登记的前缀";
+
+// The maker of an address given as 12 hexadecimal digits, with or without
+// "-" or ":" between the pairs; one of the texts above instead where no
+// maker can be named; empty for a text that is no address. The table is
+// inflated at the first call, not before.
+std::wstring AddressMaker(std::wstring_view address);
+
+}  // namespace quav

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace quav {
+
+// A tip for each row of a report list view, shown as Windows shows a list's
+// tips: once the pointer rests on a row, and anew for each row it moves to.
+// The list view's own info tips would do this on Windows, but Wine's list
+// view has none; a tooltip control of our own behaves alike on both.
+class RowTips {
+ public:
+  // The text for a row (one-based); empty for none.
+  using TextFor = std::function<std::wstring(long position)>;
+
+  RowTips() = default;
+  RowTips(const RowTips&) = delete;
+  RowTips& operator=(const RowTips&) = delete;
+  ~RowTips();
+
+  // Once the list exists; the text is asked for when the pointer comes onto a row.
+  void Attach(HWND list, TextFor textFor);
+
+ private:
+  static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void PointerAt(LPARAM clientPoint);
+  void Detach();
+
+  HWND list_ = nullptr;
+  HWND tip_ = nullptr;
+  WNDPROC original_ = nullptr;
+  TextFor textFor_;
+  long row_ = 0;
+  std::wstring text_;
+};
+
+}  // namespace quav

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The adapter list's row tip: what the columns leave out.
+namespace quav {
+
+struct AdapterTipFacts {
+  std::wstring connectionName;           // empty: the adapter has no connection
+  std::optional<std::wstring> permanent;  // the burned-in address; none when the driver does not say
+  std::wstring active;                    // the row's active address; empty when it has none
+  bool wireless = false;
+};
+
+// One line each: the connection's name, the burned-in address and the active
+// one with their makers, wired or wireless. What Windows cannot tell is said.
+std::wstring AdapterTipText(const AdapterTipFacts& facts);
+
+}  // namespace quav

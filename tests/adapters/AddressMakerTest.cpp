@@ -1,0 +1,111 @@
+#include "adapters/AddressMaker.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace quav {
+namespace {
+
+// One MA-L line of the IEEE's file the table was compiled from.
+struct Assignment {
+  std::wstring prefix;  // six hexadecimal digits
+  std::wstring name;    // its runs of spaces made one, as the table has it
+};
+
+std::wstring FromUtf8(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+  return wide;
+}
+
+// The first three fields of a CSV line, quotes taken off.
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields(1);
+  bool quoted = false;
+  for (size_t i = 0; i < line.size() && fields.size() <= 3; ++i) {
+    const char c = line[i];
+    if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+      fields.back() += c;
+      ++i;
+    } else if (c == '"') {
+      quoted = !quoted;
+    } else if (c == ',' && !quoted) {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  fields.resize(3);
+  return fields;
+}
+
+std::vector<Assignment> ReadIeeeFile() {
+  std::ifstream file(QUAV_OUI_CSV, std::ios::binary);
+  std::vector<Assignment> assignments;
+  std::string line;
+  std::getline(file, line);  // the heading
+  while (std::getline(file, line)) {
+    const std::vector<std::string> fields = Fields(line);
+    if (fields[0] != "MA-L") continue;
+    std::istringstream words(fields[2]);
+    std::string name, word;
+    while (words >> word) name += (name.empty() ? "" : " ") + word;
+    assignments.push_back({FromUtf8(fields[1]), FromUtf8(name)});
+  }
+  return assignments;
+}
+
+std::wstring Address(const std::wstring& prefix) { return prefix + L"0A0B0C"; }
+
+// Checked against the IEEE's file itself: its first and last lines, and a
+// prefix between two assigned ones.
+TEST(AddressMaker, NamesTheHolderTheIeeeFileGivesForThePrefix) {
+  const std::vector<Assignment> file = ReadIeeeFile();
+  ASSERT_GT(file.size(), 30000u) << QUAV_OUI_CSV;
+  for (const Assignment& line : {file.front(), file.back()}) {
+    EXPECT_NE(std::wstring::npos, AddressMaker(Address(line.prefix)).find(line.name)) << line.prefix;
+  }
+  std::map<unsigned long, std::wstring> assigned;
+  for (const Assignment& line : file) assigned.emplace(std::stoul(line.prefix, nullptr, 16), line.name);
+  const auto gapAfter = [&](auto at) {
+    const auto next = std::next(at);
+    const unsigned long between = at->first + 1;
+    return next != assigned.end() && next->first > between && ((between >> 16) & 0x03) == 0;
+  };
+  auto before = assigned.begin();
+  while (before != assigned.end() && !gapAfter(before)) ++before;
+  ASSERT_NE(assigned.end(), before);
+  wchar_t between[8];
+  ::wsprintfW(between, L"%06lX", before->first + 1);
+  EXPECT_EQ(kUnlistedPrefixText, AddressMaker(Address(between))) << between;
+  for (const auto& [prefix, name] : {*before, *std::next(before)}) {
+    ::wsprintfW(between, L"%06lX", prefix);
+    EXPECT_NE(std::wstring::npos, AddressMaker(Address(between)).find(name)) << between;
+  }
+}
+
+TEST(AddressMaker, AddressesNoMakerAssignedAreSaidSo) {
+  const struct {
+    const wchar_t* address;
+    const wchar_t* says;
+  } cases[] = {
+      {L"02-00-4C-4F-4F-50", kLocalAddressText},
+      {L"da:a1:19:00:00:01", kLocalAddressText},
+      {L"01-00-5E-00-00-01", kGroupAddressText},
+      {L"FF-FF-FF-FF-FF-FF", kGroupAddressText},
+      {L"03000000000A", kGroupAddressText},
+      {L"", L""},
+      {L"00-0C-29-3A-4B", L""},
+      {L"00-0C-29-3A-4B-5G", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.says, AddressMaker(c.address)) << c.address;
+}
+
+}  // namespace
+}  // namespace quav
