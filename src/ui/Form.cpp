@@ -282,13 +282,18 @@ LRESULT CALLBACK Form::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   if (message == WM_NCCREATE) {
     form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     form->hwnd_ = hwnd;
+    // The property marks the window as a form for the message loop; each of
+    // its messages finds the form in the user data, which is read without
+    // asking the window server.
     ::SetPropW(hwnd, kFormProperty, reinterpret_cast<HANDLE>(form));
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
   } else {
-    form = static_cast<Form*>(::GetPropW(hwnd, kFormProperty));
+    form = reinterpret_cast<Form*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   }
   if (!form) return ::DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     ::RemovePropW(hwnd, kFormProperty);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     form->hwnd_ = nullptr;
     form->controls_.clear();
     return ::DefWindowProcW(hwnd, message, wParam, lParam);

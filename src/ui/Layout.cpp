@@ -126,13 +126,13 @@ LRESULT HandleLinkLabel(HWND hwnd, WNDPROC original, UINT message, WPARAM wParam
     return TRUE;
   } else if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    ::RemovePropW(hwnd, L"QUAV.OriginalProc");
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
   }
   return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK LinkLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto original = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, L"QUAV.OriginalProc"));
+  auto original = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   try {
     return HandleLinkLabel(hwnd, original, message, wParam, lParam);
   } catch (...) {
@@ -262,9 +262,8 @@ std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlD
     if (!hwnd) continue;
     ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(design->font)), FALSE);
     if (design->kind == ControlKind::LinkLabel) {
-      ::SetPropW(hwnd, L"QUAV.OriginalProc",
-                 reinterpret_cast<HANDLE>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC,
-                                                              reinterpret_cast<LONG_PTR>(LinkLabelProc))));
+      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                          ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabelProc)));
     }
     controls[design->id] = hwnd;
   }

@@ -5,7 +5,6 @@
 namespace quav {
 namespace {
 
-constexpr wchar_t kRowTipsProperty[] = L"QUAV.RowTips";
 // Wide enough for an address and its maker's name on one line; the text's
 // line breaks make the rest.
 constexpr int kMaxTipWidth = 600;
@@ -38,7 +37,9 @@ void RowTips::Attach(HWND list, TextFor textFor) {
   TOOLINFOW tool = ListTool(list_);
   tool.lpszText = text_.data();
   ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  ::SetPropW(list_, kRowTipsProperty, this);
+  // The list itself keeps nothing in its user data. Read for each of its
+  // messages, so not a property: each property read asks the window server.
+  ::SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RowTips::ListProc)));
 }
@@ -46,7 +47,7 @@ void RowTips::Attach(HWND list, TextFor textFor) {
 void RowTips::Detach() {
   if (list_ && ::IsWindow(list_)) {
     ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    ::RemovePropW(list_, kRowTipsProperty);
+    ::SetWindowLongPtrW(list_, GWLP_USERDATA, 0);
   }
   if (tip_) ::DestroyWindow(tip_);
   list_ = tip_ = nullptr;
@@ -70,7 +71,7 @@ void RowTips::PointerAt(LPARAM clientPoint) {
 }
 
 LRESULT CALLBACK RowTips::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* tips = static_cast<RowTips*>(::GetPropW(hwnd, kRowTipsProperty));
+  auto* tips = reinterpret_cast<RowTips*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!tips) return ::DefWindowProcW(hwnd, message, wParam, lParam);
   const WNDPROC original = tips->original_;
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {

@@ -51,7 +51,7 @@ void frmMain::OnCreate() {
   for (int k = 0; k < 6; ++k) {
     HWND box = Item(txtMAC(k));
     ::SendMessageW(box, EM_LIMITTEXT, 2, 0);
-    ::SetPropW(box, L"QUAV.frmMain", reinterpret_cast<HANDLE>(this));
+    ::SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     entryBoxProcs_[static_cast<size_t>(k)] =
         reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EntryBoxProc)));
     // An input method would hand the box composed text past the key filter.
@@ -176,7 +176,7 @@ void frmMain::OnDestroy() {
 }
 
 LRESULT CALLBACK frmMain::EntryBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* form = static_cast<frmMain*>(::GetPropW(hwnd, L"QUAV.frmMain"));
+  auto* form = reinterpret_cast<frmMain*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   const int index = ::GetDlgCtrlID(hwnd) - txtMAC(0);
   const WNDPROC original = form->entryBoxProcs_[static_cast<size_t>(index)];
   try {
@@ -213,7 +213,7 @@ LRESULT frmMain::HandleEntryBox(HWND hwnd, WNDPROC original, int index, UINT mes
       return 0;
     case WM_NCDESTROY:
       ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-      ::RemovePropW(hwnd, L"QUAV.frmMain");
+      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
     default:
       break;
