@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
+#include <process.h>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,32 @@ struct WindowTraits {
 struct Apartment {
   Apartment() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
   ~Apartment() { ::CoUninitialize(); }
+};
+
+// A WMI source that, while the scan opens it, has another thread send the
+// list a message and waits for the answer (a second at most).
+class AnswerCheck final : public WmiAdapterSource {
+ public:
+  explicit AnswerCheck(HWND window) : window_(window) {}
+  bool Open() override {
+    const UniqueHandle sender(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Send, this, 0, nullptr)));
+    ::WaitForSingleObject(sender.get(), 5000);
+    return false;
+  }
+  bool Next(std::unique_ptr<WmiInstance>&, bool& failed) override {
+    failed = true;
+    return false;
+  }
+  bool answered = false;
+
+ private:
+  static unsigned __stdcall Send(void* self) {
+    auto* check = static_cast<AnswerCheck*>(self);
+    DWORD_PTR ignored = 0;
+    check->answered = ::SendMessageTimeoutW(check->window_, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &ignored) != 0;
+    return 0;
+  }
+  HWND window_;
 };
 
 // A hidden window holding a report-style list with six columns and the filter box.
@@ -290,6 +317,14 @@ TEST_F(Scan, SystemWmiWalksTheAdapterConfigurations) {
   }
   EXPECT_FALSE(failed);
   EXPECT_GT(instances, 0);
+}
+
+TEST_F(Scan, TheWindowsAnswerMessagesWhileTheScanRuns) {
+  SeedRegistry();
+  AnswerCheck check(list.Hwnd());
+  EXPECT_EQ(kScanFromRegistry, Fill(&check));
+  EXPECT_TRUE(check.answered);
+  EXPECT_EQ((std::vector<std::wstring>{L"0000"}), Ids());
 }
 
 TEST_F(Scan, SystemWmiAgreesWithTheResult) {

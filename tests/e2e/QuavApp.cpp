@@ -1,4 +1,5 @@
 #include "e2e/QuavApp.h"
+#include "ui/main/frmMainControls.h"
 
 #include <commctrl.h>
 
@@ -481,7 +482,26 @@ void QuavApp::Settle() const {
   if (!Running()) return;
   ::WaitForInputIdle(processHandle_.get(), 2000);
   DWORD_PTR ignored = 0;
-  if (main_) ::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  if (main_) {
+    // What was posted before is handled (or under way) once a mark posted
+    // after it is; the entry box's modified flag carries that mark.
+    const HWND box = Control(frmMainControls::txtMAC(0));
+    DWORD_PTR modified = 0;
+    if (box && ::SendMessageTimeoutW(box, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 2000, &modified)) {
+      ::PostMessageW(box, EM_SETMODIFY, !modified, 0);
+      const auto until = std::chrono::steady_clock::now() + 10s;
+      DWORD_PTR now = modified;
+      while (::SendMessageTimeoutW(box, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 2000, &now) && !now == !modified &&
+             std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(5ms);
+      ::SendMessageTimeoutW(box, EM_SETMODIFY, modified, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    }
+    // The window answers while a scan runs, before its rows are listed.
+    const auto until = std::chrono::steady_clock::now() + 30s;
+    while (::GetPropW(main_, L"QUAV.Scanning") && std::chrono::steady_clock::now() < until)
+      std::this_thread::sleep_for(10ms);
+    ::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  }
   std::this_thread::sleep_for(30ms);
 }
 

@@ -59,6 +59,7 @@ void frmMain::EndBusy() {
 }
 
 void frmMain::LoadAdapterList() {
+  const ScanningMark loading(Hwnd());
   BeginBusy();
   const ScopeExit idle([this] { EndBusy(); });
   const std::wstring title = WindowTitle();

@@ -2,8 +2,16 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
+#include <process.h>
+
+#include <exception>
+#include <string>
+#include <utility>
 
 #include "adapters/AdapterScan.h"
+#include "adapters/ErrorReporter.h"
+#include "platform/Handles.h"
 #include "platform/VersionNumber.h"
 #include "ui/Form.h"
 #include "ui/Layout.h"
@@ -35,14 +43,101 @@ void WidenAddressColumn(ListView& list) {
   list.SetColumnWidth(kAddressColumn, list.ColumnWidth(kAddressColumn) - TwipsToPixels(kWidthFixTwips, ScreenDpi()));
 }
 
+constexpr wchar_t kScanningProperty[] = L"QUAV.Scanning";
+
+// The scan on a thread of its own. Its error reports are handed to this thread,
+// whose windows own the message boxes, and wait for the answer.
+class ScanThread final : public ErrorReporter {
+ public:
+  ScanThread(HWND window, bool filterOn, const ScanServices& services)
+      : window_(window),
+        filterOn_(filterOn),
+        services_(services),
+        reports_(services.errors ? *services.errors : MessageBoxErrorReporter()),
+        request_(::CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+        answered_(::CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
+    services_.errors = this;
+  }
+
+  // Paints the windows and answers messages sent to them while the scan runs;
+  // input and posted messages wait in the queue for its end, as they would
+  // behind a scan on this thread. Scans here when no thread can be started.
+  AdapterScan Run() {
+    if (!request_ || !answered_) return ScanAdapters(filterOn_, services_);
+    UniqueHandle thread(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Main, this, 0, nullptr)));
+    if (!thread) return ScanAdapters(filterOn_, services_);
+    const HANDLE waits[] = {thread.get(), request_.get()};
+    for (;;) {
+      // Also what was waiting before: the wait wakes for news only.
+      MSG message;
+      while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
+        ::DispatchMessageW(&message);
+      }
+      const DWORD woken = ::MsgWaitForMultipleObjects(2, waits, FALSE, INFINITE, QS_PAINT | QS_SENDMESSAGE);
+      if (woken == WAIT_OBJECT_0 + 1) {
+        const HANDLE mark = ::RemovePropW(window_, kScanningProperty);
+        try {
+          reports_.Report(report_);
+        } catch (...) {
+          reportError_ = std::current_exception();
+        }
+        if (mark) ::SetPropW(window_, kScanningProperty, mark);
+        ::SetEvent(answered_.get());
+      } else if (woken != WAIT_OBJECT_0 + 2) {
+        break;
+      }
+    }
+    ::WaitForSingleObject(thread.get(), INFINITE);
+    return std::move(scan_);
+  }
+
+  void Report(const std::wstring& text) override {
+    report_ = text;
+    ::SetEvent(request_.get());
+    ::WaitForSingleObject(answered_.get(), INFINITE);
+    // What the reporter threw goes on where the report came from.
+    if (reportError_) std::rethrow_exception(std::exchange(reportError_, nullptr));
+  }
+
+ private:
+  static unsigned __stdcall Main(void* self) {
+    auto* job = static_cast<ScanThread*>(self);
+    // The system's WMI source needs COM on the thread that uses it.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    try {
+      job->scan_ = ScanAdapters(job->filterOn_, job->services_);
+    } catch (...) {
+      job->scan_.completed = false;
+    }
+    if (SUCCEEDED(com)) ::CoUninitialize();
+    return 0;
+  }
+
+  HWND window_;
+  bool filterOn_;
+  ScanServices services_;
+  ErrorReporter& reports_;
+  UniqueHandle request_;
+  UniqueHandle answered_;
+  std::wstring report_;
+  std::exception_ptr reportError_;
+  AdapterScan scan_;
+};
+
 }  // namespace
+
+ScanningMark::ScanningMark(HWND window) : window_(window) {
+  ::SetPropW(window_, kScanningProperty, reinterpret_cast<HANDLE>(1));
+}
+
+ScanningMark::~ScanningMark() { ::RemovePropW(window_, kScanningProperty); }
 
 int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion,
                     const ScanServices& services) {
   int result = kScanEmpty;
   try {
     const bool filterOn = filter.Value() == 1;
-    const AdapterScan scan = ScanAdapters(filterOn, services);
+    const AdapterScan scan = ScanThread(::GetAncestor(list.Hwnd(), GA_ROOT), filterOn, services).Run();
     result = scan.result;
     {
       const RedrawSuspended rowsFirst(list);

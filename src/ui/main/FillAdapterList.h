@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 #include "adapters/AdapterScan.h"
@@ -7,6 +9,20 @@
 
 // The adapter list filled from the scan's rows.
 namespace quav {
+
+// Marks a window while its list is being loaded, except while a report of the
+// scan is shown: what drives the window from outside (a script, a test) sees
+// that it answers but has not listed the rows yet.
+class ScanningMark {
+ public:
+  explicit ScanningMark(HWND window);
+  ScanningMark(const ScanningMark&) = delete;
+  ScanningMark& operator=(const ScanningMark&) = delete;
+  ~ScanningMark();
+
+ private:
+  HWND window_;
+};
 
 // Replaces every row of the adapter list with ScanAdapters' rows, the filter
 // on when its box is checked. Returns the ScanResultCode.
