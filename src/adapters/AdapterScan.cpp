@@ -153,9 +153,10 @@ bool WriteWmiRow(WmiInstance& instance, bool filterOn, RowWriter& row) {
 }
 
 // All or nothing: false when any step fails.
-bool WriteWmiRows(WmiAdapterSource& source, bool filterOn, RowWriter& row) {
+bool WriteWmiRows(WmiAdapterSource& source, bool filterOn, RowWriter& row, const std::function<void()>& meanwhile) {
   if (!source.Open()) return false;
   for (;;) {
+    if (meanwhile) meanwhile();
     std::unique_ptr<WmiInstance> instance;
     bool failed = false;
     if (!source.Next(instance, failed)) return !failed;
@@ -168,10 +169,12 @@ bool WriteWmiRows(WmiAdapterSource& source, bool filterOn, RowWriter& row) {
   }
 }
 
-void WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& row) {
-  clsAdapters adapters(services.lookup, services.errors);
+void WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& row,
+                       const std::function<void()>& meanwhile) {
+  clsAdapters adapters(services.lookup, services.errors, meanwhile);
   adapters.GetDeviceEntries();
   for (const IAdapter& adapter : adapters) {
+    if (meanwhile) meanwhile();
     if (filterOn && !adapter.IPEnabled) continue;
     row.Add(adapter.Index);
     row.SetIPEnabled(adapter.IPEnabled);
@@ -186,7 +189,7 @@ void WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& r
 
 }  // namespace
 
-AdapterScan ScanAdapters(bool filterOn, const ScanServices& services) {
+AdapterScan ScanAdapters(bool filterOn, const ScanServices& services, const std::function<void()>& meanwhile) {
   AdapterScan scan;
   try {
     const std::wstring classKeyRoot(kNetworkClassKey);
@@ -199,7 +202,7 @@ AdapterScan ScanAdapters(bool filterOn, const ScanServices& services) {
         wmi = system.get();
       }
       RowWriter row(scan.rows, classKeyRoot, false);
-      wmiCompleted = WriteWmiRows(*wmi, filterOn, row);
+      wmiCompleted = WriteWmiRows(*wmi, filterOn, row, meanwhile);
     } catch (...) {
       // Abandons the WMI pass like any failing step.
     }
@@ -209,7 +212,7 @@ AdapterScan ScanAdapters(bool filterOn, const ScanServices& services) {
     if (!wmiCompleted) scan.rows.clear();
     if (scan.rows.empty()) {
       RowWriter row(scan.rows, classKeyRoot, true);
-      WriteRegistryRows(services, filterOn, row);
+      WriteRegistryRows(services, filterOn, row, meanwhile);
       scan.result = scan.rows.empty() ? kScanEmpty : kScanFromRegistry;
     }
     SortScannedAdapters(scan.rows, filterOn);

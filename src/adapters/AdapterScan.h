@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,9 @@ struct AdapterScan {
 
 // The adapters from WMI when it answers for every adapter, else from the
 // registry pass. With filterOn only IP-enabled adapters are listed.
-AdapterScan ScanAdapters(bool filterOn, const ScanServices& services);
+// meanwhile, when given, is called between adapters: a window's thread
+// answers its messages there during a long scan.
+AdapterScan ScanAdapters(bool filterOn, const ScanServices& services, const std::function<void()>& meanwhile = {});
 
 // The list's default order, stable: descending on "伪装" (overrides first),
 // after a descending pass on "活动" when all adapters are shown (filterOn

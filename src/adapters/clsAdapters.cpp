@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <unordered_set>
+#include <utility>
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/AddressRules.h"
@@ -23,7 +24,8 @@ std::wstring ReadText(std::wstring_view keyPath, std::wstring_view valueName) {
 
 }  // namespace
 
-clsAdapters::clsAdapters(HardwareAddressLookup* lookup, ErrorReporter* errors) : lookup_(lookup), errors_(errors) {}
+clsAdapters::clsAdapters(HardwareAddressLookup* lookup, ErrorReporter* errors, std::function<void()> meanwhile)
+    : lookup_(lookup), errors_(errors), meanwhile_(std::move(meanwhile)) {}
 
 ErrorReporter& clsAdapters::Errors() const { return errors_ ? *errors_ : MessageBoxErrorReporter(); }
 
@@ -73,6 +75,7 @@ std::vector<clsAdapters::ClassRow> clsAdapters::GetClasses(long& count) {
     std::vector<ClassRow> rows;
     rows.reserve(names.size());
     for (const std::wstring& name : names) {
+      if (meanwhile_) meanwhile_();
       const std::wstring path = std::wstring(kNetworkClassKey) + name;
       rows.push_back({ReadText(path, L"DriverDesc"), ReadText(path, L"NetCfgInstanceID"), name});
     }
@@ -123,6 +126,7 @@ void clsAdapters::GetDeviceEntries() {
     std::unordered_set<std::wstring> names(connections.begin(), connections.end());
     names.erase(std::wstring(kDescriptionsSubkey));
     for (const ClassRow& row : rows) {
+      if (meanwhile_) meanwhile_();
       if (names.count(row.instanceId) != 0) {
         AddMatchedRow(row, *lookup);
       } else {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -17,8 +18,10 @@ class HardwareAddressLookup;
 class clsAdapters {
  public:
   // Null services use the system's: the machine's interface table and ARP,
-  // and message boxes for errors.
-  explicit clsAdapters(HardwareAddressLookup* lookup = nullptr, ErrorReporter* errors = nullptr);
+  // and message boxes for errors. meanwhile, when given, is called between
+  // adapters while GetDeviceEntries reads them.
+  explicit clsAdapters(HardwareAddressLookup* lookup = nullptr, ErrorReporter* errors = nullptr,
+                       std::function<void()> meanwhile = {});
 
   // The record under a key; a blank record when the key is not present.
   IAdapter Item(const std::wstring& key) const;
@@ -51,6 +54,7 @@ class clsAdapters {
 
   HardwareAddressLookup* lookup_;
   ErrorReporter* errors_;
+  std::function<void()> meanwhile_;
   std::vector<IAdapter> records_;
   std::unordered_map<std::wstring, size_t> positions_;  // folded Index -> position in records_
 };

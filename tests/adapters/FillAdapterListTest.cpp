@@ -58,17 +58,20 @@ struct Apartment {
   ~Apartment() { ::CoUninitialize(); }
 };
 
-// A WMI source that, while the scan opens it, has another thread send the
-// list a message and waits for the answer (a second at most).
+// A WMI source that, once the scan has opened it, has another thread send the
+// list a message; its first instance waits for the answer (two seconds at
+// most) and fails, so that the scan goes on with the registry.
 class AnswerCheck final : public WmiAdapterSource {
  public:
   explicit AnswerCheck(HWND window) : window_(window) {}
+  ~AnswerCheck() override { ::WaitForSingleObject(sender_.get(), INFINITE); }
   bool Open() override {
-    const UniqueHandle sender(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Send, this, 0, nullptr)));
-    ::WaitForSingleObject(sender.get(), 5000);
-    return false;
+    sender_.reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Send, this, 0, nullptr)));
+    ::Sleep(100);  // the message is waiting when the scan goes on
+    return true;
   }
   bool Next(std::unique_ptr<WmiInstance>&, bool& failed) override {
+    answered = ::WaitForSingleObject(answer_.get(), 2000) == WAIT_OBJECT_0;
     failed = true;
     return false;
   }
@@ -78,10 +81,12 @@ class AnswerCheck final : public WmiAdapterSource {
   static unsigned __stdcall Send(void* self) {
     auto* check = static_cast<AnswerCheck*>(self);
     DWORD_PTR ignored = 0;
-    check->answered = ::SendMessageTimeoutW(check->window_, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &ignored) != 0;
+    if (::SendMessageTimeoutW(check->window_, WM_NULL, 0, 0, SMTO_NORMAL, 3000, &ignored)) ::SetEvent(check->answer_.get());
     return 0;
   }
   HWND window_;
+  UniqueHandle answer_{::CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  UniqueHandle sender_;
 };
 
 // A hidden window holding a report-style list with six columns and the filter box.

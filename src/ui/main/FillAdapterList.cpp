@@ -2,16 +2,12 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
-#include <process.h>
 
-#include <exception>
 #include <string>
-#include <utility>
 
 #include "adapters/AdapterScan.h"
 #include "adapters/ErrorReporter.h"
-#include "platform/Handles.h"
+#include "platform/ScopeExit.h"
 #include "platform/VersionNumber.h"
 #include "ui/Form.h"
 #include "ui/Layout.h"
@@ -44,84 +40,46 @@ void WidenAddressColumn(ListView& list) {
 }
 
 constexpr wchar_t kScanningProperty[] = L"QUAV.Scanning";
+// The longest the scan goes on without answering the windows' messages, but
+// for one adapter's reads.
+constexpr DWORD kAnswerEveryMs = 15;
 
-// The scan on a thread of its own. Its error reports are handed to this thread,
-// whose windows own the message boxes, and wait for the answer.
-class ScanThread final : public ErrorReporter {
+// Paints the windows and answers messages sent to them; input and posted
+// messages wait in the queue for the scan's end.
+class AnswerDuringScan {
  public:
-  ScanThread(HWND window, bool filterOn, const ScanServices& services)
-      : window_(window),
-        filterOn_(filterOn),
-        services_(services),
-        reports_(services.errors ? *services.errors : MessageBoxErrorReporter()),
-        request_(::CreateEventA(nullptr, FALSE, FALSE, nullptr)),
-        answered_(::CreateEventA(nullptr, FALSE, FALSE, nullptr)) {
-    services_.errors = this;
-  }
-
-  // Paints the windows and answers messages sent to them while the scan runs;
-  // input and posted messages wait in the queue for its end, as they would
-  // behind a scan on this thread. Scans here when no thread can be started.
-  AdapterScan Run() {
-    if (!request_ || !answered_) return ScanAdapters(filterOn_, services_);
-    UniqueHandle thread(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Main, this, 0, nullptr)));
-    if (!thread) return ScanAdapters(filterOn_, services_);
-    const HANDLE waits[] = {thread.get(), request_.get()};
-    for (;;) {
-      // Also what was waiting before: the wait wakes for news only.
-      MSG message;
-      while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
-        ::DispatchMessageW(&message);
-      }
-      const DWORD woken = ::MsgWaitForMultipleObjects(2, waits, FALSE, INFINITE, QS_PAINT | QS_SENDMESSAGE);
-      if (woken == WAIT_OBJECT_0 + 1) {
-        const HANDLE mark = ::RemovePropW(window_, kScanningProperty);
-        try {
-          reports_.Report(report_);
-        } catch (...) {
-          reportError_ = std::current_exception();
-        }
-        if (mark) ::SetPropW(window_, kScanningProperty, mark);
-        ::SetEvent(answered_.get());
-      } else if (woken != WAIT_OBJECT_0 + 2) {
-        break;
-      }
+  void operator()() {
+    const DWORD now = ::GetTickCount();
+    if (started_ && now - last_ < kAnswerEveryMs) return;
+    started_ = true;
+    last_ = now;
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
+      ::DispatchMessageW(&message);
     }
-    ::WaitForSingleObject(thread.get(), INFINITE);
-    return std::move(scan_);
-  }
-
-  void Report(const std::wstring& text) override {
-    report_ = text;
-    ::SetEvent(request_.get());
-    ::WaitForSingleObject(answered_.get(), INFINITE);
-    // What the reporter threw goes on where the report came from.
-    if (reportError_) std::rethrow_exception(std::exchange(reportError_, nullptr));
   }
 
  private:
-  static unsigned __stdcall Main(void* self) {
-    auto* job = static_cast<ScanThread*>(self);
-    // The system's WMI source needs COM on the thread that uses it.
-    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    try {
-      job->scan_ = ScanAdapters(job->filterOn_, job->services_);
-    } catch (...) {
-      job->scan_.completed = false;
-    }
-    if (SUCCEEDED(com)) ::CoUninitialize();
-    return 0;
+  bool started_ = false;
+  DWORD last_ = 0;
+};
+
+// A report of the scan lifts the window's scanning mark while it is shown:
+// the window waits for an answer, not for the scan.
+class UnmarkedReports final : public ErrorReporter {
+ public:
+  UnmarkedReports(HWND window, ErrorReporter& reports) : window_(window), reports_(reports) {}
+  void Report(const std::wstring& text) override {
+    const HANDLE mark = ::RemovePropW(window_, kScanningProperty);
+    const ScopeExit remark([this, mark] {
+      if (mark) ::SetPropW(window_, kScanningProperty, mark);
+    });
+    reports_.Report(text);
   }
 
+ private:
   HWND window_;
-  bool filterOn_;
-  ScanServices services_;
   ErrorReporter& reports_;
-  UniqueHandle request_;
-  UniqueHandle answered_;
-  std::wstring report_;
-  std::exception_ptr reportError_;
-  AdapterScan scan_;
 };
 
 }  // namespace
@@ -137,7 +95,11 @@ int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& 
   int result = kScanEmpty;
   try {
     const bool filterOn = filter.Value() == 1;
-    const AdapterScan scan = ScanThread(::GetAncestor(list.Hwnd(), GA_ROOT), filterOn, services).Run();
+    UnmarkedReports reports(::GetAncestor(list.Hwnd(), GA_ROOT),
+                            services.errors ? *services.errors : MessageBoxErrorReporter());
+    ScanServices unmarked = services;
+    unmarked.errors = &reports;
+    const AdapterScan scan = ScanAdapters(filterOn, unmarked, AnswerDuringScan());
     result = scan.result;
     {
       const RedrawSuspended rowsFirst(list);
