@@ -1,10 +1,9 @@
 #include "e2e/QuavApp.h"
+#include "support/ScreenCapture.h"
 #include "ui/main/frmMainControls.h"
 
 #include <commctrl.h>
 
-#include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace quav::e2e {
@@ -508,32 +507,8 @@ void QuavApp::Settle() const {
 std::wstring QuavApp::Screenshot(HWND hwnd, const std::wstring& name) const {
   RECT rect{};
   ::GetWindowRect(hwnd, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  WindowDc screen(nullptr);
-  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  UniqueHbitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  {
-    SelectedObject selected(memory.get(), bitmap.get());
-    ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), rect.left, rect.top, SRCCOPY);
-  }
-  const DWORD stride = ((width * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + stride * height;
   const std::wstring path = ScreenshotFolder() + L"\\" + name + L".bmp";
-  std::ofstream out(std::filesystem::path(path), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(bits), stride * height);
+  test::CaptureScreen(rect, path);
   return path;
 }
 

@@ -11,6 +11,7 @@
 
 #include "support/FakeServices.h"
 #include "support/ScratchFolder.h"
+#include "support/ScreenCapture.h"
 #include "platform/Handles.h"
 #include "ui/main/frmMain.h"
 
@@ -113,41 +114,6 @@ TEST_F(NotificationTest, ClosingWithoutOkLeavesHideNotifyAlone) {
   EXPECT_FALSE(notice.HideNotify);
 }
 
-// Writes a 24-bit bottom-up BMP of a screen rectangle.
-std::vector<BYTE> CaptureScreen(const RECT& area, const std::wstring& path) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  WindowDc screen(nullptr);
-  UniqueHbitmap picture(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-  {
-    SelectedObject selected(memory.get(), picture.get());
-    ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
-  }
-  ::GdiFlush();
-  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD size = stride * static_cast<DWORD>(height);
-  std::vector<BYTE> pixels(static_cast<const BYTE*>(bits), static_cast<const BYTE*>(bits) + size);
-  BITMAPFILEHEADER header{};
-  header.bfType = 0x4D42;
-  header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-  header.bfSize = header.bfOffBits + size;
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-  DWORD written = 0;
-  ::WriteFile(file.get(), &header, sizeof header, &written, nullptr);
-  ::WriteFile(file.get(), &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-  ::WriteFile(file.get(), pixels.data(), size, &written, nullptr);
-  return pixels;
-}
-
 // Leaves a picture of the notice as shown on the display, frmNotification.bmp
 // in the test folder, for a person to look at.
 TEST_F(NotificationTest, ShownNoticeIsPaintedOnTheDisplay) {
@@ -160,7 +126,7 @@ TEST_F(NotificationTest, ShownNoticeIsPaintedOnTheDisplay) {
   }
   RECT frame{};
   ::GetWindowRect(notice.Hwnd(), &frame);
-  const std::vector<BYTE> pixels = CaptureScreen(frame, L"frmNotification.bmp");
+  const std::vector<BYTE> pixels = test::CaptureScreen(frame, L"frmNotification.bmp");
   // Frame, face and captions: more than a flat colour.
   const std::set<BYTE> shades(pixels.begin(), pixels.end());
   EXPECT_GT(shades.size(), 2u);
