@@ -186,7 +186,7 @@ std::vector<std::string> SubkeyNames(HKEY key) {
 }
 
 struct RawRow {
-  std::string subkey, description, instanceId, dhcpAddress, staticAddress, override;
+  std::string subkey, description, instanceId, dhcpAddress, staticAddress, override, connectionName;
 };
 
 // The floor: the values the scan lists, read the plain way, each key opened
@@ -213,6 +213,15 @@ size_t RawReads() {
   HKEY connectionsKey = nullptr;
   if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kConnectionsKeyA, 0, KEY_READ, &connectionsKey) == ERROR_SUCCESS) {
     for (std::string& name : SubkeyNames(connectionsKey)) connections.insert(std::move(name));
+    // Each row's connection name.
+    for (RawRow& row : rows) {
+      HKEY key = nullptr;
+      if (row.instanceId.empty() ||
+          ::RegOpenKeyExA(connectionsKey, (row.instanceId + "\\Connection").c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        continue;
+      row.connectionName = QueryText(key, "Name");
+      ::RegCloseKey(key);
+    }
     ::RegCloseKey(connectionsKey);
   }
   HKEY interfaces = nullptr;
@@ -290,6 +299,10 @@ size_t RawReadsOneByOne() {
       ++matched;
     }
     row.override = ReadOneByOne(classRoot + row.subkey, "NetworkAddress");
+    if (!row.instanceId.empty()) {
+      row.connectionName =
+          ReadOneByOne(std::string(kConnectionsKeyA) + "\\" + row.instanceId + "\\Connection", "Name");
+    }
   }
   return rows.size() + matched;
 }
