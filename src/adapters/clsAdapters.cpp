@@ -115,6 +115,7 @@ void clsAdapters::GetDeviceEntries() {
   long connectionCount = 0;
   long classCount = 0;
   const std::vector<std::wstring> connections = GetAdapters(connectionCount);
+  if (meanwhile_) meanwhile_();
   const std::vector<ClassRow> rows = GetClasses(classCount);
   if (connectionCount < 1 || classCount < 1) return;
   try {

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 
 #include "adapters/AdapterScan.h"
@@ -41,25 +42,28 @@ void WidenAddressColumn(ListView& list) {
 
 constexpr wchar_t kScanningProperty[] = L"QUAV.Scanning";
 // The longest the scan goes on without answering the windows' messages, but
-// for one adapter's reads.
+// for one step it cannot split: an adapter's reads, connecting to WMI, listing
+// a key's subkeys, turning the list's redraw on, painting the list.
 constexpr DWORD kAnswerEveryMs = 15;
 
-// Paints the windows and answers messages sent to them; input and posted
-// messages wait in the queue for the scan's end.
+// Paints the windows and answers messages sent to them, at most every
+// kAnswerEveryMs; input and posted messages wait in the queue for the scan's end.
 class AnswerDuringScan {
  public:
-  void operator()() {
+  void operator()() { Answer(PM_QS_PAINT | PM_QS_SENDMESSAGE); }
+  // Paints nothing: the list is about to be painted whole.
+  void SentOnly() { Answer(PM_QS_SENDMESSAGE); }
+
+ private:
+  void Answer(UINT which) {
     const DWORD now = ::GetTickCount();
     if (started_ && now - last_ < kAnswerEveryMs) return;
     started_ = true;
     last_ = now;
     MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
-      ::DispatchMessageW(&message);
-    }
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | which)) ::DispatchMessageW(&message);
   }
 
- private:
   bool started_ = false;
   DWORD last_ = 0;
 };
@@ -99,12 +103,15 @@ int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& 
                             services.errors ? *services.errors : MessageBoxErrorReporter());
     ScanServices unmarked = services;
     unmarked.errors = &reports;
-    const AdapterScan scan = ScanAdapters(filterOn, unmarked, AnswerDuringScan());
+    AnswerDuringScan answer;
+    const AdapterScan scan = ScanAdapters(filterOn, unmarked, std::ref(answer));
     result = scan.result;
     {
       const RedrawSuspended rowsFirst(list);
       list.Clear();
+      // Some hundred rows take longer than the windows may go unanswered.
       for (const ScannedAdapter& row : scan.rows) {
+        answer();
         const long position = list.AddItem(row.cells[0]);
         for (int column = 1; column < kScanColumns; ++column)
           list.SetSubItem(position, column, row.cells[static_cast<size_t>(column)]);
@@ -112,6 +119,9 @@ int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& 
       // The rows come sorted; this sets the list's sort column and order.
       if (scan.completed) SortAdapterList(list, filter);
     }
+    // Turning redraw on lays the list out again, which under Wine takes about
+    // as long as painting it.
+    answer.SentOnly();
     if (IsBeforeWindowsXP(osVersion)) WidenAddressColumn(list);
     list.Repaint();
     DoEvents();
