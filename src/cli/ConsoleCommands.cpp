@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -222,6 +223,10 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
 }  // namespace
 
 std::vector<std::wstring> ProgramArguments() {
+  // The runtime has split the command line already: the window, started
+  // without arguments, need not load the shell's library (under Wine about
+  // 1 MB of its working set) to learn that.
+  if (__argc <= 1) return {};
   int count = 0;
   UniqueAny<ArgumentListTraits> list(::CommandLineToArgvW(::GetCommandLineW(), &count));
   if (!list) return {};

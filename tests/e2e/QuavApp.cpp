@@ -3,6 +3,7 @@
 #include "ui/main/frmMainControls.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <thread>
 
@@ -273,6 +274,16 @@ bool QuavApp::WaitForListLoaded(std::chrono::milliseconds timeout) {
 
 bool QuavApp::Running() const {
   return processHandle_ && ::WaitForSingleObject(processHandle_.get(), 0) == WAIT_TIMEOUT;
+}
+
+bool QuavApp::HasLoaded(const std::wstring& dll) const {
+  const UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, process_.dwProcessId));
+  MODULEENTRY32W module{};
+  module.dwSize = sizeof module;
+  for (bool more = ::Module32FirstW(snapshot.get(), &module); more; more = ::Module32NextW(snapshot.get(), &module)) {
+    if (::lstrcmpiW(module.szModule, dll.c_str()) == 0) return true;
+  }
+  return false;
 }
 
 bool QuavApp::WaitForExit(std::chrono::milliseconds timeout) {

@@ -60,6 +60,8 @@ class QuavApp {
   bool WaitForListLoaded(std::chrono::milliseconds timeout = 20s);
   bool WaitForExit(std::chrono::milliseconds timeout = 10s);
   bool Running() const;
+  // Whether the running program has the DLL of this file name loaded.
+  bool HasLoaded(const std::wstring& dll) const;
   DWORD ExitCode() const;
   void Kill();
 
