@@ -124,7 +124,6 @@ void frmMain::EnableEditControls(bool enabled) {
   for (const int item : {mnuRefresh, mnuRandom, mnuRestart}) {
     ::EnableMenuItem(::GetMenu(Hwnd()), static_cast<UINT>(item), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
   }
-  ::DrawMenuBar(Hwnd());
 }
 
 void frmMain::ShowSelectedAdapter(ListView& list, long position) {
