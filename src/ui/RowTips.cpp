@@ -26,22 +26,29 @@ RowTips::~RowTips() { Detach(); }
 
 void RowTips::Attach(HWND list, TextFor textFor) {
   Detach();
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-  ::InitCommonControlsEx(&controls);
-  tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                           0, ::GetParent(list), nullptr, nullptr, nullptr);
-  if (!tip_) return;
   list_ = list;
   textFor_ = std::move(textFor);
-  ::SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
-  TOOLINFOW tool = ListTool(list_);
-  tool.lpszText = text_.data();
-  ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   // The list itself keeps nothing in its user data. Read for each of its
   // messages, so not a property: each property read asks the window server.
   ::SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   original_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RowTips::ListProc)));
+}
+
+// Made when the pointer first comes onto the list, not with the window: under
+// Wine making it costs the start-up some 15 ms.
+bool RowTips::MakeTip() {
+  if (tip_) return true;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
+                           0, ::GetParent(list_), nullptr, nullptr, nullptr);
+  if (!tip_) return false;
+  ::SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+  TOOLINFOW tool = ListTool(list_);
+  tool.lpszText = text_.data();
+  ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  return true;
 }
 
 void RowTips::Detach() {
@@ -74,8 +81,8 @@ LRESULT CALLBACK RowTips::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
   auto* tips = reinterpret_cast<RowTips*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!tips) return ::DefWindowProcW(hwnd, message, wParam, lParam);
   const WNDPROC original = tips->original_;
-  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-    if (message == WM_MOUSEMOVE) tips->PointerAt(lParam);
+  if (message == WM_MOUSEMOVE && tips->MakeTip()) tips->PointerAt(lParam);
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && tips->tip_) {
     MSG relayed{hwnd, message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()), {}};
     const DWORD at = ::GetMessagePos();
     relayed.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};

@@ -26,6 +26,7 @@ class RowTips {
 
  private:
   static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  bool MakeTip();
   void PointerAt(LPARAM clientPoint);
   void Detach();
 
