@@ -14,7 +14,7 @@
 #include "ui/main/SystemProgramHost.h"
 #include "ui/main/frmMain.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
   // Before any DLL beyond the loader's own is loaded.
   quav::RestrictDllSearch();
   // Only the list view: comctl32 before version 6 refuses flags it does not know.
@@ -23,7 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
   // With arguments the program is a tool for scripts: one verb, no window.
-  const std::vector<std::wstring> arguments = quav::ProgramArguments();
+  const std::vector<std::wstring> arguments = quav::ProgramArguments(commandTail ? commandTail : L"");
   if (!arguments.empty()) {
     quav::ConsoleOutput out;
     quav::ExitCode code = quav::ExitCode::Unexpected;

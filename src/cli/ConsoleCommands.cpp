@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -222,11 +221,10 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
 
 }  // namespace
 
-std::vector<std::wstring> ProgramArguments() {
-  // The runtime has split the command line already: the window, started
-  // without arguments, need not load the shell's library (under Wine about
-  // 1 MB of its working set) to learn that.
-  if (__argc <= 1) return {};
+std::vector<std::wstring> ProgramArguments(std::wstring_view commandTail) {
+  // The window, started without arguments, need not load the shell's library
+  // (under Wine about 1 MB of its working set) to learn that.
+  if (commandTail.find_first_not_of(L" \t") == std::wstring_view::npos) return {};
   int count = 0;
   UniqueAny<ArgumentListTraits> list(::CommandLineToArgvW(::GetCommandLineW(), &count));
   if (!list) return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "adapters/AdapterFacts.h"
@@ -17,8 +18,9 @@ struct CommandLineServices {
   AdapterFacts& facts;
 };
 
-// The program's arguments after its own name.
-std::vector<std::wstring> ProgramArguments();
+// The program's arguments after its own name; commandTail is what follows
+// the name on the command line (wWinMain's).
+std::vector<std::wstring> ProgramArguments(std::wstring_view commandTail);
 
 // Runs the command the arguments name and says on out what happened.
 ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const CommandLineServices& services,
