@@ -20,4 +20,9 @@ std::wstring HardwareAddressText(const uint8_t* bytes, size_t count);
 // letter case.
 std::wstring FoldedKey(std::wstring_view key);
 
+// An adapter's instance ID as Windows writes it: a GUID in braces,
+// {4D36E972-E325-11CE-BFC1-08002BE10318}. The ID names a device (\\.\ID)
+// and registry keys, so a value of any other form is not one.
+bool IsInstanceGuid(std::wstring_view text);
+
 }  // namespace quav

@@ -77,7 +77,10 @@ std::vector<clsAdapters::ClassRow> clsAdapters::GetClasses(long& count) {
     for (const std::wstring& name : names) {
       if (meanwhile_) meanwhile_();
       const std::wstring path = std::wstring(kNetworkClassKey) + name;
-      rows.push_back({ReadText(path, L"DriverDesc"), ReadText(path, L"NetCfgInstanceID"), name});
+      std::wstring instanceId = ReadText(path, L"NetCfgInstanceID");
+      // It names the adapter's keys: any other form matches no connection.
+      if (!IsInstanceGuid(instanceId)) instanceId.clear();
+      rows.push_back({ReadText(path, L"DriverDesc"), std::move(instanceId), name});
     }
     count = found;
     return rows;

@@ -32,6 +32,17 @@ TEST(AddressRules, KeysFoldLetterCase) {
   EXPECT_NE(FoldedKey(L"0001"), FoldedKey(L"0010"));
 }
 
+TEST(AddressRules, AnInstanceIdIsAGuidInBracesAndNothingElse) {
+  EXPECT_TRUE(IsInstanceGuid(L"{4D36E972-E325-11CE-BFC1-08002BE10318}"));
+  EXPECT_TRUE(IsInstanceGuid(L"{4d36e972-e325-11ce-bfc1-08002be10318}"));
+  for (const wchar_t* text : {L"", L"{x}\\..\\pipe\\p", L"4D36E972-E325-11CE-BFC1-08002BE10318",
+                              L"{4D36E972-E325-11CE-BFC1-08002BE10318}\\..\\pipe\\p",
+                              L"{4D36E972-E325-11CE-BFC1-08002BE1031G}", L"{4D36E972-E325-11CE-BFC1+08002BE10318}",
+                              L"{4D36E972-E325-11CE-BFC1-08002BE10318"}) {
+    EXPECT_FALSE(IsInstanceGuid(text)) << text;
+  }
+}
+
 // The interface table is sized, then filled; an adapter added in between
 // makes the fill ask for more, and the table is read again.
 TEST(AddressRules, TheInterfaceTableIsReadAgainWhileItGrows) {
