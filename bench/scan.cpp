@@ -24,6 +24,7 @@
 #include "adapters/GetMACFromIP.h"
 #include "adapters/WmiAdapterSource.h"
 #include "adapters/clsAdapters.h"
+#include "ui/BusyWork.h"
 #include "ui/main/FillAdapterList.h"
 #include "bench/Report.h"
 #include "platform/Handles.h"
@@ -364,7 +365,9 @@ bool Measure(Bench& bench, int n, int rounds, Timings& timings) {
   int result = -1;
   size_t sink = 0;
   const auto fill = [&](WmiAdapterSource* wmi) {
-    result = FillAdapterList(bench.window.list, bench.window.filter, bench.os, {wmi, &bench.lookup, &bench.reports});
+    MessagePump pump;
+    result = FillAdapterList(bench.window.list, bench.window.filter, bench.os, {wmi, &bench.lookup, &bench.reports},
+                             pump);
   };
   const std::vector<std::pair<std::string, std::function<void()>>> variants = {
       {"raw", [&] { sink += RawReads(); }},
@@ -428,7 +431,9 @@ void CountKeys(Bench& bench, int n) {
   test::FaultInjectingRegistry counting;
   {
     ScopedRegistryApi scope(counting);
-    FillAdapterList(bench.window.list, bench.window.filter, bench.os, {&bench.closed, &bench.lookup, &bench.reports});
+    MessagePump pump;
+    FillAdapterList(bench.window.list, bench.window.filter, bench.os, {&bench.closed, &bench.lookup, &bench.reports},
+                    pump);
   }
   Row keys("resources", "registry keys opened per scan", std::to_string(n), static_cast<double>(counting.KeysOpened()),
            "keys");

@@ -20,7 +20,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
   // Only the list view: comctl32 before version 6 refuses flags it does not know.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);
-  ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // Uninitialised at the end only when it was initialised here.
+  const bool com = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
   // With arguments the program is a tool for scripts: one verb, no window.
   const std::vector<std::wstring> arguments = quav::ProgramArguments(commandTail ? commandTail : L"");
@@ -36,7 +37,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
       const quav::ExceptionDescription error = quav::DescribeException(std::current_exception());
       out.Write(quav::ProcedureErrorText(L"RunCommandLine", error.description, error.number) + L"\n");
     }
-    ::CoUninitialize();
+    if (com) ::CoUninitialize();
     return static_cast<int>(code);
   }
 
@@ -55,6 +56,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
     // Thrown before the window's procedures took over (they report their own).
     quav::ReportException(quav::MessageBoxErrorReporter(), std::current_exception(), L"wWinMain");
   }
-  ::CoUninitialize();
+  if (com) ::CoUninitialize();
   return code;
 }

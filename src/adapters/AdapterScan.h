@@ -41,6 +41,9 @@ struct ScannedAdapter {
   long readError = 0;
 };
 
+// Said when the scan ended early: the rows listed may not be all.
+inline constexpr wchar_t kScanFailedText[] = L"扫描网络适配器时出错，无法列出全部网络适配器。";
+
 struct AdapterScan {
   int result = kScanEmpty;  // ScanResultCode
   // In the list's default order (SortScannedAdapters); unsorted when the scan

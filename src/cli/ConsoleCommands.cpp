@@ -77,7 +77,7 @@ Listing ScanAllAdapters(ConsoleOutput& out) {
 }
 
 ExitCode ScanFailed(ConsoleOutput& out) {
-  out.Write(L"扫描网络适配器时出错，无法列出全部网络适配器。\n");
+  out.Write(std::wstring(kScanFailedText) + L"\n");
   return ExitCode::ScanFailed;
 }
 

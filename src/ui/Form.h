@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/Handles.h"
 #include "ui/Colors.h"
@@ -44,6 +45,8 @@ class Form {
   void Unload();
 
   HWND Hwnd() const { return hwnd_; }
+  // Busy work (BusyWork) is under way: commands wait or are dropped.
+  bool Busy() const { return busy_.depth > 0; }
   bool Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
   int Dpi() const { return fonts_.Dpi(); }
 
@@ -95,6 +98,17 @@ class Form {
   FontCache& Fonts() { return fonts_; }
 
  private:
+  friend class BusyWork;
+  struct BusyState {
+    int depth = 0;
+    bool dropCommands = false;
+    bool closeAfter = false;
+    std::vector<MSG> waiting;  // commands to run once the work has ended
+  };
+  // Holds back what may not run inside busy work: true when the message is
+  // kept for later or dropped.
+  bool HoldWhileBusy(UINT message, WPARAM wParam, LPARAM lParam);
+
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT ControlColor(HDC dc, HWND control, bool edit);
@@ -114,6 +128,7 @@ class Form {
   int defaultButton_ = 0;
   int cancelButton_ = 0;
   HWND lastFocus_ = nullptr;
+  BusyState busy_;
 };
 
 // The program's message loop: runs until the main window has gone.
@@ -121,5 +136,8 @@ int RunMessageLoop();
 
 // Lets every window message waiting in the queue run, then returns.
 void DoEvents();
+
+// Dispatches a message taken from the queue as the program's loop does.
+void DispatchQueued(MSG& msg);
 
 }  // namespace quav

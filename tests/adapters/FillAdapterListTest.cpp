@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "adapters/ErrorReporter.h"
@@ -18,6 +19,7 @@
 #include "platform/Handles.h"
 #include "support/FakeWmi.h"
 #include "support/RegistryFixture.h"
+#include "ui/BusyWork.h"
 #include "ui/Layout.h"
 #include "ui/Twips.h"
 
@@ -67,7 +69,9 @@ class AnswerCheck final : public WmiAdapterSource {
   ~AnswerCheck() override { ::WaitForSingleObject(sender_.get(), INFINITE); }
   bool Open() override {
     sender_.reset(reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, Send, this, 0, nullptr)));
-    ::Sleep(100);  // the message is waiting when the scan goes on
+    // The message is waiting when the scan goes on.
+    const DWORD start = ::GetTickCount();
+    while (!(HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) && ::GetTickCount() - start < 5000) ::Sleep(1);
     return true;
   }
   bool Next(std::unique_ptr<WmiInstance>&, bool& failed) override {
@@ -118,7 +122,8 @@ class Scan : public ::testing::Test {
     registry.AddAdapter(L"0001", L"Registry spare", kGuidB, L"0.0.0.0");
   }
   int Fill(WmiAdapterSource* source, const wchar_t* osVersion = L"5.1.2600") {
-    return FillAdapterList(list, filter, osVersion, {source, &lookup, &reports});
+    MessagePump pump;
+    return FillAdapterList(list, filter, osVersion, {source, &lookup, &reports}, pump);
   }
   std::vector<Row> Rows() const {
     std::vector<Row> rows;
@@ -330,6 +335,28 @@ TEST_F(Scan, TheWindowsAnswerMessagesWhileTheScanRuns) {
   EXPECT_EQ(kScanFromRegistry, Fill(&check));
   EXPECT_TRUE(check.answered);
   EXPECT_EQ((std::vector<std::wstring>{L"0000"}), Ids());
+}
+
+// A scan that ends early says so: the rows listed may not be all.
+TEST_F(Scan, AScanThatFailsSaysSo) {
+  SeedRegistry();
+  struct ThrowingLookup final : HardwareAddressLookup {
+    unsigned long Lookup(uint32_t, uint8_t (&)[6], unsigned long&) override { throw std::runtime_error("lookup"); }
+  } throwing;
+  // The pass's own report fails as well, which ends the scan.
+  struct FailingReports final : ErrorReporter {
+    void Report(const std::wstring& text) override {
+      texts.push_back(text);
+      if (texts.size() == 1) throw std::runtime_error("report");
+    }
+    std::vector<std::wstring> texts;
+  } failing;
+  FakeWmi closed;
+  closed.openFails = true;
+  MessagePump pump;
+  FillAdapterList(list, filter, L"5.1.2600", {&closed, &throwing, &failing}, pump);
+  ASSERT_EQ(2u, failing.texts.size());
+  EXPECT_EQ(kScanFailedText, failing.texts[1]);
 }
 
 TEST_F(Scan, SystemWmiAgreesWithTheResult) {

@@ -202,9 +202,11 @@ TEST_F(NewAddressWindow, WhileTheRestartWaitsTheWindowPaintsButTakesNoInput) {
   TypeAddress(L"02AABBCCDDEE");
   bool enabledWhileWaiting = true;
   bool painted = false;
+  bool sessionMayEnd = true;
   facts.onActiveRead = [&](const std::wstring& id) {
     if (facts.activeReads == 1) {
       enabledWhileWaiting = ::IsWindowEnabled(form.Hwnd()) != FALSE;
+      sessionMayEnd = ::SendMessageW(form.Hwnd(), WM_QUERYENDSESSION, 0, 0) != FALSE;
       ::UpdateWindow(form.Hwnd());
       ::InvalidateRect(form.Hwnd(), nullptr, TRUE);
       ::PostMessageW(form.Item(cmdUpdate), BM_CLICK, 0, 0);
@@ -217,6 +219,8 @@ TEST_F(NewAddressWindow, WhileTheRestartWaitsTheWindowPaintsButTakesNoInput) {
   form.mnuRestart_Click();
   EXPECT_EQ(2, facts.activeReads);
   EXPECT_FALSE(enabledWhileWaiting);
+  EXPECT_FALSE(sessionMayEnd) << "the session waits for the log line";
+  EXPECT_NE(FALSE, ::SendMessageW(form.Hwnd(), WM_QUERYENDSESSION, 0, 0));
   EXPECT_TRUE(painted) << "the invalidated window was painted during the wait";
   EXPECT_EQ(L"<missing>", Stored()) << "the click stored nothing";
   ASSERT_EQ(1u, host.messages.size()) << "only the restart's message";

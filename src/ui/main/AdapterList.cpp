@@ -9,6 +9,7 @@
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
+#include "ui/BusyWork.h"
 #include "ui/Form.h"
 #include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
@@ -48,31 +49,22 @@ void frmMain::SelectRow(ListView& list, long position) {
   list.SetSelected(position, true);
 }
 
-void frmMain::BeginBusy() {
-  busy_ = true;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-}
-
-void frmMain::EndBusy() {
-  busy_ = false;
-  ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
-}
-
 void frmMain::LoadAdapterList() {
   const ScanningMark loading(Hwnd());
-  BeginBusy();
-  const ScopeExit idle([this] { EndBusy(); });
+  BusyWork busy(*this, BusyWork::Commands::Wait);
   const std::wstring title = WindowTitle();
   // The caption names the source of the rows, also when the scan failed.
   const ScopeExit caption([this, &title] { SetCaption(title + ScanMarker(ScanResult)); });
   if (ScanResult == 0) {
     SetCaption(title + kLoadingMarker);
-    DoEvents();
+    busy.AnswerNow();
   }
-  ScanResult = FillAdapterList(lvwNIC, chkFilterActive, OS_Version, services_.scan);
+  ScanResult = FillAdapterList(lvwNIC, chkFilterActive, OS_Version, services_.scan, busy);
 }
 
+// Input and commands that arrive meanwhile wait for the row to be selected again.
 void frmMain::RefreshAdapterList(bool selectFirst) {
+  const BusyWork busy(*this, BusyWork::Commands::Wait);
   const long selected = lvwNIC.SelectedPosition();
   const std::wstring remembered = selected > 0 ? lvwNIC.Text(selected) : L"";
   LoadAdapterList();

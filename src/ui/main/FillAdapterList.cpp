@@ -10,7 +10,7 @@
 #include "adapters/ErrorReporter.h"
 #include "platform/ScopeExit.h"
 #include "platform/VersionNumber.h"
-#include "ui/Form.h"
+#include "ui/BusyWork.h"
 #include "ui/Layout.h"
 #include "ui/Twips.h"
 
@@ -41,32 +41,6 @@ void WidenAddressColumn(ListView& list) {
 }
 
 constexpr wchar_t kScanningProperty[] = L"QUAV.Scanning";
-// The longest the scan goes on without answering the windows' messages, but
-// for one step it cannot split: an adapter's reads, connecting to WMI, listing
-// a key's subkeys, turning the list's redraw on, painting the list.
-constexpr DWORD kAnswerEveryMs = 15;
-
-// Paints the windows and answers messages sent to them, at most every
-// kAnswerEveryMs; input and posted messages wait in the queue for the scan's end.
-class AnswerDuringScan {
- public:
-  void operator()() { Answer(PM_QS_PAINT | PM_QS_SENDMESSAGE); }
-  // Paints nothing: the list is about to be painted whole.
-  void SentOnly() { Answer(PM_QS_SENDMESSAGE); }
-
- private:
-  void Answer(UINT which) {
-    const DWORD now = ::GetTickCount();
-    if (started_ && now - last_ < kAnswerEveryMs) return;
-    started_ = true;
-    last_ = now;
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | which)) ::DispatchMessageW(&message);
-  }
-
-  bool started_ = false;
-  DWORD last_ = 0;
-};
 
 // A report of the scan lifts the window's scanning mark while it is shown:
 // the window waits for an answer, not for the scan.
@@ -95,17 +69,19 @@ ScanningMark::ScanningMark(HWND window) : window_(window) {
 ScanningMark::~ScanningMark() { ::RemovePropW(window_, kScanningProperty); }
 
 int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& osVersion,
-                    const ScanServices& services) {
+                    const ScanServices& services, MessagePump& pump) {
   int result = kScanEmpty;
+  UnmarkedReports reports(::GetAncestor(list.Hwnd(), GA_ROOT),
+                          services.errors ? *services.errors : MessageBoxErrorReporter());
+  bool completed = false;
   try {
     const bool filterOn = filter.Value() == 1;
-    UnmarkedReports reports(::GetAncestor(list.Hwnd(), GA_ROOT),
-                            services.errors ? *services.errors : MessageBoxErrorReporter());
     ScanServices unmarked = services;
     unmarked.errors = &reports;
-    AnswerDuringScan answer;
-    const AdapterScan scan = ScanAdapters(filterOn, unmarked, std::ref(answer));
+    const std::function<void()> answer = [&pump] { pump.Answer(); };
+    const AdapterScan scan = ScanAdapters(filterOn, unmarked, answer);
     result = scan.result;
+    completed = scan.completed;
     {
       const RedrawSuspended rowsFirst(list);
       list.Clear();
@@ -121,12 +97,18 @@ int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& 
     }
     // Turning redraw on lays the list out again, which under Wine takes about
     // as long as painting it.
-    answer.SentOnly();
+    pump.AnswerSent();
     if (IsBeforeWindowsXP(osVersion)) WidenAddressColumn(list);
     list.Repaint();
-    DoEvents();
   } catch (...) {
-    // Failures end the scan quietly with the result reached so far.
+    completed = false;
+  }
+  // The rows listed may not be all, nor in their order: said, not shown as a whole list.
+  if (!completed) {
+    try {
+      reports.Report(kScanFailedText);
+    } catch (...) {
+    }
   }
   return result;
 }

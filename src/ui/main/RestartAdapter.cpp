@@ -5,6 +5,7 @@
 #include "change/RecordedChange.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
+#include "ui/BusyWork.h"
 #include "ui/Form.h"
 #include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kActiveAddressColumn = 5;
 constexpr unsigned kComeBackMilliseconds = 15000;
+constexpr wchar_t kRestartHoldsSessionText[] = L"正在重启网络适配器并记录到日志，请稍候。";
 
 // Takes the window's input away for the scope, so that nothing the user
 // clicks acts while the restart waits, and gives back the state it had.
@@ -35,15 +37,30 @@ class InputSuspended {
   bool wasDisabled_;
 };
 
-// The pause between two looks at the interface table, answering messages
-// meanwhile so that the windows keep painting.
-void AnswerMessagesFor(unsigned milliseconds) {
-  const DWORD start = ::GetTickCount();
-  for (DWORD elapsed = 0; elapsed < milliseconds; elapsed = ::GetTickCount() - start) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-    DoEvents();
+// The session waits for the restart's log line where Windows asks programs
+// for a reason (Vista and later); before that, refusing the query holds it.
+class SessionHeld {
+ public:
+  explicit SessionHeld(HWND hwnd) : hwnd_(hwnd) {
+    const HMODULE user = ::GetModuleHandleW(L"user32.dll");
+    if (!user) return;
+    using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
+    const auto create =
+        reinterpret_cast<Create>(reinterpret_cast<void*>(::GetProcAddress(user, "ShutdownBlockReasonCreate")));
+    destroy_ = reinterpret_cast<Destroy>(reinterpret_cast<void*>(::GetProcAddress(user, "ShutdownBlockReasonDestroy")));
+    if (!create || !destroy_ || !create(hwnd_, kRestartHoldsSessionText)) destroy_ = nullptr;
   }
-}
+  SessionHeld(const SessionHeld&) = delete;
+  SessionHeld& operator=(const SessionHeld&) = delete;
+  ~SessionHeld() {
+    if (destroy_) destroy_(hwnd_);
+  }
+
+ private:
+  using Destroy = BOOL(WINAPI*)(HWND);
+  HWND hwnd_;
+  Destroy destroy_ = nullptr;
+};
 
 }  // namespace
 
@@ -62,14 +79,12 @@ void frmMain::RestartSelectedAdapter() {
   RecordedRestart restart;
   {
     const InputSuspended noInput(Hwnd());
-    BeginBusy();
+    BusyWork busy(*this, BusyWork::Commands::Drop);
+    const SessionHeld held(Hwnd());
     restarting_ = true;
-    const ScopeExit idle([this] {
-      restarting_ = false;
-      EndBusy();
-    });
+    const ScopeExit idle([this] { restarting_ = false; });
     restart = RestartAndRecord(adapterIndex, Devices(), Facts(), LogFilePath(), kComeBackMilliseconds,
-                               AnswerMessagesFor);
+                               [&busy](unsigned milliseconds) { busy.AnswerFor(milliseconds); });
   }
   const RestartReport& report = restart.report;
 

@@ -9,6 +9,7 @@
 #include "platform/VersionNumber.h"
 #include "platform/modRegistry.h"
 #include "ui/main/StartupRules.h"
+#include "ui/BusyWork.h"
 #include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 #include "ui/main/frmMainControls.h"
@@ -100,11 +101,14 @@ void frmMain::Form_Load() {
   StripeListView(stripe, *this, lvwNIC, Item(picImage));
 }
 
+// Commands that arrive meanwhile wait for the first list; a declined gate
+// ends the program first.
 void frmMain::Form_Activate() {
   if (Activated) return;
   Activated = true;
+  BusyWork busy(*this, BusyWork::Commands::Wait);
   Repaint();
-  DoEvents();
+  busy.AnswerNow();
   HideNotify = HideNotifySet();
 
   bool accepted = AgreementSet();
@@ -129,10 +133,9 @@ void frmMain::Form_Activate() {
     return;
   }
   Repaint();
-  DoEvents();
+  busy.AnswerNow();
   LoadAdapterList();
   SelectFirstAdapter(lvwNIC);
-  DoEvents();
 }
 
 void frmMain::cmdExit_Click() { Unload(); }

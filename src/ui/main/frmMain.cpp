@@ -19,7 +19,8 @@ using namespace frmMainControls;
 frmMain::frmMain(MainWindowServices services)
     : Form(MainWindowDesign()), services_(std::move(services)) {}
 
-frmMain::~frmMain() = default;
+// The window goes first: its procedures use the members.
+frmMain::~frmMain() { Unload(); }
 
 AdapterDevices& frmMain::Devices() {
   if (services_.adapters.devices) return *services_.adapters.devices;
@@ -122,7 +123,8 @@ LRESULT frmMain::OnNotify(const NMHDR& header) {
     case LVN_ITEMCHANGED: {
       // A row the user selects, with the mouse or the keyboard.
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-      if (!selectingByCode_ && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+      // While busy the work selects the row itself.
+      if (!selectingByCode_ && !Busy() && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
           !(change.uOldState & LVIS_SELECTED)) {
         lvwNIC_ItemClick(change.iItem + 1);
       }
@@ -148,19 +150,13 @@ void frmMain::OnTimer(UINT_PTR id) {
 // window is shown rather than inside its activation.
 constexpr UINT kFirstActivation = WM_APP + 1;
 
-bool frmMain::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
+bool frmMain::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) {
   if (message == kFirstActivation) {
     Form_Activate();
     return true;
   }
-  if (restarting_ && (message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_CLOSE)) {
-    result = 0;
-    return true;
-  }
-  // A disabled window's cursor is asked for with HTERROR.
-  if (message == WM_SETCURSOR && busy_ && (LOWORD(lParam) == HTCLIENT || restarting_)) {
-    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    result = TRUE;
+  if (message == WM_QUERYENDSESSION && restarting_) {
+    result = FALSE;
     return true;
   }
   return false;

@@ -130,16 +130,12 @@ class frmMain final : public Form {
   // Marks list selections the procedures make themselves, so that only the
   // user's selections count as row clicks.
   void SelectRow(ListView& list, long position);
-  // The hourglass for a long step; EndBusy puts the arrow back.
-  void BeginBusy();
-  void EndBusy();
   bool selectingByCode_ = false;
-  bool busy_ = false;  // the hourglass stands while the list loads or the restart waits
   // While an entry box gains or loses the focus: where it comes from, where it goes.
   HWND focusFrom_ = nullptr;
   HWND focusTo_ = nullptr;
-  // While a restart waits for the adapter the window answers messages but
-  // acts on no command and does not close.
+  // While a restart waits for the adapter the session may not end before
+  // its log line is written.
   bool restarting_ = false;
   bool quitOnDestroy_ = false;
 };
