@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Handles.h"
+
 namespace quav {
 namespace {
 
@@ -48,6 +50,29 @@ TEST(PermanentAddress, TheSystemsQueryOfAMissingDeviceFails) {
   EXPECT_NE(static_cast<unsigned long>(ERROR_SUCCESS), devices.Query(kGuid, 0x01010101, answer));
   EXPECT_TRUE(answer.empty());
   EXPECT_FALSE(PermanentAddress(L"", devices));
+}
+
+// Only a GUID is looked for under \\.\: an instance ID that leads to a pipe
+// is refused before anything is opened, so no pipe server hears of it.
+TEST(PermanentAddress, TheSystemsQueryOpensNothingButAGuidsDevice) {
+  UniqueHandle server(::CreateNamedPipeW(L"\\\\.\\pipe\\quav-ndis-test", PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                         PIPE_TYPE_BYTE, 1, 64, 64, 0, nullptr));
+  ASSERT_TRUE(server);
+  UniqueHandle connected(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  OVERLAPPED waiting{};
+  waiting.hEvent = connected.get();
+  ASSERT_FALSE(::ConnectNamedPipe(server.get(), &waiting));
+  ASSERT_EQ(static_cast<DWORD>(ERROR_IO_PENDING), ::GetLastError());
+
+  SystemNdisDevices devices;
+  std::vector<uint8_t> answer;
+  EXPECT_NE(static_cast<unsigned long>(ERROR_SUCCESS),
+            devices.Query(L"{x}\\..\\pipe\\quav-ndis-test", 0x01010101, answer));
+  EXPECT_NE(static_cast<unsigned long>(ERROR_SUCCESS), devices.Query(L"pipe\\quav-ndis-test", 0x01010101, answer));
+  EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), ::WaitForSingleObject(connected.get(), 0)) << "the pipe was opened";
+  ::CancelIo(server.get());
+  DWORD ignored = 0;
+  ::GetOverlappedResult(server.get(), &waiting, &ignored, TRUE);
 }
 
 }  // namespace
