@@ -37,18 +37,24 @@ unsigned long SystemNdisDevices::Query(const std::wstring& instanceId, uint32_t 
   UniqueFile file(::CreateFileW(device.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_OVERLAPPED | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr));
   if (!file) return ::GetLastError();
+  const DWORD query = oid;
+  return AskDevice(file.get(), IOCTL_NDIS_QUERY_GLOBAL_STATS, &query, sizeof query, answer, kDriverTimeLimit);
+}
+
+unsigned long AskDevice(void* device, unsigned long code, const void* question, unsigned long questionSize,
+                        std::vector<uint8_t>& answer, unsigned long timeLimit) {
+  answer.clear();
   auto request = std::make_unique<DriverRequest>();
   request->completed.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!request->completed) return ::GetLastError();
   request->overlapped.hEvent = request->completed.get();
-  DWORD query = oid;
-  if (!::DeviceIoControl(file.get(), IOCTL_NDIS_QUERY_GLOBAL_STATS, &query, sizeof query, request->buffer,
+  if (!::DeviceIoControl(device, code, const_cast<void*>(question), questionSize, request->buffer,
                          sizeof request->buffer, nullptr, &request->overlapped)) {
     const DWORD error = ::GetLastError();
     if (error != ERROR_IO_PENDING) return error;
-    if (::WaitForSingleObject(request->completed.get(), kDriverTimeLimit) != WAIT_OBJECT_0) {
-      ::CancelIo(file.get());
-      if (::WaitForSingleObject(request->completed.get(), kDriverTimeLimit) != WAIT_OBJECT_0) {
+    if (::WaitForSingleObject(request->completed.get(), timeLimit) != WAIT_OBJECT_0) {
+      ::CancelIo(device);
+      if (::WaitForSingleObject(request->completed.get(), timeLimit) != WAIT_OBJECT_0) {
         // Not even cancelled: the driver may still write into the request
         // at any time, so it is left to the driver for good.
         static_cast<void>(request.release());
@@ -57,7 +63,7 @@ unsigned long SystemNdisDevices::Query(const std::wstring& instanceId, uint32_t 
     }
   }
   DWORD returned = 0;
-  if (!::GetOverlappedResult(file.get(), &request->overlapped, &returned, FALSE)) return ::GetLastError();
+  if (!::GetOverlappedResult(device, &request->overlapped, &returned, FALSE)) return ::GetLastError();
   answer.assign(request->buffer, request->buffer + (returned < sizeof request->buffer ? returned : sizeof request->buffer));
   return ERROR_SUCCESS;
 }

@@ -75,5 +75,32 @@ TEST(PermanentAddress, TheSystemsQueryOpensNothingButAGuidsDevice) {
   ::GetOverlappedResult(server.get(), &waiting, &ignored, TRUE);
 }
 
+// A device that holds the request (here a pipe whose server never answers a
+// transaction) is given up on at the time limit, the request cancelled.
+TEST(PermanentAddress, ARequestTheDeviceHoldsEndsAtTheTimeLimit) {
+  constexpr wchar_t kPipe[] = L"\\\\.\\pipe\\quav-held-test";
+  UniqueHandle server(::CreateNamedPipeW(kPipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE, 1, 64,
+                                         64, 0, nullptr));
+  ASSERT_TRUE(server);
+  UniqueHandle client(::CreateFileW(kPipe, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_OVERLAPPED, nullptr));
+  ASSERT_TRUE(client);
+  DWORD mode = PIPE_READMODE_MESSAGE;
+  ASSERT_TRUE(::SetNamedPipeHandleState(client.get(), &mode, nullptr, nullptr));
+
+  std::vector<uint8_t> answer;
+  constexpr unsigned long kPeek = 0x0011400C;      // FSCTL_PIPE_PEEK: answered at once
+  constexpr unsigned long kTransact = 0x0011C017;  // FSCTL_PIPE_TRANSCEIVE: waits for the server
+  EXPECT_EQ(static_cast<unsigned long>(ERROR_SUCCESS), AskDevice(client.get(), kPeek, nullptr, 0, answer, 1000));
+  EXPECT_FALSE(answer.empty());
+  const DWORD start = ::GetTickCount();
+  EXPECT_EQ(static_cast<unsigned long>(ERROR_OPERATION_ABORTED),
+            AskDevice(client.get(), kTransact, "ask", 3, answer, 200));
+  const DWORD waited = ::GetTickCount() - start;
+  EXPECT_GE(waited, 150u) << "held until the limit";
+  EXPECT_LT(waited, 2000u);
+  EXPECT_TRUE(answer.empty());
+}
+
 }  // namespace
 }  // namespace quav
