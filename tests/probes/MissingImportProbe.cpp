@@ -1,5 +1,6 @@
 // Calls, through the program's delay-load hook, a function of a DLL no
-// Windows has, or (given "function") one that version.dll lacks.
+// Windows has, or (given "function") one that version.dll lacks; told in a
+// message box, or on the console given "console" first.
 #include <cstring>
 
 #include "DelayLoadHook.h"
@@ -9,6 +10,10 @@ extern "C" int QuavAbsentInVersion();
 
 int main(int argc, char** argv) {
   quav::ConsoleOutput out;
-  quav::TellMissingImportsOn(out);
-  return argc > 1 && std::strcmp(argv[1], "function") == 0 ? QuavAbsentInVersion() : QuavAbsentFunction();
+  int next = 1;
+  if (next < argc && std::strcmp(argv[next], "console") == 0) {
+    quav::TellMissingImportsOn(out);
+    ++next;
+  }
+  return next < argc && std::strcmp(argv[next], "function") == 0 ? QuavAbsentInVersion() : QuavAbsentFunction();
 }
