@@ -64,7 +64,8 @@ unsigned long AskDevice(void* device, unsigned long code, const void* question, 
   }
   DWORD returned = 0;
   if (!::GetOverlappedResult(device, &request->overlapped, &returned, FALSE)) return ::GetLastError();
-  answer.assign(request->buffer, request->buffer + (returned < sizeof request->buffer ? returned : sizeof request->buffer));
+  const DWORD kept = returned < sizeof request->buffer ? returned : sizeof request->buffer;
+  answer.assign(request->buffer, request->buffer + kept);
   return ERROR_SUCCESS;
 }
 
