@@ -5,6 +5,7 @@
 #include <exception>
 #include <vector>
 
+#include "DelayLoadHook.h"
 #include "adapters/AdapterFacts.h"
 #include "adapters/ErrorReporter.h"
 #include "cli/ConsoleCommands.h"
@@ -27,6 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
   const std::vector<std::wstring> arguments = quav::ProgramArguments(commandTail ? commandTail : L"");
   if (!arguments.empty()) {
     quav::ConsoleOutput out;
+    quav::TellMissingImportsOn(out);
     quav::ExitCode code = quav::ExitCode::Unexpected;
     try {
       quav::SystemAdapterFacts facts;

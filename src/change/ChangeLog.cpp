@@ -25,6 +25,20 @@ std::wstring LocalTimeText() {
   return std::wstring(date) + L' ' + time;
 }
 
+// Opens the log as it stands (a link is not followed, a folder opens) and
+// refuses it when it is not a plain file of one name. The file is shared for
+// reading and writing so that an editor holding it does not stop the log.
+DWORD OpenLogFile(const std::wstring& path, DWORD access, DWORD disposition, UniqueFile& file) {
+  file.reset(::CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, disposition,
+                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!file) return ::GetLastError();
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(file.get(), &info)) return ::GetLastError();
+  return LogFileRefusal({(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                         (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0, info.nNumberOfLinks});
+}
+
 }  // namespace
 
 LogLineFields LogFieldsNow(const std::wstring& adapterIndex) {
@@ -36,24 +50,12 @@ std::wstring LogFileBesideProgram() {
   return folder.empty() ? std::wstring() : LogFileIn(folder);
 }
 
-// The file is shared for reading and writing so that an editor holding it
-// does not stop the log. Append-only access makes each write land at the end
-// as one piece, so the window and a command line never cut each other's line.
-// The name is opened as it stands (a link is not followed, a folder opens)
-// and refused when it is not a plain file of one name.
+// Append-only access makes each write land at the end as one piece, so the
+// window and a command line never cut each other's line.
 DWORD AppendLogLine(const std::wstring& path, std::wstring_view line) {
   const std::string bytes = ToAnsi(line) + "\r\n";
-  UniqueFile file(::CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-                                nullptr));
-  if (!file) return ::GetLastError();
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!::GetFileInformationByHandle(file.get(), &info)) return ::GetLastError();
-  const unsigned long refusal =
-      LogFileRefusal({(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0, info.nNumberOfLinks});
-  if (refusal != 0) return refusal;
+  UniqueFile file;
+  if (const DWORD status = OpenLogFile(path, FILE_APPEND_DATA, OPEN_ALWAYS, file); status != 0) return status;
   DWORD written = 0;
   const DWORD size = static_cast<DWORD>(bytes.size());
   const bool wrote = ::WriteFile(file.get(), bytes.data(), size, &written, nullptr) != FALSE;
@@ -64,6 +66,20 @@ DWORD AppendLogLine(const std::wstring& path, std::wstring_view line) {
   // on a line of its own.
   if (written > 0) ::WriteFile(file.get(), "\r\n", 2, &written, nullptr);
   return error;
+}
+
+DWORD PrepareLogForViewing(const std::wstring& path) {
+  UniqueFile file;
+  // Read-only and hidden logs open too: only their attributes are read.
+  DWORD status = OpenLogFile(path, 0, OPEN_EXISTING, file);
+  if (status != ERROR_FILE_NOT_FOUND) return status;
+  // Created, never emptied, so no record is lost; one made meanwhile by
+  // someone else is checked as it stands.
+  status = OpenLogFile(path, FILE_APPEND_DATA, CREATE_NEW, file);
+  if (status == ERROR_FILE_EXISTS) return OpenLogFile(path, 0, OPEN_EXISTING, file);
+  if (status != ERROR_SUCCESS) return status;
+  DWORD written = 0;
+  return ::WriteFile(file.get(), "\r\n", 2, &written, nullptr) ? ERROR_SUCCESS : ::GetLastError();
 }
 
 DWORD LogAddressChange(const std::wstring& path, const std::wstring& fromAddress, const std::wstring& newAddress,

@@ -22,6 +22,11 @@ LogLineFields LogFieldsNow(const std::wstring& adapterIndex);
 // half-written line is ended, so it never runs into the next one.
 DWORD AppendLogLine(const std::wstring& path, std::wstring_view line);
 
+// Makes the log ready to be opened in an editor: a missing log is created
+// with one empty line, an existing one is left as it is. Returns 0, the
+// system's error, or the refusal of AppendLogLine, checked the same way.
+DWORD PrepareLogForViewing(const std::wstring& path);
+
 // The change and removal lines, appended to the log at path; each returns
 // what AppendLogLine returned. An empty new address writes nothing.
 DWORD LogAddressChange(const std::wstring& path, const std::wstring& fromAddress, const std::wstring& newAddress,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Handles.h"
+
 namespace quav {
 namespace {
 
@@ -48,6 +50,56 @@ TEST(PermanentAddress, TheSystemsQueryOfAMissingDeviceFails) {
   EXPECT_NE(static_cast<unsigned long>(ERROR_SUCCESS), devices.Query(kGuid, 0x01010101, answer));
   EXPECT_TRUE(answer.empty());
   EXPECT_FALSE(PermanentAddress(L"", devices));
+}
+
+// Only a GUID is looked for under \\.\: an instance ID that leads to a pipe
+// is refused before anything is opened, so no pipe server hears of it.
+TEST(PermanentAddress, TheSystemsQueryOpensNothingButAGuidsDevice) {
+  UniqueHandle server(::CreateNamedPipeW(L"\\\\.\\pipe\\quav-ndis-test", PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
+                                         PIPE_TYPE_BYTE, 1, 64, 64, 0, nullptr));
+  ASSERT_TRUE(server);
+  UniqueHandle connected(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  OVERLAPPED waiting{};
+  waiting.hEvent = connected.get();
+  ASSERT_FALSE(::ConnectNamedPipe(server.get(), &waiting));
+  ASSERT_EQ(static_cast<DWORD>(ERROR_IO_PENDING), ::GetLastError());
+
+  SystemNdisDevices devices;
+  std::vector<uint8_t> answer;
+  EXPECT_NE(static_cast<unsigned long>(ERROR_SUCCESS),
+            devices.Query(L"{x}\\..\\pipe\\quav-ndis-test", 0x01010101, answer));
+  EXPECT_NE(static_cast<unsigned long>(ERROR_SUCCESS), devices.Query(L"pipe\\quav-ndis-test", 0x01010101, answer));
+  EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), ::WaitForSingleObject(connected.get(), 0)) << "the pipe was opened";
+  ::CancelIo(server.get());
+  DWORD ignored = 0;
+  ::GetOverlappedResult(server.get(), &waiting, &ignored, TRUE);
+}
+
+// A device that holds the request (here a pipe whose server never answers a
+// transaction) is given up on at the time limit, the request cancelled.
+TEST(PermanentAddress, ARequestTheDeviceHoldsEndsAtTheTimeLimit) {
+  constexpr wchar_t kPipe[] = L"\\\\.\\pipe\\quav-held-test";
+  UniqueHandle server(::CreateNamedPipeW(kPipe, PIPE_ACCESS_DUPLEX, PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE, 1, 64,
+                                         64, 0, nullptr));
+  ASSERT_TRUE(server);
+  UniqueHandle client(::CreateFileW(kPipe, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_OVERLAPPED, nullptr));
+  ASSERT_TRUE(client);
+  DWORD mode = PIPE_READMODE_MESSAGE;
+  ASSERT_TRUE(::SetNamedPipeHandleState(client.get(), &mode, nullptr, nullptr));
+
+  std::vector<uint8_t> answer;
+  constexpr unsigned long kPeek = 0x0011400C;      // FSCTL_PIPE_PEEK: answered at once
+  constexpr unsigned long kTransact = 0x0011C017;  // FSCTL_PIPE_TRANSCEIVE: waits for the server
+  EXPECT_EQ(static_cast<unsigned long>(ERROR_SUCCESS), AskDevice(client.get(), kPeek, nullptr, 0, answer, 1000));
+  EXPECT_FALSE(answer.empty());
+  const DWORD start = ::GetTickCount();
+  EXPECT_EQ(static_cast<unsigned long>(ERROR_OPERATION_ABORTED),
+            AskDevice(client.get(), kTransact, "ask", 3, answer, 200));
+  const DWORD waited = ::GetTickCount() - start;
+  EXPECT_GE(waited, 150u) << "held until the limit";
+  EXPECT_LT(waited, 2000u);
+  EXPECT_TRUE(answer.empty());
 }
 
 }  // namespace

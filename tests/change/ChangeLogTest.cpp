@@ -175,5 +175,31 @@ TEST_F(ChangeLogTest, ViewingLeavesAnExistingLogAsItIs) {
   EXPECT_EQ(1u, host_.opened.size());
 }
 
+// A folder or a second name where the log should be is refused as the
+// append refuses it: the user is told, and no editor opens it.
+TEST_F(ChangeLogTest, ViewingRefusesAFolderOrASecondName) {
+  test::InitControls();
+  ASSERT_TRUE(form_.Create());
+  ASSERT_TRUE(::CreateDirectoryW(Log().c_str(), nullptr));
+  form_.mnuView_Click();
+  ASSERT_EQ(1u, host_.messages.size());
+  EXPECT_EQ(L"无法打开日志 " + Log() + L"。\r\n\r\n" + LogRefusalText(kLogIsFolder), host_.messages[0].text);
+  ASSERT_TRUE(::RemoveDirectoryW(Log().c_str()));
+
+  WriteBytes(Log(), "earlier\r\n");
+  const std::wstring other = folder_.Path() + L"\\elsewhere.txt";
+  ASSERT_TRUE(::CreateHardLinkW(other.c_str(), Log().c_str(), nullptr));
+  form_.mnuView_Click();
+  ASSERT_EQ(2u, host_.messages.size());
+  EXPECT_NE(std::wstring::npos, host_.messages[1].text.find(LogRefusalText(kLogHasOtherNames)));
+  EXPECT_TRUE(host_.opened.empty());
+
+  ::DeleteFileW(other.c_str());
+  ASSERT_TRUE(::SetFileAttributesW(Log().c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
+  form_.mnuView_Click();
+  EXPECT_EQ(1u, host_.opened.size()) << "a read-only, hidden log of one name opens";
+  ::SetFileAttributesW(Log().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 }  // namespace
 }  // namespace quav

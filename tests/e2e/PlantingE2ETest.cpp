@@ -73,5 +73,34 @@ TEST_F(Planting, TheWindowLoadsNoPlantedDll) {
   }
 }
 
+// A DLL or function this Windows lacks at first use is named, and the
+// program ends with the unexpected-error code instead of dying without a
+// word; a DLL of the missing name beside the program is not loaded instead.
+TEST(MissingImport, IsNamedAndNeverLoadedByBareName) {
+  QuavApp app(L"MissingImport");
+  ASSERT_TRUE(::CopyFileW((ProbeFolder() + L"\\missing-import.exe").c_str(), (app.Folder() + L"\\quav.exe").c_str(),
+                          FALSE));
+  const std::wstring planted = app.Folder() + L"\\quav-absent.dll";
+  ASSERT_TRUE(::CopyFileW((ProbeFolder() + L"\\version.dll").c_str(), planted.c_str(), FALSE));
+
+  const ConsoleRun dll = app.Run(L"console");
+  EXPECT_EQ(15u, dll.exitCode);
+  EXPECT_NE(std::string::npos, dll.output.find("quav-absent.dll")) << dll.output;
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW((planted + L".loaded").c_str())) << "loaded by bare name";
+
+  const ConsoleRun function = app.Run(L"console function");
+  EXPECT_EQ(15u, function.exitCode);
+  EXPECT_NE(std::string::npos, function.output.find("version.dll")) << function.output;
+  EXPECT_NE(std::string::npos, function.output.find("QuavAbsentInVersion")) << function.output;
+
+  app.Start();
+  const std::optional<Dialog> box = app.WaitForDialog(L"QUAV");
+  ASSERT_TRUE(box) << "the window's way: a message box";
+  EXPECT_NE(std::wstring::npos, box->text.find(L"quav-absent.dll")) << "in the box";
+  app.PressDialogButton(box->hwnd, IDOK);
+  EXPECT_TRUE(app.WaitForExit());
+  EXPECT_EQ(15u, app.ExitCode());
+}
+
 }  // namespace
 }  // namespace quav::e2e

@@ -4,22 +4,12 @@
 #include <string>
 
 #include "change/ChangeLog.h"
-#include "platform/Handles.h"
+#include "change/LogLine.h"
 #include "platform/SystemFacts.h"
+#include "ui/WindowTitle.h"
 #include "ui/main/frmMain.h"
 
 namespace quav {
-
-namespace {
-
-// Any file of that name, whatever its attributes; a folder does not count.
-bool LogFileExists(const std::wstring& path) {
-  WIN32_FIND_DATAW found{};
-  UniqueFind search(::FindFirstFileW(path.c_str(), &found));
-  return search && !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
 
 std::wstring frmMain::LogFilePath() const {
   return services_.logFolder.empty() ? LogFileBesideProgram() : LogFileIn(services_.logFolder);
@@ -27,14 +17,13 @@ std::wstring frmMain::LogFilePath() const {
 
 void frmMain::mnuView_Click() {
   const std::wstring path = LogFilePath();
-  if (!LogFileExists(path)) {
-    // A new log starts with an empty line. The search counts hidden and
-    // read-only logs as well, and the file is only ever created, never
-    // emptied, so no record is lost here.
-    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    if (file) ::WriteFile(file.get(), "\r\n", 2, &written, nullptr);
+  // Checked as the change lines are: an elevated editor must not open, or
+  // create, whatever a link or a second name points it to.
+  const DWORD status = PrepareLogForViewing(path);
+  if (!LogRefusalText(status).empty()) {
+    services_.host.ShowMessage(Hwnd(), L"无法打开日志 " + path + L"。\r\n\r\n" + LogRefusalText(status), WindowTitle(),
+                               MB_OK | MB_ICONEXCLAMATION);
+    return;
   }
   // Notepad of the system folder: one by that name in the current folder or
   // beside the program would run with this program's rights.
