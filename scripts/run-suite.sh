@@ -30,7 +30,9 @@ if [[ $line =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
   passed=$((total - failed - skips))
   skipped=$((skips + disabled))
 else
-  passed=0 failed=0 notes+=("no test summary in $log")
+  passed=0 failed=0
+  said=$(grep -m 1 '^error: ' "$log" 2>/dev/null)
+  notes+=("no test summary in $log${said:+: ${said#error: }}")
 fi
 while read -r n reason; do
   skipped=$((skipped + n))
