@@ -127,7 +127,8 @@ TEST_F(Change, ViewLogCreatesAnEmptyLogAndOpensTheSystemsNotepad) {
   // Without notepad.exe=n Wine would put its builtin in place of a planted
   // Notepad.exe; the b keeps the system's own starting (with n alone it
   // fails to load, c0000135).
-  app->SetEnvironment(L"WINEDLLOVERRIDES", L"wbemprox,wbemdisp=d;mscoree,mshtml=;notepad.exe=n,b");
+  SwitchWmi(false);
+  app->SetEnvironment(L"WINEDLLOVERRIDES", L"mscoree,mshtml=;notepad.exe=n,b");
   app->Start();
   ASSERT_TRUE(app->WaitForMainWindow());
   ASSERT_TRUE(app->WaitForListLoaded());
