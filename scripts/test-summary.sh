@@ -16,6 +16,6 @@ for result in "${results[@]}"; do
   total_skipped=$((total_skipped + skipped))
 done
 if ((total_passed + total_failed == 0)); then echo "error: no test ran" >&2; fi
-echo "== The sums below count runs, not distinct tests: the logic tests run in every suite, the layering and cppcheck checks in both Wine suites"
+echo "== The sums below count runs, not distinct tests: the logic tests run in every suite, the layering and cppcheck checks in both Wine suites; a test program skipped whole counts as one"
 echo "Tests: $total_passed passed, $total_failed failed, $total_skipped skipped"
 ((total_failed == 0 && total_passed > 0))
