@@ -29,7 +29,7 @@ build32: deps $(BUILD32)/CMakeCache.txt
 	cmake --build $(BUILD32) -j $(JOBS)
 
 # One line per suite (run-suite.sh records its counts); the last line of the
-# output sums them all: "Tests: N passed, M failed".
+# output sums their runs: "Tests: N passed, M failed, K skipped".
 test: build build32
 	@rm -rf $(RESULTS)
 	@bash scripts/run-suite.sh $(RESULTS)/win64 $(BUILD)/ctest.log bash scripts/test.sh $(BUILD)

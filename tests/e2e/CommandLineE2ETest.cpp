@@ -54,8 +54,7 @@ class CommandLine : public E2E {
   ConsoleRun Run(const std::wstring& arguments) {
     if (!app) {
       app = std::make_unique<QuavApp>(TestName());
-      // The registry pass, as Launch() has it.
-      app->SetEnvironment(L"WINEDLLOVERRIDES", L"wbemprox,wbemdisp=d;mscoree,mshtml=");
+      SwitchWmi(false);  // the registry pass, as Launch() has it
     }
     return app->Run(arguments);
   }

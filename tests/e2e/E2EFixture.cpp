@@ -3,6 +3,13 @@
 #include "platform/Settings.h"
 
 namespace quav::e2e {
+namespace {
+
+// Wine takes a program's DLL overrides from this key (an override in the
+// child's environment is not read: Wine hands a child its parent's).
+constexpr wchar_t kOverrides[] = L"Software\\Wine\\AppDefaults\\quav.exe\\DllOverrides";
+
+}  // namespace
 
 void E2E::SetUp() {
   // Wine's desktop process starts with the first window of a session and
@@ -18,6 +25,7 @@ void E2E::TearDown() {
     app->Kill();
     app.reset();
   }
+  test::DeleteTree(HKEY_CURRENT_USER, kOverrides);
   ForgetSettings();
 }
 
@@ -29,15 +37,26 @@ std::wstring E2E::TestName() const {
 
 QuavApp& E2E::Launch(bool disableWmi) {
   app = std::make_unique<QuavApp>(TestName());
-  // Wine's WMI on this machine gives up on interfaces without an address, so
-  // scenarios that are about the registry pass say so explicitly.
-  if (disableWmi) app->SetEnvironment(L"WINEDLLOVERRIDES", L"wbemprox,wbemdisp=d;mscoree,mshtml=");
+  SwitchWmi(!disableWmi);
   app->Start();
   EXPECT_TRUE(app->WaitForMainWindow()) << "the main window did not appear";
   EXPECT_TRUE(app->WaitForListLoaded()) << "the list did not finish loading: " << std::string(app->Title().begin(),
                                                                                               app->Title().end());
   app->Settle();
+  // The list is in, so WMI was asked if it could be: its module is there
+  // exactly when it is on.
+  if (disableWmi) {
+    EXPECT_FALSE(app->HasLoaded(L"wbemprox.dll")) << "WMI is not switched off";
+  }
   return *app;
+}
+
+void E2E::SwitchWmi(bool on) {
+  test::DeleteTree(HKEY_CURRENT_USER, kOverrides);
+  if (on) return;
+  for (const wchar_t* wmi : {L"wbemprox", L"wbemdisp"}) {
+    test::SetText(HKEY_CURRENT_USER, kOverrides, wmi, L"");  // empty: not loaded at all
+  }
 }
 
 std::wstring E2E::Setting(const wchar_t* name) { return test::StoredString(HKEY_CURRENT_USER, kSettingsKey, name); }

@@ -19,6 +19,9 @@ class E2E : public ::testing::Test {
 
   // Starts the program and waits for its first load to finish.
   QuavApp& Launch(bool disableWmi = true);
+  // For the programs started after it. Scenarios about the registry pass
+  // switch WMI off: WMI that works would list this machine's own adapters.
+  static void SwitchWmi(bool on);
   // The settings value, or empty when missing.
   static std::wstring Setting(const wchar_t* name);
   static void SetSetting(const wchar_t* name, const wchar_t* text);

@@ -283,6 +283,8 @@ TEST_F(MainWindow, WithWmiWorkingTheMarkerSaysWhereTheRowsCameFrom) {
     EXPECT_GE(row[0].size(), 4u);
     EXPECT_TRUE(row[1] == L"是") << "the filter is on";
   }
+  // The other scenarios prove WMI off by its module's absence: here, on, it is seen.
+  EXPECT_TRUE(quav.HasLoaded(L"wbemprox.dll"));
   // It would add about 1 MB to the window's working set.
   ASSERT_TRUE(quav.HasLoaded(L"kernel32.dll"));
   EXPECT_FALSE(quav.HasLoaded(L"shell32.dll"));

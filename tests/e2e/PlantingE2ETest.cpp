@@ -54,6 +54,16 @@ class Planting : public E2E {
   }
 };
 
+// The control: a program that loads a DLL by bare name, run as quav.exe with
+// the same override, loads the probe; else the checks below prove nothing.
+TEST_F(Planting, AProgramLoadingByBareNameLoadsTheProbe) {
+  EXPECT_TRUE(Planted(L"version", [](QuavApp& quav) {
+    ASSERT_TRUE(::CopyFileW((ProbeFolder() + L"\\bare_name_loader.exe").c_str(),
+                            (quav.Folder() + L"\\quav.exe").c_str(), FALSE));
+    EXPECT_EQ(0u, quav.Run(L"version.dll").exitCode) << "the probe did not load";
+  }));
+}
+
 TEST_F(Planting, TheCommandLineLoadsNoPlantedDll) {
   for (const wchar_t* name : kPlanted) {
     EXPECT_FALSE(Planted(name, [](QuavApp& quav) {

@@ -145,12 +145,22 @@ TEST_F(Startup, OnlyAgreementOneSkipsTheDialog) {
   EXPECT_EQ(before, windows.agreementShown);
 }
 
-TEST_F(Startup, HideNotifyIsReadAtTheFirstActivation) {
+TEST_F(Startup, HideNotifyIsReadAtTheFirstActivationAndOnlyOneSetsIt) {
   test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, L"1");
-  test::SetText(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue, L"1");
   form.Form_Load();
   form.Form_Activate();
-  EXPECT_TRUE(form.HideNotify);
+  EXPECT_FALSE(form.HideNotify) << "no value";
+  using Row = std::pair<const wchar_t*, bool>;
+  for (const auto& [stored, hidden] :
+       {Row{L"1", true}, Row{L"0", false}, Row{L"yes", false}, Row{L"11", false}, Row{L" 1", false}, Row{L"", false}}) {
+    test::SetText(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue, stored);
+    frmMain again{MainWindowServices{host, windows, {}, L""}};
+    again.Create();
+    again.Form_Load();
+    EXPECT_FALSE(again.HideNotify) << "read at activation, not before";
+    again.Form_Activate();
+    EXPECT_EQ(hidden, again.HideNotify) << "stored: " << std::string(stored, stored + wcslen(stored));
+  }
 }
 
 TEST_F(Startup, WithoutWriteRightsTheRightsMessageEndsTheProgram) {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -126,10 +125,25 @@ TEST_F(NotificationTest, ShownNoticeIsPaintedOnTheDisplay) {
   }
   RECT frame{};
   ::GetWindowRect(notice.Hwnd(), &frame);
-  const std::vector<BYTE> pixels = test::CaptureScreen(frame, L"frmNotification.bmp");
-  // Frame, face and captions: more than a flat colour.
-  const std::set<BYTE> shades(pixels.begin(), pixels.end());
-  EXPECT_GT(shades.size(), 2u);
+  test::CaptureScreen(frame, L"frmNotification.bmp");
+  // The notice's text is on the display: its label's area is mostly a light
+  // face with dark strokes in it, neither a flat colour nor a dark void.
+  RECT label{};
+  ::GetWindowRect(::GetDlgItem(notice.Hwnd(), lblNotify), &label);
+  const std::vector<BYTE> pixels = test::CaptureScreen(label, L"frmNotification-text.bmp");
+  const long width = label.right - label.left;
+  const long height = label.bottom - label.top;
+  const long stride = (width * 3 + 3) & ~3L;
+  long dark = 0;
+  for (long y = 0; y < height; ++y) {
+    for (long x = 0; x < width; ++x) {
+      const BYTE* pixel = &pixels[static_cast<size_t>(y * stride + x * 3)];
+      if (pixel[0] < 100 && pixel[1] < 100 && pixel[2] < 100) ++dark;
+    }
+  }
+  const double share = static_cast<double>(dark) / static_cast<double>(width * height);
+  EXPECT_GT(share, 0.01) << dark << " dark pixels of " << width * height << ": no text";
+  EXPECT_LT(share, 0.5) << dark << " dark pixels of " << width * height << ": no face behind the text";
   notice.Unload();
 }
 
