@@ -143,8 +143,9 @@ std::wstring ListLine(const std::vector<std::wstring>& cells) {
 }
 
 std::vector<std::wstring> ListCellsShown(const ListedAdapter& adapter) {
-  std::vector<std::wstring> cells;
-  for (const std::optional<std::wstring>& value : adapter) cells.push_back(value.value_or(L"?"));
+  std::vector<std::wstring> cells(adapter.size());
+  std::transform(adapter.begin(), adapter.end(), cells.begin(),
+                 [](const std::optional<std::wstring>& value) { return value.value_or(L"?"); });
   return cells;
 }
 
