@@ -1,6 +1,11 @@
 #include "cli/CommandLine.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
+
+#include "adapters/AddressMaker.h"
+#include "adapters/ScanRowText.h"
 
 namespace quav {
 namespace {
@@ -11,16 +16,25 @@ constexpr long kAccessDeniedError = 5;
 struct VerbName {
   std::wstring_view name;
   Verb verb;
-  size_t arguments;  // besides /force
+  size_t arguments;  // besides /force and /json
   bool takesForce;
+  bool takesJson;
 };
 
 // /random writes through the same path as /set, so it takes /force too.
 constexpr VerbName kVerbs[] = {
-    {L"?", Verb::Help, 0, false},     {L"help", Verb::Help, 0, false},    {L"list", Verb::List, 0, false},
-    {L"set", Verb::Set, 2, true},     {L"remove", Verb::Remove, 1, false}, {L"random", Verb::Random, 1, true},
-    {L"restart", Verb::Restart, 1, false},
+    {L"?", Verb::Help, 0, false, false},        {L"help", Verb::Help, 0, false, false},
+    {L"list", Verb::List, 0, false, true},      {L"set", Verb::Set, 2, true, false},
+    {L"remove", Verb::Remove, 1, false, false}, {L"random", Verb::Random, 1, true, false},
+    {L"restart", Verb::Restart, 1, false, false},
 };
+
+// The keys of /list /json, in the order of ListedAdapter's values.
+constexpr std::wstring_view kListKeys[] = {L"id",          L"ipEnabled",      L"override",
+                                           L"description", L"ipAddress",      L"activeAddress",
+                                           L"connectionName", L"burnedInAddress", L"maker"};
+constexpr size_t kMakerValue = 8;
+
 
 // Only ASCII letters fold: the verbs are ASCII, and the user's locale must
 // not decide what a script means.
@@ -42,6 +56,34 @@ std::wstring WithoutControlCharacters(std::wstring text) {
   return text;
 }
 
+constexpr uint32_t kReplacementCharacter = 0xFFFD;
+
+bool IsHighSurrogate(uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+void AppendEscaped(std::wstring& json, uint32_t unit) {
+  constexpr wchar_t kHex[] = L"0123456789abcdef";
+  json += L"\\u";
+  for (int shift = 12; shift >= 0; shift -= 4) json += kHex[(unit >> shift) & 0xF];
+}
+
+// A value as JSON: the yes/no columns as booleans, and null for what could
+// not be read or for a maker that cannot be named (no address, a group or
+// locally administered address, an unlisted prefix).
+std::wstring JsonValue(size_t column, const std::optional<std::wstring>& value) {
+  if (!value) return L"null";
+  if (column == 1 || column == 2) {
+    if (*value == kYesText) return L"true";
+    if (*value == kNoText) return L"false";
+    return L"null";
+  }
+  if (column == kMakerValue &&
+      (value->empty() || *value == kGroupAddressText || *value == kLocalAddressText || *value == kUnlistedPrefixText)) {
+    return L"null";
+  }
+  return JsonString(*value);
+}
+
 }  // namespace
 
 std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments) {
@@ -56,8 +98,11 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
   command.verb = known->verb;
   std::vector<std::wstring> rest;
   for (size_t k = 1; k < arguments.size(); ++k) {
-    if (known->takesForce && SwitchName(arguments[k]) == L"force") {
+    const std::optional<std::wstring> option = SwitchName(arguments[k]);
+    if (known->takesForce && option == L"force") {
       command.force = true;
+    } else if (known->takesJson && option == L"json") {
+      command.json = true;
     } else {
       rest.push_back(arguments[k]);
     }
@@ -72,6 +117,8 @@ std::wstring UsageText() {
   return L"用法：\n"
          L"  quav.exe /list                 列出所有网络适配器，每行一个，以制表符分隔：\n"
          L"                                 ID、活动 (1/0)、伪装 (1/0)、网络适配器、IP 地址、活动 MAC\n"
+         L"  quav.exe /list /json           以一个 JSON 数组列出所有网络适配器，供脚本读取：\n"
+         L"                                 键为英文，只含 ASCII 字符，无法读取的值为 null\n"
          L"  quav.exe /set ID MAC [/force]  把伪装的 MAC 地址写入网络适配器 ID\n"
          L"  quav.exe /random ID [/force]   写入一个随机的本地管理 MAC 地址\n"
          L"  quav.exe /remove ID            删除网络适配器 ID 的伪装 MAC 地址\n"
@@ -93,6 +140,58 @@ std::wstring ListLine(const std::vector<std::wstring>& cells) {
     line += cell;
   }
   return line;
+}
+
+std::vector<std::wstring> ListCellsShown(const ListedAdapter& adapter) {
+  std::vector<std::wstring> cells(adapter.size());
+  std::transform(adapter.begin(), adapter.end(), cells.begin(),
+                 [](const std::optional<std::wstring>& value) { return value.value_or(L"?"); });
+  return cells;
+}
+
+std::wstring JsonString(std::wstring_view text) {
+  std::wstring json = L"\"";
+  for (size_t k = 0; k < text.size(); ++k) {
+    const auto unit = static_cast<uint32_t>(text[k]);
+    if (unit == L'"' || unit == L'\\') {
+      json += L'\\';
+      json += text[k];
+    } else if (unit >= 0x20 && unit < 0x7F) {
+      json += text[k];
+    } else if (unit > 0xFFFF) {
+      // A 32-bit wchar_t (the native tests) holds the code point itself.
+      if (unit > 0x10FFFF) {
+        AppendEscaped(json, kReplacementCharacter);
+      } else {
+        AppendEscaped(json, 0xD800 + ((unit - 0x10000) >> 10));
+        AppendEscaped(json, 0xDC00 + ((unit - 0x10000) & 0x3FF));
+      }
+    } else if (IsHighSurrogate(unit) && k + 1 < text.size() && IsLowSurrogate(static_cast<uint32_t>(text[k + 1]))) {
+      AppendEscaped(json, unit);
+      AppendEscaped(json, static_cast<uint32_t>(text[++k]));
+    } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
+      // Windows lets a name hold half a pair; an escaped lone surrogate is
+      // refused by strict parsers, so it becomes U+FFFD as in any UTF-8.
+      AppendEscaped(json, kReplacementCharacter);
+    } else {
+      AppendEscaped(json, unit);
+    }
+  }
+  return json + L'"';
+}
+
+std::wstring ListJson(const std::vector<ListedAdapter>& adapters) {
+  std::wstring json = L"[";
+  for (size_t a = 0; a < adapters.size(); ++a) {
+    json += a == 0 ? L"\n{" : L",\n{";
+    for (size_t column = 0; column < std::size(kListKeys); ++column) {
+      const std::optional<std::wstring> value = column < adapters[a].size() ? adapters[a][column] : std::nullopt;
+      json += (column > 0 ? L",\"" : L"\"") + std::wstring(kListKeys[column]) + L"\":" + JsonValue(column, value);
+    }
+    // Windows' own random hardware addresses are not read yet.
+    json += L",\"windowsRandomAddress\":null}";
+  }
+  return json + (adapters.empty() ? L"]\n" : L"\n]\n");
 }
 
 ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus) {

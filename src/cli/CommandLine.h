@@ -39,11 +39,12 @@ struct Command {
   std::wstring adapter;  // class subkey name, as given
   std::wstring address;  // as given; checked by the Windows side with ParseMacArgument
   bool force = false;
+  bool json = false;  // /list /json
 };
 
 // The arguments after the program's name. Verbs and /force in any case, with
-// "/" or "-"; /force anywhere after the verb, for /set and /random. None when the
-// arguments make no command: the caller prints UsageText().
+// "/" or "-"; /force anywhere after the verb, for /set and /random; /json after
+// /list. None when the arguments make no command: the caller prints UsageText().
 std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
 
 std::wstring UsageText();
@@ -52,6 +53,23 @@ std::wstring UsageText();
 // window shows them: the yes/no columns as 1 and 0, and any control
 // character as "?", so that tabs and line ends only ever separate fields.
 std::wstring ListLine(const std::vector<std::wstring>& cells);
+
+// One adapter as /list gives it: the row's six cells, then the connection's
+// name, the burned-in address and the active address's maker (AddressMaker's
+// text); none for a value that could not be read.
+using ListedAdapter = std::vector<std::optional<std::wstring>>;
+
+// The cells of ListLine: a value that could not be read as "?".
+std::vector<std::wstring> ListCellsShown(const ListedAdapter& adapter);
+
+// /list /json: one JSON array, one object per adapter on a line of its own,
+// with English keys; the yes/no columns as booleans, a value that could not
+// be read and a maker that cannot be named as null. Pure ASCII: everything
+// else is escaped as \uXXXX, so that no code page can change it.
+std::wstring ListJson(const std::vector<ListedAdapter>& adapters);
+
+// A JSON string, quotes included, in pure ASCII.
+std::wstring JsonString(std::wstring_view text);
 
 // The answer to a write or delete and the log line after it (logStatus 0
 // when the line was written).

@@ -31,19 +31,19 @@ struct ArgumentListTraits {
 
 constexpr size_t kActiveAddressColumn = 5;
 
-// The registry pass's error reports, on the console: a script never waits
-// on a message box.
+// The registry pass's error reports, on the console (none when out is null,
+// counted all the same): a script never waits on a message box.
 class ConsoleErrorReporter final : public ErrorReporter {
  public:
-  explicit ConsoleErrorReporter(ConsoleOutput& out) : out_(out) {}
+  explicit ConsoleErrorReporter(ConsoleOutput* out) : out_(out) {}
   void Report(const std::wstring& text) override {
-    out_.Write(text + L"\n");
+    if (out_) out_->Write(text + L"\n");
     ++reports_;
   }
   int Reports() const { return reports_; }
 
  private:
-  ConsoleOutput& out_;
+  ConsoleOutput* out_;
   int reports_ = 0;
 };
 
@@ -53,8 +53,8 @@ struct Listing {
 };
 
 // The rows the window lists with its filter box clear, from the same scan,
-// without any window.
-Listing ScanAllAdapters(ConsoleOutput& out) {
+// without any window; what went wrong is said on out unless it is null.
+Listing ScanAllAdapters(ConsoleOutput* out) {
   ConsoleErrorReporter errors(out);
   AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
   Listing listing{std::move(scan.rows), !scan.completed || errors.Reports() > 0};
@@ -68,7 +68,10 @@ Listing ScanAllAdapters(ConsoleOutput& out) {
       long subkeys = 0, values = 0;
       const long status = GetKeyInfo(HKEY_LOCAL_MACHINE, key, opened, subkeys, values, true);
       if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
-        out.Write(L"无法读取注册表项 HKEY_LOCAL_MACHINE\\" + std::wstring(key) + L"。" + SystemErrorText(status) + L"\n");
+        if (out) {
+          out->Write(L"无法读取注册表项 HKEY_LOCAL_MACHINE\\" + std::wstring(key) + L"。" + SystemErrorText(status) +
+                     L"\n");
+        }
         listing.failed = true;
       }
     }
@@ -89,7 +92,7 @@ ExitCode NoSuchAdapter(ConsoleOutput& out, const std::wstring& adapterIndex) {
 // The adapter's row into found, the ID matched as the window takes it from a
 // row; Done, or the code for why there is none (said on out).
 ExitCode FindAdapter(const std::wstring& adapterIndex, ConsoleOutput& out, std::optional<ScannedAdapter>& found) {
-  Listing listing = ScanAllAdapters(out);
+  Listing listing = ScanAllAdapters(&out);
   const auto row = std::find_if(listing.rows.begin(), listing.rows.end(),
                                 [&](const ScannedAdapter& r) { return Trimmed(r.cells[0]) == adapterIndex; });
   if (row != listing.rows.end()) {
@@ -99,33 +102,41 @@ ExitCode FindAdapter(const std::wstring& adapterIndex, ConsoleOutput& out, std::
   return listing.failed ? ScanFailed(out) : NoSuchAdapter(out, adapterIndex);
 }
 
-// The list's cells, then the connection's name, the burned-in address and the
-// active address's maker, each "?" when it could not be read. An unread class
-// key leaves the connection and the driver to ask unknown.
-std::vector<std::wstring> ListCells(const ScannedAdapter& row, AdapterFacts& facts) {
-  std::vector<std::wstring> cells = row.cells;
-  for (const int column : row.unreadColumns) cells[static_cast<size_t>(column)] = L"?";
+// The row's cells, then the connection's name, the burned-in address and the
+// active address's maker, each none when it could not be read. An unread
+// class key leaves the connection and the driver to ask unknown.
+ListedAdapter Listed(const ScannedAdapter& row, AdapterFacts& facts) {
+  ListedAdapter values(row.cells.begin(), row.cells.end());
+  for (const int column : row.unreadColumns) values[static_cast<size_t>(column)].reset();
   const bool classUnread = !row.unreadColumns.empty();
-  cells.push_back(classUnread ? L"?" : row.connectionName);
-  cells.push_back(classUnread ? L"?" : facts.PermanentAddress(row.cells[0]).value_or(L"?"));
-  const std::wstring& active = cells[kActiveAddressColumn];
-  cells.push_back(active == L"?" ? active : AddressMaker(active));
-  return cells;
+  values.push_back(classUnread ? std::nullopt : std::optional(row.connectionName));
+  values.push_back(classUnread ? std::nullopt : facts.PermanentAddress(row.cells[0]));
+  const std::optional<std::wstring> active = values[kActiveAddressColumn];
+  values.push_back(active ? std::optional(AddressMaker(*active)) : std::nullopt);
+  return values;
 }
 
 // One line per adapter; a cell that could not be read shows "?", and the
-// lines are followed by which adapters' keys those are and why.
-ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts) {
-  const Listing listing = ScanAllAdapters(out);
+// lines are followed by which adapters' keys those are and why. With json
+// the output is the JSON array alone, whatever happened, so that a script can
+// always parse it: the exit code says what went wrong.
+ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
+  const Listing listing = ScanAllAdapters(json ? nullptr : &out);
+  std::vector<ListedAdapter> listed;
   std::wstring unread;
   long readError = 0;
   for (const ScannedAdapter& row : listing.rows) {
-    const std::vector<std::wstring> cells = ListCells(row, facts);
-    out.Write(ListLine(cells) + L"\n");
+    listed.push_back(Listed(row, facts));
+    if (!json) out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
     if (!row.unreadColumns.empty()) {
       unread += (unread.empty() ? L"" : L"、") + ListLine({row.cells[0]});
       readError = row.readError;
     }
+  }
+  if (json) {
+    out.Write(ListJson(listed));
+    if (listing.failed) return ExitCode::ScanFailed;
+    return unread.empty() ? ExitCode::Done : ExitCode::Unreadable;
   }
   if (listing.failed) return ScanFailed(out);
   if (!unread.empty()) {
@@ -184,7 +195,7 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       out.Write(UsageText());
       return ExitCode::Done;
     case Verb::List:
-      return ListAdapters(out, services.facts);
+      return ListAdapters(out, services.facts, command.json);
     case Verb::Set: {
       const std::optional<MacBytes> address = ParseMacArgument(command.address);
       if (!address) {

@@ -15,6 +15,7 @@ Command Parsed(const Args& arguments) {
 
 TEST(ParseCommandLine, EveryVerbTakesItsArguments) {
   EXPECT_EQ(Verb::List, Parsed({L"/list"}).verb);
+  EXPECT_FALSE(Parsed({L"/list"}).json);
   EXPECT_EQ(Verb::Help, Parsed({L"/?"}).verb);
   EXPECT_EQ(Verb::Help, Parsed({L"/help"}).verb);
 
@@ -37,6 +38,11 @@ TEST(ParseCommandLine, SwitchesInAnyCaseWithSlashOrDash) {
   EXPECT_EQ(Verb::List, Parsed({L"-LIST"}).verb);
   EXPECT_EQ(Verb::Restart, Parsed({L"/ReStArT", L"0001"}).verb);
   EXPECT_TRUE(Parsed({L"-Set", L"0001", L"020000000001", L"-FORCE"}).force);
+  for (const wchar_t* json : {L"/json", L"-JSON", L"/Json"}) {
+    const Command list = Parsed({L"/list", json});
+    EXPECT_EQ(Verb::List, list.verb);
+    EXPECT_TRUE(list.json) << json;
+  }
   // The adapter and the address keep their case.
   const Command set = Parsed({L"/SET", L"Ab", L"02aBcDeF0011"});
   EXPECT_EQ(L"Ab", set.adapter);
@@ -67,6 +73,12 @@ TEST(ParseCommandLine, AnythingElseIsAUsageError) {
            Args{L"/force", L"/set", L"0007", L"010203040506"},  // /force is no verb
            Args{L"/list", L"0007"},
            Args{L"/list", L"/force"},
+           Args{L"/json"},
+           Args{L"/json", L"/list"},  // /json is no verb
+           Args{L"/list", L"json"},
+           Args{L"/list", L"/json", L"0007"},
+           Args{L"/set", L"0007", L"010203040506", L"/json"},
+           Args{L"/random", L"0007", L"/json"},
            Args{L"/set"},
            Args{L"/set", L"0007"},
            Args{L"/set", L"0007", L"/force"},
@@ -91,6 +103,51 @@ TEST(CommandLineListLine, TabSeparatedWithYesAndNoAsDigits) {
 
 TEST(CommandLineListLine, ControlCharactersCannotSplitFields) {
   EXPECT_EQ(L"0001\t0\t0\tA?B??C?D\t\t", ListLine({L"0001", L"否", L"否", L"A\tB\r\nC\x7F" L"D", L"", L""}));
+}
+
+TEST(CommandLineListJson, StringsArePureAsciiWhateverTheName) {
+  const struct {
+    std::wstring text;
+    const wchar_t* json;
+  } cases[] = {
+      {L"Intel(R) PRO/1000 MT", L"\"Intel(R) PRO/1000 MT\""},
+      {L"say \"hi\"", L"\"say \\\"hi\\\"\""},
+      {L"C:\\a\\", L"\"C:\\\\a\\\\\""},
+      {L"a\tb\r\nc\x01\x7F", L"\"a\\u0009b\\u000d\\u000ac\\u0001\\u007f\""},
+      {L"本地连接 2", L"\"\\u672c\\u5730\\u8fde\\u63a5 2\""},
+      {L"Wi-Fi \U0001F600", L"\"Wi-Fi \\ud83d\\ude00\""},
+      // Half a pair, alone or in the wrong order, is no character.
+      {std::wstring(L"x") + wchar_t(0xD800) + L"y", L"\"x\\ufffdy\""},
+      {std::wstring(1, wchar_t(0xDE00)) + wchar_t(0xD83D), L"\"\\ufffd\\ufffd\""},
+      {L"", L"\"\""},
+  };
+  for (const auto& [text, json] : cases) EXPECT_EQ(json, JsonString(text)) << json;
+}
+
+TEST(CommandLineListJson, OneObjectPerAdapterWithNullsForTheUnknown) {
+  EXPECT_EQ(L"[]\n", ListJson({}));
+  const ListedAdapter read = {L"0007", L"是", L"否", L"A \"NIC\"", L"192.168.1.5", L"00-50-56-C0-00-08",
+                              L"本地连接", std::nullopt, L"VMware, Inc."};
+  const ListedAdapter unread = {L"0012", std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                                std::nullopt, std::nullopt, std::nullopt};
+  const ListedAdapter local = {L"0001", L"否", L"是", L"", L"", L"02-00-00-00-00-01", L"", L"00-0C-29-00-00-01",
+                               L"本地管理的地址"};
+  EXPECT_EQ(L"[\n"
+            L"{\"id\":\"0007\",\"ipEnabled\":true,\"override\":false,\"description\":\"A \\\"NIC\\\"\","
+            L"\"ipAddress\":\"192.168.1.5\",\"activeAddress\":\"00-50-56-C0-00-08\","
+            L"\"connectionName\":\"\\u672c\\u5730\\u8fde\\u63a5\",\"burnedInAddress\":null,"
+            L"\"maker\":\"VMware, Inc.\",\"windowsRandomAddress\":null},\n"
+            L"{\"id\":\"0012\",\"ipEnabled\":null,\"override\":null,\"description\":null,\"ipAddress\":null,"
+            L"\"activeAddress\":null,\"connectionName\":null,\"burnedInAddress\":null,\"maker\":null,"
+            L"\"windowsRandomAddress\":null},\n"
+            L"{\"id\":\"0001\",\"ipEnabled\":false,\"override\":true,\"description\":\"\",\"ipAddress\":\"\","
+            L"\"activeAddress\":\"02-00-00-00-00-01\",\"connectionName\":\"\","
+            L"\"burnedInAddress\":\"00-0C-29-00-00-01\",\"maker\":null,\"windowsRandomAddress\":null}\n"
+            L"]\n",
+            ListJson({read, unread, local}));
+  EXPECT_EQ((std::vector<std::wstring>{L"0012", L"?", L"?", L"?", L"?", L"?", L"?", L"?", L"?"}),
+            ListCellsShown(unread))
+      << "the text list shows the unread as ?";
 }
 
 TEST(CommandLineExitCodes, ChangeOutcomes) {

@@ -2,7 +2,9 @@
 // a pipe, the exit code, the registry and the log afterwards.
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <regex>
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/AddressMaker.h"
@@ -33,6 +35,31 @@ std::vector<std::wstring> SplitCrLf(const std::wstring& text) {
   }
   EXPECT_EQ(text.size(), start) << "every line ends in CR LF";
   return lines;
+}
+
+// The objects of /list /json, after checking that the output is one JSON
+// array of flat objects, one a line, in ASCII, as a strict parser reads it.
+std::vector<std::wstring> JsonObjects(const ConsoleRun& run) {
+  EXPECT_TRUE(std::all_of(run.output.begin(), run.output.end(), [](char c) { return c > 0 && c < 0x7F; }))
+      << run.output;
+  const std::wstring value = LR"((null|true|false|"([ !#-\[\]-~]|\\["\\/bfnrt]|\\u[0-9a-fA-F]{4})*"))";
+  const std::wstring member = LR"("[A-Za-z]+":)" + value;
+  const std::wregex object(L"\\{" + member + L"(," + member + L")*\\}");
+  std::vector<std::wstring> lines = SplitCrLf(FromAnsi(run.output));
+  if (lines == std::vector<std::wstring>{L"[]"}) return {};
+  EXPECT_LE(2u, lines.size()) << run.output;
+  if (lines.size() < 2) return {};
+  EXPECT_EQ(L"[", lines.front());
+  EXPECT_EQ(L"]", lines.back());
+  std::vector<std::wstring> objects(lines.begin() + 1, lines.end() - 1);
+  for (size_t k = 0; k < objects.size(); ++k) {
+    if (k + 1 < objects.size()) {
+      EXPECT_TRUE(objects[k].ends_with(L',')) << objects[k];
+      if (objects[k].ends_with(L',')) objects[k].pop_back();
+    }
+    EXPECT_TRUE(std::regex_match(objects[k], object)) << objects[k];
+  }
+  return objects;
 }
 
 // The fields of a line the program wrote, its time taken from the line itself.
@@ -104,6 +131,21 @@ TEST_F(CommandLine, ListPrintsTheWindowsRowsOfAllAdapters) {
                                        L"0004\t1\t0\tIntel(R) PRO/1000 MT\t" + own->address + L"\t" +
                                            own->hardwareAddress + appended[1]}),
             SplitCrLf(Text(run)));
+
+  // The same rows for a script, the names escaped; Wine's driver tells no
+  // burned-in address, and 0007 has no active address to name a maker by.
+  const ConsoleRun json = Run(L"-list -JSON");
+  EXPECT_EQ(Code(ExitCode::Done), json.exitCode);
+  const std::vector<std::wstring> objects = JsonObjects(json);
+  ASSERT_EQ(2u, objects.size()) << json.output;
+  EXPECT_EQ(L"{\"id\":\"0007\",\"ipEnabled\":false,\"override\":true,\"description\":\"Spare\\u0009adapter\","
+            L"\"ipAddress\":\"\",\"activeAddress\":\"\",\"connectionName\":\"\",\"burnedInAddress\":null,"
+            L"\"maker\":null,\"windowsRandomAddress\":null}",
+            objects[0]);
+  EXPECT_EQ(0u, objects[1].find(L"{\"id\":\"0004\",\"ipEnabled\":true,\"override\":false,")) << objects[1];
+  EXPECT_NE(std::wstring::npos,
+            objects[1].find(L"\"connectionName\":\"\\u672c\\u5730\\u8fde\\u63a5 2\",\"burnedInAddress\":null,"))
+      << objects[1];
   EXPECT_FALSE(LogExists());
 }
 
@@ -125,6 +167,19 @@ TEST_F(CommandLine, ListMarksWhatItCouldNotRead) {
   EXPECT_EQ(L"0007\t?\t?\t?\t?\t?\t?\t?\t?", lines[1]);
   EXPECT_EQ(0u, lines[2].find(L"无法读取网络适配器 0007 ")) << lines[2];
   EXPECT_NE(std::wstring::npos, lines[2].find(L"(错误 5)")) << lines[2];
+  // For a script the same as nulls, and no sentence around the array.
+  {
+    test::DeniedKey denied(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0007"));
+    run = Run(L"/list /json");
+  }
+  EXPECT_EQ(Code(ExitCode::Unreadable), run.exitCode) << run.output;
+  const std::vector<std::wstring> objects = JsonObjects(run);
+  ASSERT_EQ(2u, objects.size()) << run.output;
+  EXPECT_EQ(0u, objects[0].find(L"{\"id\":\"0004\",\"ipEnabled\":true,")) << objects[0];
+  EXPECT_EQ(L"{\"id\":\"0007\",\"ipEnabled\":null,\"override\":null,\"description\":null,\"ipAddress\":null,"
+            L"\"activeAddress\":null,\"connectionName\":null,\"burnedInAddress\":null,\"maker\":null,"
+            L"\"windowsRandomAddress\":null}",
+            objects[1]);
 
   // Without the class key there is no list to give: a failure, not an empty list.
   {
@@ -133,6 +188,12 @@ TEST_F(CommandLine, ListMarksWhatItCouldNotRead) {
   }
   EXPECT_EQ(Code(ExitCode::ScanFailed), run.exitCode) << Text(run);
   EXPECT_NE(std::wstring::npos, Text(run).find(L"(错误 5)")) << Text(run);
+  {
+    test::DeniedKey denied(HKEY_LOCAL_MACHINE, std::wstring(kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1)));
+    run = Run(L"/list /json");
+  }
+  EXPECT_EQ(Code(ExitCode::ScanFailed), run.exitCode) << run.output;
+  EXPECT_EQ("[]\r\n", run.output) << "an array still, the error in the exit code alone";
 }
 
 TEST_F(CommandLine, ChangesAreStoredAndLoggedAsTheWindowDoesThem) {
