@@ -504,13 +504,23 @@ void QuavApp::Settle() const {
       while (::SendMessageTimeoutW(box, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 2000, &now) && !now == !modified &&
              std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(5ms);
+      if (!now == !modified && Running()) {
+        ADD_FAILURE() << "the program had not handled what was posted to it after 10 s";
+        return;
+      }
       ::SendMessageTimeoutW(box, EM_SETMODIFY, modified, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
     }
     // The window answers while a scan runs, before its rows are listed.
     const auto until = std::chrono::steady_clock::now() + 30s;
     while (::GetPropW(main_, L"QUAV.Scanning") && std::chrono::steady_clock::now() < until)
       std::this_thread::sleep_for(10ms);
-    ::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    if (::GetPropW(main_, L"QUAV.Scanning")) {
+      ADD_FAILURE() << "the list was still loading after 30 s";
+      return;
+    }
+    if (!::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) && Running()) {
+      ADD_FAILURE() << "the main window did not answer within 10 s (error " << ::GetLastError() << ")";
+    }
   }
   std::this_thread::sleep_for(30ms);
 }
