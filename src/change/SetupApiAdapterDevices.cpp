@@ -62,6 +62,17 @@ unsigned long ChangeState(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD state
 
 }  // namespace
 
+RestartResult DisableAndEnable(const std::function<unsigned long(unsigned long state)>& changeState) {
+  if (const unsigned long error = changeState(DICS_DISABLE)) return Failure(error);
+  // A disabled device is always enabled again, a second time when the first
+  // attempt fails; if both fail it stays disabled, which the caller has to
+  // tell the user.
+  if (changeState(DICS_ENABLE) != ERROR_SUCCESS) {
+    if (const unsigned long error = changeState(DICS_ENABLE)) return {RestartStatus::LeftDisabled, error};
+  }
+  return {RestartStatus::Restarted, ERROR_SUCCESS};
+}
+
 RestartResult SetupApiAdapterDevices::Restart(const std::wstring& adapterIndex) {
   UniqueDeviceInfoSet devices(::SetupDiGetClassDevsW(&kNetworkClass, nullptr, nullptr, DIGCF_PRESENT));
   if (!devices) return Failure(LastError());
@@ -79,14 +90,9 @@ RestartResult SetupApiAdapterDevices::Restart(const std::wstring& adapterIndex) 
     found = key && DriverKeyNames(*key, adapterIndex);
   }
 
-  if (const unsigned long error = ChangeState(devices.get(), device, DICS_DISABLE)) return Failure(error);
-  // A disabled device is always enabled again, a second time when the first
-  // attempt fails; if both fail it stays disabled, which the caller has to
-  // tell the user.
-  if (ChangeState(devices.get(), device, DICS_ENABLE) != ERROR_SUCCESS) {
-    if (const unsigned long error = ChangeState(devices.get(), device, DICS_ENABLE))
-      return {RestartStatus::LeftDisabled, error};
-  }
+  const RestartResult cycled = DisableAndEnable(
+      [&](unsigned long state) { return ChangeState(devices.get(), device, static_cast<DWORD>(state)); });
+  if (cycled.status != RestartStatus::Restarted) return cycled;
 
   // A driver that cannot let go of the device until the system restarts
   // keeps the old address until then. The installer only adds these flags,
