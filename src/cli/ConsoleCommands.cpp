@@ -29,8 +29,6 @@ struct ArgumentListTraits {
   static void Close(Type h) { ::LocalFree(h); }
 };
 
-constexpr size_t kActiveAddressColumn = 5;
-
 // The registry pass's error reports, on the console: a script never waits
 // on a message box.
 class ConsoleErrorReporter final : public ErrorReporter {
@@ -108,7 +106,7 @@ std::vector<std::wstring> ListCells(const ScannedAdapter& row, AdapterFacts& fac
   const bool classUnread = !row.unreadColumns.empty();
   cells.push_back(classUnread ? L"?" : row.connectionName);
   cells.push_back(classUnread ? L"?" : facts.PermanentAddress(row.cells[0]).value_or(L"?"));
-  const std::wstring& active = cells[kActiveAddressColumn];
+  const std::wstring& active = cells[size_t{kActiveAddressColumn}];
   cells.push_back(active == L"?" ? active : AddressMaker(active));
   return cells;
 }
@@ -151,7 +149,7 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   }
   const std::wstring shown = MacDisplay(address);
   // The from address as the window takes it from the row.
-  const std::wstring fromAddress = Replaced(Trimmed(row.cells[kActiveAddressColumn]), L':', L'-');
+  const std::wstring fromAddress = Replaced(Trimmed(row.cells[size_t{kActiveAddressColumn}]), L':', L'-');
   const RecordedChange change =
       ChangeAndRecord(adapterIndex, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
   if (change.registry.done) {

@@ -2,6 +2,7 @@
 // address, and telling the user which address it then really uses.
 #include <windows.h>
 
+#include "adapters/AdapterScan.h"
 #include "change/RecordedChange.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
@@ -16,7 +17,6 @@ using namespace frmMainControls;
 
 namespace {
 
-constexpr int kActiveAddressColumn = 5;
 constexpr unsigned kComeBackMilliseconds = 15000;
 
 // Takes the window's input away for the scope, so that nothing the user
