@@ -98,16 +98,19 @@ ExitCode FindAdapter(const std::wstring& adapterIndex, ConsoleOutput& out, std::
 }
 
 // The list's cells, then the connection's name, the burned-in address and the
-// active address's maker, each "?" when it could not be read. An unread class
-// key leaves the connection and the driver to ask unknown.
+// active address's maker, each "?" when it could not be read (the maker also
+// when the maker table could not be). An unread class key leaves the
+// connection and the driver to ask unknown.
 std::vector<std::wstring> ListCells(const ScannedAdapter& row, AdapterFacts& facts) {
   std::vector<std::wstring> cells = row.cells;
   for (const int column : row.unreadColumns) cells[static_cast<size_t>(column)] = L"?";
   const bool classUnread = !row.unreadColumns.empty();
   cells.push_back(classUnread ? L"?" : row.connectionName);
   cells.push_back(classUnread ? L"?" : facts.PermanentAddress(row.cells[0]).value_or(L"?"));
-  const std::wstring& active = cells[size_t{kActiveAddressColumn}];
-  cells.push_back(active == L"?" ? active : AddressMaker(active));
+  const std::wstring active = Trimmed(cells[size_t{kActiveAddressColumn}]);
+  const std::wstring maker = active == L"?" ? active : AddressMaker(active);
+  // No maker for no address; for an address, an unknown one.
+  cells.push_back(maker.empty() && !active.empty() ? L"?" : maker);
   return cells;
 }
 
