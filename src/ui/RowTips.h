@@ -25,15 +25,14 @@ class RowTips {
   // Once the list exists; the text is asked for when a row's tip is about to show.
   void Attach(HWND list, TextFor textFor);
 
-  // The rows changed in a way the list's messages do not show: the tip
-  // shown, if any, goes, and the next one is asked for anew. Sorting,
-  // inserting, deleting and changing the rows' texts do this by themselves.
-  void Forget();
-
  private:
   static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool MakeTip();
+  // The rows were sorted or changed, or the pointer left the list: the tip
+  // shown, if any, goes, and none shows until the pointer moves onto a row
+  // again.
+  void Forget();
   void PointerAt(LPARAM clientPoint);
   void ShowText(NMTTDISPINFOW& info);
   void Detach();
