@@ -223,16 +223,19 @@ AdapterScan ScanAdapters(bool filterOn, const ScanServices& services, const std:
   return scan;
 }
 
+std::vector<int> DefaultSortColumns(bool filterOn) {
+  if (filterOn) return {kOverriddenColumn};
+  return {kActiveColumn, kOverriddenColumn};
+}
+
 void SortScannedAdapters(std::vector<ScannedAdapter>& rows, bool filterOn) {
   // The scan's yes/no cells always hold one of the two texts.
-  const auto descendingOn = [&rows](int column) {
+  for (const int column : DefaultSortColumns(filterOn)) {
     std::stable_sort(rows.begin(), rows.end(), [column](const ScannedAdapter& a, const ScannedAdapter& b) {
       const size_t k = static_cast<size_t>(column);
       return CompareByMeaning(column, a.cells[k], b.cells[k]).value_or(0) > 0;
     });
-  };
-  if (!filterOn) descendingOn(1);
-  descendingOn(2);
+  }
 }
 
 }  // namespace quav

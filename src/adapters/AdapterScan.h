@@ -26,8 +26,11 @@ enum ScanResultCode : int {
   kScanFromRegistry = 2,
 };
 
-// The list's columns, in order.
+// The list's columns, in order, and those read by their position.
 inline constexpr int kScanColumns = 6;
+inline constexpr int kActiveColumn = 1;         // 活动
+inline constexpr int kOverriddenColumn = 2;     // 伪装
+inline constexpr int kActiveAddressColumn = 5;  // 活动 MAC
 
 // One adapter as the list shows it.
 struct ScannedAdapter {
@@ -58,9 +61,10 @@ struct AdapterScan {
 // answers its messages there during a long scan.
 AdapterScan ScanAdapters(bool filterOn, const ScanServices& services, const std::function<void()>& meanwhile = {});
 
-// The list's default order, stable: descending on "伪装" (overrides first),
-// after a descending pass on "活动" when all adapters are shown (filterOn
-// false). The yes/no cells compare by their meaning.
+// The list's default order: stable descending passes on these columns in
+// turn, "伪装" last (overrides first), after "活动" when all adapters are
+// shown (filterOn false). The yes/no cells compare by their meaning.
+std::vector<int> DefaultSortColumns(bool filterOn);
 void SortScannedAdapters(std::vector<ScannedAdapter>& rows, bool filterOn);
 
 }  // namespace quav

@@ -5,15 +5,16 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
+#include "adapters/AddressRules.h"
 #include "adapters/MakerTable.h"
 
 namespace quav {
 namespace {
 
-// The inflated table as prefixes sorted for search, each with its name.
+// The inflated table as prefixes sorted for search, each with its name; empty
+// when the bytes do not inflate to a table of the build's layout.
 struct Makers {
   struct Entry {
     uint32_t prefix;
@@ -25,10 +26,10 @@ struct Makers {
   std::vector<const char*> names;
   std::vector<Entry> entries;
 
-  Makers() : table(kMakerTableSize) {
+  Makers(const unsigned char* deflated, size_t deflatedSize) : table(kMakerTableSize) {
     const size_t m = kMakerNameCount, n = kMakerPrefixCount;
     uLongf size = kMakerTableSize;
-    if (::uncompress(table.data(), &size, kMakerTableDeflated, kMakerTableDeflatedSize) != Z_OK ||
+    if (::uncompress(table.data(), &size, deflated, static_cast<uLong>(deflatedSize)) != Z_OK ||
         size != kMakerTableSize || 2 * m + 3 * n >= size || table.back() != 0) {
       return;
     }
@@ -59,26 +60,8 @@ struct Makers {
 };
 
 const Makers& TheMakers() {
-  static const Makers makers;
+  static const Makers makers(kMakerTableDeflated, kMakerTableDeflatedSize);
   return makers;
-}
-
-// Separators do not count: the list's "-", the platform's ":", or none.
-std::optional<uint32_t> FirstThreeBytes(std::wstring_view address) {
-  uint32_t prefix = 0;
-  int digits = 0;
-  for (const wchar_t c : address) {
-    if (c == L'-' || c == L':') continue;
-    int value = -1;
-    if (c >= L'0' && c <= L'9') value = c - L'0';
-    if (c >= L'a' && c <= L'f') value = c - L'a' + 10;
-    if (c >= L'A' && c <= L'F') value = c - L'A' + 10;
-    if (value < 0) return std::nullopt;
-    if (digits < 6) prefix = prefix << 4 | static_cast<uint32_t>(value);
-    ++digits;
-  }
-  if (digits != 12) return std::nullopt;
-  return prefix;
 }
 
 std::wstring FromUtf8(const char* text) {
@@ -89,16 +72,23 @@ std::wstring FromUtf8(const char* text) {
   return wide;
 }
 
+std::wstring MakerIn(const Makers& makers, std::wstring_view address) {
+  const std::optional<MacBytes> bytes = AddressBytes(address);
+  if (!bytes) return L"";
+  if (IsGroupAddress(*bytes)) return kGroupAddressText;
+  if (IsLocallyAdministered(*bytes)) return kLocalAddressText;
+  // An unread table names no maker and cannot say a prefix is unlisted.
+  if (makers.entries.empty()) return L"";
+  const char* name = makers.Find(uint32_t{(*bytes)[0]} << 16 | uint32_t{(*bytes)[1]} << 8 | (*bytes)[2]);
+  return name ? FromUtf8(name) : kUnlistedPrefixText;
+}
+
 }  // namespace
 
-std::wstring AddressMaker(std::wstring_view address) {
-  const std::optional<uint32_t> prefix = FirstThreeBytes(address);
-  if (!prefix) return L"";
-  const uint32_t firstByte = *prefix >> 16;
-  if (firstByte & 0x01) return kGroupAddressText;
-  if (firstByte & 0x02) return kLocalAddressText;
-  const char* name = TheMakers().Find(*prefix);
-  return name ? FromUtf8(name) : kUnlistedPrefixText;
+std::wstring AddressMaker(std::wstring_view address) { return MakerIn(TheMakers(), address); }
+
+std::wstring AddressMakerFrom(const unsigned char* deflated, size_t deflatedSize, std::wstring_view address) {
+  return MakerIn(Makers(deflated, deflatedSize), address);
 }
 
 }  // namespace quav

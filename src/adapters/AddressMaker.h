@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,12 @@ inline constexpr wchar_t kUnlistedPrefixText[] = L"未登记的前缀";
 
 // The maker of an address given as 12 hexadecimal digits, with or without
 // "-" or ":" between the pairs; one of the texts above instead where no
-// maker can be named; empty for a text that is no address. The table is
-// inflated at the first call, not before.
+// maker can be named. Empty, as for any unread value, for a text that is no
+// address and when the table could not be inflated: the maker is unknown
+// then. The table is inflated at the first call, not before.
 std::wstring AddressMaker(std::wstring_view address);
+
+// The same, from a table given deflated (inflated at each call).
+std::wstring AddressMakerFrom(const unsigned char* deflated, size_t deflatedSize, std::wstring_view address);
 
 }  // namespace quav

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,8 +15,29 @@ namespace quav {
 bool PassesAddressTest(std::wstring_view addressText);
 
 // Hardware address bytes as text: two upper-case hexadecimal digits a byte,
-// joined by "-" (00-0C-29-0A-0B-FF).
-std::wstring HardwareAddressText(const uint8_t* bytes, size_t count);
+// joined by the separator (00-0C-29-0A-0B-FF).
+std::wstring HardwareAddressText(const uint8_t* bytes, size_t count, std::wstring_view separator = L"-");
+
+// An Ethernet address. What it may be used for is read from the bits of its
+// first byte, never from lists of digits.
+using MacBytes = std::array<uint8_t, 6>;
+
+// Twelve hexadecimal digits in either case; any "-" or ":" among them does
+// not count (the list's 00-0C-29-3A-4B-5C, the platform's 00:0c:29:3a:4b:5c,
+// the registry's 000C293A4B5C). None for any other text.
+std::optional<MacBytes> AddressBytes(std::wstring_view text);
+
+// Whether two texts name the same address; false when either is no address.
+bool SameAddress(std::wstring_view a, std::wstring_view b);
+
+// Bit 0 of the first byte: a group (multicast or broadcast) address.
+inline bool IsGroupAddress(const MacBytes& address) { return (address[0] & 0x01) != 0; }
+// Bit 1 of the first byte: assigned locally, not by a maker.
+inline bool IsLocallyAdministered(const MacBytes& address) { return (address[0] & 0x02) != 0; }
+// 00-00-00-00-00-00: no station has it.
+bool IsAllZeros(const MacBytes& address);
+// FF-FF-FF-FF-FF-FF: every station.
+bool IsBroadcast(const MacBytes& address);
 
 // The form in which the adapter collection compares keys: without regard to
 // letter case.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "adapters/AdapterScan.h"
 #include "platform/TextRules.h"
 
 namespace quav {
@@ -19,7 +20,7 @@ std::wstring AddressColumnText(std::wstring_view firstAddress) {
 }
 
 std::optional<int> CompareByMeaning(int column, std::wstring_view a, std::wstring_view b) {
-  if (column != 1 && column != 2) return std::nullopt;
+  if (column != kActiveColumn && column != kOverriddenColumn) return std::nullopt;
   const auto meaning = [](std::wstring_view text) -> std::optional<int> {
     if (text == kYesText) return 1;
     if (text == kNoText) return 0;

@@ -1,65 +1,30 @@
 #include "change/NewAddressRules.h"
 
-#include <algorithm>
-
 namespace quav {
-namespace {
-
-int HexValue(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
-  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-  return -1;
-}
-
-std::wstring Joined(const MacBytes& address, std::wstring_view separator) {
-  static constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
-  std::wstring text;
-  for (size_t k = 0; k < address.size(); ++k) {
-    if (k > 0) text += separator;
-    text += kDigits[address[k] >> 4];
-    text += kDigits[address[k] & 0x0F];
-  }
-  return text;
-}
-
-}  // namespace
 
 std::optional<MacBytes> ParseMacArgument(std::wstring_view text) {
   // 12 digits bare, or 17 characters with the same separator after every pair.
-  size_t step = 2;
-  wchar_t separator = 0;
   if (text.size() == 17) {
-    separator = text[2];
+    const wchar_t separator = text[2];
     if (separator != L'-' && separator != L':') return std::nullopt;
-    step = 3;
+    for (size_t at = 2; at < text.size(); at += 3) {
+      if (text[at] != separator) return std::nullopt;
+    }
   } else if (text.size() != 12) {
     return std::nullopt;
   }
-  MacBytes address{};
-  for (size_t k = 0; k < address.size(); ++k) {
-    const size_t at = k * step;
-    if (separator != 0 && k > 0 && text[at - 1] != separator) return std::nullopt;
-    const int high = HexValue(text[at]);
-    const int low = HexValue(text[at + 1]);
-    if (high < 0 || low < 0) return std::nullopt;
-    address[k] = static_cast<uint8_t>(high << 4 | low);
-  }
-  return address;
+  return AddressBytes(text);
 }
 
-std::wstring MacDigits(const MacBytes& address) { return Joined(address, L""); }
+std::wstring MacDigits(const MacBytes& address) { return HardwareAddressText(address.data(), address.size(), L""); }
 
-std::wstring MacDisplay(const MacBytes& address) { return Joined(address, L"-"); }
+std::wstring MacDisplay(const MacBytes& address) { return HardwareAddressText(address.data(), address.size()); }
 
 std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless) {
   std::vector<AddressWarning> warnings;
-  const auto all = [&](uint8_t value) {
-    return std::all_of(address.begin(), address.end(), [value](uint8_t b) { return b == value; });
-  };
-  if (all(0x00)) {
+  if (IsAllZeros(address)) {
     warnings.push_back(AddressWarning::AllZero);
-  } else if (all(0xFF)) {
+  } else if (IsBroadcast(address)) {
     warnings.push_back(AddressWarning::Broadcast);
   } else if (IsGroupAddress(address)) {
     warnings.push_back(AddressWarning::Group);
@@ -95,7 +60,7 @@ std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const M
 }
 
 MacBytes LocallyAdministeredUnicast(MacBytes address) {
-  address[0] = static_cast<uint8_t>((address[0] & ~0x01) | 0x02);
+  address[0] = static_cast<uint8_t>((address[0] & ~0x01) | 0x02);  // individual, local
   return address;
 }
 

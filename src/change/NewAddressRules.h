@@ -1,19 +1,16 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "adapters/AddressRules.h"
+
 // What a new overriding address must be for a driver to use it. NDIS hands
 // the value to the driver unchecked, and drivers fall back to the burned-in
-// address for addresses they cannot present: the rules below are read from
-// the bits of the first byte, never from lists of digits.
+// address for addresses they cannot present.
 namespace quav {
-
-using MacBytes = std::array<uint8_t, 6>;
 
 // Twelve hexadecimal digits, in either case, bare or with "-" or ":" between
 // every pair (one kind of separator throughout).
@@ -23,11 +20,6 @@ std::optional<MacBytes> ParseMacArgument(std::wstring_view text);
 std::wstring MacDigits(const MacBytes& address);
 // The display form: 02-AB-03-CD-04-EF.
 std::wstring MacDisplay(const MacBytes& address);
-
-// Bit 0 of the first byte: a group (multicast) address.
-inline bool IsGroupAddress(const MacBytes& address) { return (address[0] & 0x01) != 0; }
-// Bit 1 of the first byte: assigned locally, not by a maker.
-inline bool IsLocallyAdministered(const MacBytes& address) { return (address[0] & 0x02) != 0; }
 
 enum class AddressWarning {
   AllZero,       // 00-00-00-00-00-00: no station has it

@@ -1,7 +1,6 @@
 #include "change/RestartReport.h"
 
-#include <algorithm>
-#include <cwctype>
+#include "adapters/AddressRules.h"
 
 namespace quav {
 namespace {
@@ -9,20 +8,12 @@ namespace {
 // 3010: the device takes the change only at the next start of Windows.
 constexpr unsigned long kRebootRequired = 3010;
 
-std::wstring Normalized(std::wstring_view address) {
-  std::wstring digits;
-  for (const wchar_t c : address) {
-    if (c != L'-' && c != L':') digits += static_cast<wchar_t>(std::towupper(c));
-  }
-  return digits;
-}
-
 }  // namespace
 
 AddressCheck CheckAddresses(std::wstring_view expected, std::wstring_view active) {
   if (active.empty()) return AddressCheck::Unknown;
   if (expected.empty()) return AddressCheck::UsesOwn;
-  return Normalized(expected) == Normalized(active) ? AddressCheck::UsesNew : AddressCheck::Ignored;
+  return SameAddress(expected, active) ? AddressCheck::UsesNew : AddressCheck::Ignored;
 }
 
 std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapterIndex) {
@@ -46,7 +37,7 @@ std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapt
     case RestartStatus::Restarted:
       break;
   }
-  const bool usesPermanent = !report.permanent.empty() && Normalized(report.permanent) == Normalized(report.active);
+  const bool usesPermanent = !report.permanent.empty() && SameAddress(report.permanent, report.active);
   switch (report.check) {
     case AddressCheck::UsesNew:
       return adapter + L" 已重启，现在使用新的 MAC 地址 " + report.expected + L"。";

@@ -29,8 +29,6 @@ struct ArgumentListTraits {
   static void Close(Type h) { ::LocalFree(h); }
 };
 
-constexpr size_t kActiveAddressColumn = 5;
-
 // The registry pass's error reports, on the console (none when out is null,
 // counted all the same): a script never waits on a message box.
 class ConsoleErrorReporter final : public ErrorReporter {
@@ -103,16 +101,24 @@ ExitCode FindAdapter(const std::wstring& adapterIndex, ConsoleOutput& out, std::
 }
 
 // The row's cells, then the connection's name, the burned-in address and the
-// active address's maker, each none when it could not be read. An unread
-// class key leaves the connection and the driver to ask unknown.
+// active address's maker, each none when it could not be read (the maker
+// also when the maker table could not be). An unread class key leaves the
+// connection and the driver to ask unknown.
 ListedAdapter Listed(const ScannedAdapter& row, AdapterFacts& facts) {
   ListedAdapter values(row.cells.begin(), row.cells.end());
   for (const int column : row.unreadColumns) values[static_cast<size_t>(column)].reset();
   const bool classUnread = !row.unreadColumns.empty();
   values.push_back(classUnread ? std::nullopt : std::optional(row.connectionName));
   values.push_back(classUnread ? std::nullopt : facts.PermanentAddress(row.cells[0]));
-  const std::optional<std::wstring> active = values[kActiveAddressColumn];
-  values.push_back(active ? std::optional(AddressMaker(*active)) : std::nullopt);
+  const std::optional<std::wstring> active = values[static_cast<size_t>(kActiveAddressColumn)];
+  std::optional<std::wstring> maker;
+  if (active) {
+    // No maker for no address; for an address, an unknown one.
+    const std::wstring address = Trimmed(*active);
+    maker = AddressMaker(address);
+    if (maker->empty() && !address.empty()) maker.reset();
+  }
+  values.push_back(maker);
   return values;
 }
 
@@ -162,7 +168,7 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   }
   const std::wstring shown = MacDisplay(address);
   // The from address as the window takes it from the row.
-  const std::wstring fromAddress = Replaced(Trimmed(row.cells[kActiveAddressColumn]), L':', L'-');
+  const std::wstring fromAddress = Replaced(Trimmed(row.cells[size_t{kActiveAddressColumn}]), L':', L'-');
   const RecordedChange change =
       ChangeAndRecord(adapterIndex, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
   if (change.registry.done) {

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "adapters/ScanRowText.h"
-
 namespace quav {
 
 int CompareListText(std::wstring_view a, std::wstring_view b) {
@@ -107,6 +105,7 @@ struct SortContext {
   std::unordered_map<LPARAM, std::pair<std::wstring, int>> rows;  // item data -> sort text, position
   int column;
   bool descending;
+  ListView::CellComparer compareCells;
 };
 
 // Called by the list control: throws nothing. A row the sort did not
@@ -118,7 +117,8 @@ int CALLBACK CompareRows(LPARAM a, LPARAM b, LPARAM context) noexcept {
   if (foundA == sort.rows.end() || foundB == sort.rows.end()) return 0;
   const auto& rowA = foundA->second;
   const auto& rowB = foundB->second;
-  const std::optional<int> byMeaning = CompareByMeaning(sort.column, rowA.first, rowB.first);
+  const std::optional<int> byMeaning =
+      sort.compareCells ? sort.compareCells(sort.column, rowA.first, rowB.first) : std::nullopt;
   int result = byMeaning ? *byMeaning : CompareListText(rowA.first, rowB.first);
   if (sort.descending) result = -result;
   if (result != 0) return result;
@@ -132,6 +132,7 @@ void ListView::Sort() {
   SortContext context;
   context.column = SortKey;
   context.descending = SortOrder == 1;
+  context.compareCells = compareCells_;
   const long count = Count();
   for (long position = 1; position <= count; ++position) {
     LVITEMW item{};

@@ -38,8 +38,11 @@ class ListView {
   void SetSelected(long position, bool selected);
 
   // Sorting compares the texts of the sort column as the list control does
-  // (without regard to case, by the user's locale), the yes/no cells by their
-  // meaning (CompareByMeaning); rows with equal texts keep their order.
+  // (without regard to case, by the user's locale), except cells the owner's
+  // comparer orders by their meaning (negative, zero or positive; none to
+  // compare as text); rows with equal texts keep their order.
+  using CellComparer = std::optional<int> (*)(int column, std::wstring_view a, std::wstring_view b);
+  void SetCellComparer(CellComparer compare) { compareCells_ = compare; }
   int SortKey = 0;
   int SortOrder = 0;  // 0 ascending, 1 descending
   bool Sorted = false;
@@ -59,6 +62,7 @@ class ListView {
   HWND hwnd_ = nullptr;
   LPARAM nextItemData_ = 1;
   std::optional<COLORREF> stripe_;
+  CellComparer compareCells_ = nullptr;
 };
 
 // A check box, by its Value as the designs use it: 1 checked, 0 clear.

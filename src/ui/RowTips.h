@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
@@ -21,20 +22,27 @@ class RowTips {
   RowTips& operator=(const RowTips&) = delete;
   ~RowTips();
 
-  // Once the list exists; the text is asked for when the pointer comes onto a row.
+  // Once the list exists; the text is asked for when a row's tip is about to show.
   void Attach(HWND list, TextFor textFor);
 
  private:
   static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   bool MakeTip();
+  // The rows were sorted or changed, or the pointer left the list: the tip
+  // shown, if any, goes, and none shows until the pointer moves onto a row
+  // again.
+  void Forget();
   void PointerAt(LPARAM clientPoint);
+  void ShowText(NMTTDISPINFOW& info);
   void Detach();
 
   HWND list_ = nullptr;
   HWND tip_ = nullptr;
   WNDPROC original_ = nullptr;
   TextFor textFor_;
-  long row_ = 0;
+  long row_ = 0;  // under the pointer when it last moved; 0 for none or forgotten
+  bool tracking_ = false;  // the list is told when the pointer leaves it
   std::wstring text_;
 };
 

@@ -1,5 +1,7 @@
 #include "adapters/AddressMaker.h"
 
+#include "adapters/MakerTable.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -105,6 +107,19 @@ TEST(AddressMaker, AddressesNoMakerAssignedAreSaidSo) {
       {L"00-0C-29-3A-4B-5G", L""},
   };
   for (const auto& c : cases) EXPECT_EQ(c.says, AddressMaker(c.address)) << c.address;
+}
+
+// A table that does not inflate knows no maker: an assigned prefix is not
+// said to be unlisted, only what the address's own bits tell is still said.
+TEST(AddressMaker, AnUninflatableTableLeavesTheMakerUnknown) {
+  const std::wstring assigned = AddressMaker(L"00-0C-29-3A-4B-5C");
+  ASSERT_FALSE(assigned.empty());
+  EXPECT_EQ(assigned, AddressMakerFrom(kMakerTableDeflated, kMakerTableDeflatedSize, L"00-0C-29-3A-4B-5C"));
+  for (const size_t size : {size_t{0}, size_t{kMakerTableDeflatedSize / 2}}) {
+    EXPECT_EQ(L"", AddressMakerFrom(kMakerTableDeflated, size, L"00-0C-29-3A-4B-5C")) << size;
+    EXPECT_EQ(L"", AddressMakerFrom(kMakerTableDeflated, size, L"00-00-00-00-00-01")) << size;
+    EXPECT_EQ(kLocalAddressText, AddressMakerFrom(kMakerTableDeflated, size, L"02-00-4C-4F-4F-50")) << size;
+  }
 }
 
 }  // namespace

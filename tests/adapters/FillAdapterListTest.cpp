@@ -15,6 +15,7 @@
 
 #include "adapters/ErrorReporter.h"
 #include "adapters/FakeLookup.h"
+#include "adapters/ScanRowText.h"
 #include "adapters/WmiAdapterSource.h"
 #include "platform/Handles.h"
 #include "support/FakeWmi.h"
@@ -110,6 +111,7 @@ class Scan : public ::testing::Test {
     list.Attach(::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 0, 780, 200, window_.get(), nullptr,
                                   nullptr, nullptr));
     for (const int width : {36, 45, 55, 161, 97, 104}) list.AddColumn(L"C", width);
+    list.SetCellComparer(CompareByMeaning);
     filter.Attach(::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_AUTOCHECKBOX, 0, 210, 200, 20, window_.get(),
                                     nullptr, nullptr, nullptr));
     filter.SetValue(1);

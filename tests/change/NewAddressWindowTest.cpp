@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -273,6 +274,34 @@ TEST_F(NewAddressWindow, AThrowingHandlerIsReportedOnceAndTheWindowGoesOn) {
   ::SendMessageW(form.Hwnd(), WM_COMMAND, MAKEWPARAM(mnuRestart, 0), 0);
   EXPECT_EQ(2u, devices.restarted.size());
   EXPECT_EQ(2u, errors.reports.size());
+}
+
+// A row's tip is read when it is about to show; what that throws is reported
+// at the list's boundary too, and a sort forgets the row the pointer was on.
+TEST_F(NewAddressWindow, ARowTipIsReadWhenItShowsAndItsFailureIsReported) {
+  WindowReports errors;
+  const HWND list = form.lvwNIC.Hwnd();
+  RECT row{};
+  ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+  ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2));
+  const HWND tip = ::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+  ASSERT_TRUE(tip && ::GetWindow(tip, GW_OWNER) == form.Hwnd());
+  const auto askText = [&] {
+    NMTTDISPINFOW info{};
+    info.hdr = {tip, 0, static_cast<UINT>(TTN_GETDISPINFOW)};
+    ::SendMessageW(list, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return std::wstring(info.lpszText ? info.lpszText : L"");
+  };
+  test::FaultInjectingRegistry faults;
+  {
+    ScopedRegistryApi scope(faults);
+    faults.ThrowOnCall(test::RegCall::OpenKeyEx, 1);
+    EXPECT_EQ(L"", askText());
+  }
+  ASSERT_EQ(1u, errors.reports.size());
+  EXPECT_NE(std::wstring::npos, askText().find(L"活动地址：00-0C-29-3A-4B-5C"));
+  form.lvwNIC_ColumnClick(1);
+  EXPECT_EQ(L"", askText()) << "the row was forgotten with the sort";
 }
 
 // A pair is completed when the focus moves on within the window, not when

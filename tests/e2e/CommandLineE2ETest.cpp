@@ -119,6 +119,13 @@ TEST_F(CommandLine, ListPrintsTheWindowsRowsOfAllAdapters) {
       << WindowText(tip);
   EXPECT_NE(std::wstring::npos, WindowText(tip).find(L"出厂地址：无法读取")) << WindowText(tip);
   window.Screenshot(window.Main(), L"row-tip");
+  // Sorted by ID, the second row holds the other adapter, and so does its tip.
+  window.ClickHeader(0);
+  ASSERT_EQ(L"0007", window.Rows()[1][0]);
+  const HWND sortedTip = window.RowTip(2);
+  ASSERT_TRUE(sortedTip);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(sortedTip).find(L"连接名称：无") != std::wstring::npos; }))
+      << WindowText(sortedTip);
   window.Kill();
 
   const ConsoleRun run = Run(L"/list");

@@ -4,6 +4,7 @@
 #include "adapters/AdapterFacts.h"
 #include "adapters/AdapterKeys.h"
 #include "adapters/ConnectionName.h"
+#include "adapters/ScanRowText.h"
 #include "ui/main/AdapterTip.h"
 #include "ui/main/FillAdapterList.h"
 #include "platform/ScopeExit.h"
@@ -21,8 +22,6 @@ using namespace frmMainControls;
 
 namespace {
 
-constexpr int kActiveAddressColumn = 5;
-
 struct Column {
   const wchar_t* header;
   int width;  // twips
@@ -39,6 +38,7 @@ void frmMain::SetUpAdapterList() {
   lvwNIC.ClearColumns();
   for (const Column& column : kColumns) lvwNIC.AddColumn(column.header, Px(column.width));
   lvwNIC.SetReportPresentation();
+  lvwNIC.SetCellComparer(CompareByMeaning);
   // Each row's tip tells what the columns leave out.
   lvwNICTips_.Attach(lvwNIC.Hwnd(), [this](long position) { return lvwNIC_TipText(position); });
 }

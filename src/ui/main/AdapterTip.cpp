@@ -7,9 +7,10 @@
 namespace quav {
 namespace {
 
+// An address whose maker cannot be read is still shown, its maker unknown.
 std::wstring WithMaker(const std::wstring& address) {
   const std::wstring maker = AddressMaker(address);
-  return maker.empty() ? address : address + L"（" + maker + L"）";
+  return address + L"（" + (maker.empty() ? L"厂商未知" : maker) + L"）";
 }
 
 }  // namespace

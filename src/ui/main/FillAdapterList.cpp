@@ -17,7 +17,6 @@
 namespace quav {
 namespace {
 
-constexpr int kAddressColumn = 5;
 // Taken off the last column after Windows 2000 has sized it to its content.
 constexpr int kWidthFixTwips = 30;
 
@@ -36,8 +35,9 @@ class RedrawSuspended {
 
 // Windows 2000 leaves the last column narrower than its content.
 void WidenAddressColumn(ListView& list) {
-  ::SendMessageA(list.Hwnd(), LVM_SETCOLUMNWIDTH, kAddressColumn, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
-  list.SetColumnWidth(kAddressColumn, list.ColumnWidth(kAddressColumn) - TwipsToPixels(kWidthFixTwips, ScreenDpi()));
+  ::SendMessageA(list.Hwnd(), LVM_SETCOLUMNWIDTH, kActiveAddressColumn, MAKELPARAM(LVSCW_AUTOSIZE_USEHEADER, 0));
+  list.SetColumnWidth(kActiveAddressColumn,
+                      list.ColumnWidth(kActiveAddressColumn) - TwipsToPixels(kWidthFixTwips, ScreenDpi()));
 }
 
 constexpr wchar_t kScanningProperty[] = L"QUAV.Scanning";
@@ -114,16 +114,12 @@ int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& 
 }
 
 void SortAdapterList(ListView& list, const CheckBox& filter) {
-  if (filter.Value() == 0) {
+  for (const int column : DefaultSortColumns(filter.Value() != 0)) {
     list.SortOrder = 1;
-    list.SortKey = 1;
+    list.SortKey = column;
     list.Sorted = true;
     list.Sort();
   }
-  list.SortOrder = 1;
-  list.SortKey = 2;
-  list.Sorted = true;
-  list.Sort();
 }
 
 }  // namespace quav

@@ -2,6 +2,7 @@
 // address, and telling the user which address it then really uses.
 #include <windows.h>
 
+#include "adapters/AdapterScan.h"
 #include "change/RecordedChange.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
@@ -17,7 +18,6 @@ using namespace frmMainControls;
 
 namespace {
 
-constexpr int kActiveAddressColumn = 5;
 constexpr unsigned kComeBackMilliseconds = 15000;
 constexpr wchar_t kRestartHoldsSessionText[] = L"正在重启网络适配器并记录到日志，请稍候。";
 
