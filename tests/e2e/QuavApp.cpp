@@ -3,6 +3,7 @@
 #include "ui/main/frmMainControls.h"
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <tlhelp32.h>
 
 #include <thread>
