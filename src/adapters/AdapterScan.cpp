@@ -169,7 +169,8 @@ bool WriteWmiRows(WmiAdapterSource& source, bool filterOn, RowWriter& row, const
   }
 }
 
-void WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& row,
+// False when the adapters could not all be listed.
+bool WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& row,
                        const std::function<void()>& meanwhile) {
   clsAdapters adapters(services.lookup, services.errors, meanwhile);
   adapters.GetDeviceEntries();
@@ -184,7 +185,7 @@ void WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& r
     row.Set(4, adapter.IPAddress);
     row.Set(5, adapter.MACAddress);
   }
-  adapters.Clear();
+  return adapters.ListingError() == ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -212,7 +213,7 @@ AdapterScan ScanAdapters(bool filterOn, const ScanServices& services, const std:
     if (!wmiCompleted) scan.rows.clear();
     if (scan.rows.empty()) {
       RowWriter row(scan.rows, classKeyRoot, true);
-      WriteRegistryRows(services, filterOn, row, meanwhile);
+      if (!WriteRegistryRows(services, filterOn, row, meanwhile)) scan.completed = false;
       scan.result = scan.rows.empty() ? kScanEmpty : kScanFromRegistry;
     }
     SortScannedAdapters(scan.rows, filterOn);

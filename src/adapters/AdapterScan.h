@@ -52,7 +52,9 @@ struct AdapterScan {
   // In the list's default order (SortScannedAdapters); unsorted when the scan
   // did not complete.
   std::vector<ScannedAdapter> rows;
-  bool completed = true;  // false when a failure ended the scan early
+  // false when a failure ended the scan early, or kept the registry pass
+  // from listing every adapter: rows may be missing
+  bool completed = true;
 };
 
 // The adapters from WMI when it answers for every adapter, else from the

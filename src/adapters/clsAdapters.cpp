@@ -51,12 +51,19 @@ void clsAdapters::Clear() {
   positions_.clear();
 }
 
+// A key that is not there lists nothing, which is an answer; any other
+// failure leaves the listing short.
+void clsAdapters::NoteListing(long status) {
+  if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) listingError_ = status;
+}
+
 std::vector<std::wstring> clsAdapters::GetAdapters(long& count) {
   try {
     UniqueHkey key;
     long found = 0;
     long status = 0;
     std::vector<std::wstring> names = EnumSubKeys(HKEY_LOCAL_MACHINE, kNetworkConnectionsKey, key, found, status, true);
+    NoteListing(status);
     count = found;
     return names;
   } catch (...) {
@@ -72,6 +79,7 @@ std::vector<clsAdapters::ClassRow> clsAdapters::GetClasses(long& count) {
     long status = 0;
     const std::wstring_view classKey = kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1);
     const std::vector<std::wstring> names = EnumSubKeys(HKEY_LOCAL_MACHINE, classKey, key, found, status, true);
+    NoteListing(status);
     std::vector<ClassRow> rows;
     rows.reserve(names.size());
     for (const std::wstring& name : names) {

@@ -36,6 +36,9 @@ class clsAdapters {
   // order, with the description, the IP address and the hardware address the
   // registry and the address lookup give. Does not empty the collection first.
   void GetDeviceEntries();
+  // The error that kept the connections or class key from being listed
+  // whole (a key that is not there aside); 0 when both were.
+  long ListingError() const { return listingError_; }
 
  private:
   struct ClassRow {
@@ -51,10 +54,12 @@ class clsAdapters {
   std::vector<ClassRow> GetClasses(long& count);
   void AddMatchedRow(const ClassRow& row, HardwareAddressLookup& lookup);
   ErrorReporter& Errors() const;
+  void NoteListing(long status);
 
   HardwareAddressLookup* lookup_;
   ErrorReporter* errors_;
   std::function<void()> meanwhile_;
+  long listingError_ = 0;
   std::vector<IAdapter> records_;
   std::unordered_map<std::wstring, size_t> positions_;  // folded Index -> position in records_
 };

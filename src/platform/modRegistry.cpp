@@ -265,7 +265,12 @@ std::vector<std::wstring> EnumSubKeys(HKEY root, std::wstring_view keyPath, Uniq
       FILETIME lastWrite{};
       const long result = Api().EnumKeyEx(key.get(), static_cast<DWORD>(index), name, &nameLength, nullptr, keyClass,
                                           &classLength, &lastWrite);
-      if (result == ERROR_SUCCESS) names.push_back(FromAnsi(std::string_view(name, nameLength)));
+      if (result == ERROR_SUCCESS) {
+        names.push_back(FromAnsi(std::string_view(name, nameLength)));
+      } else if (result != ERROR_NO_MORE_ITEMS && status == ERROR_SUCCESS) {
+        // The other names are still given; the status says the list is short.
+        status = result;
+      }
     }
   }
   count = static_cast<long>(names.size());

@@ -93,8 +93,9 @@ long DeleteRegValue(HKEY root, std::wstring_view keyPath, std::wstring_view valu
 
 // The names of the key's direct subkeys, in index order, with their number in
 // count. Status is that of opening and querying the key; the list is empty
-// when it is not 0. With close false the open key is handed back in key.
-// Entries that cannot be enumerated (the key changed meanwhile) are left out.
+// when that failed. With close false the open key is handed back in key.
+// Entries that cannot be enumerated are left out, and the first such failure
+// becomes the status (a key changed meanwhile, ERROR_NO_MORE_ITEMS, aside).
 std::vector<std::wstring> EnumSubKeys(HKEY root, std::wstring_view keyPath, UniqueHkey& key, long& count,
                                       long& status, bool close);
 

@@ -505,7 +505,7 @@ void QuavApp::Settle() const {
       while (::SendMessageTimeoutW(box, EM_GETMODIFY, 0, 0, SMTO_ABORTIFHUNG, 2000, &now) && !now == !modified &&
              std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(5ms);
-      if (!now == !modified && Running()) {
+      if (!now == !modified && ::IsWindow(box) && Running()) {
         ADD_FAILURE() << "the program had not handled what was posted to it after 10 s";
         return;
       }
@@ -519,7 +519,9 @@ void QuavApp::Settle() const {
       ADD_FAILURE() << "the list was still loading after 30 s";
       return;
     }
-    if (!::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) && Running()) {
+    // A window that has gone (the program is ending) answers nothing.
+    if (!::SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored) && ::IsWindow(main_) &&
+        Running()) {
       ADD_FAILURE() << "the main window did not answer within 10 s (error " << ::GetLastError() << ")";
     }
   }

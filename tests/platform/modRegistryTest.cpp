@@ -355,6 +355,12 @@ TEST_F(RegistryLayerFaults, EnumSubKeysLeavesOutEntriesThatFail) {
   faults.FailCall(test::RegCall::QueryInfoKey, 2, 1450);
   EXPECT_TRUE(EnumSubKeys(HKEY_CURRENT_USER, key.Path(), handle, count, status, true).empty());
   EXPECT_EQ(1450, status);
+
+  // Any other failure leaves the list short, and the status says so.
+  faults.FailCall(test::RegCall::EnumKeyEx, 5, ERROR_ACCESS_DENIED);
+  EXPECT_EQ((std::vector<std::wstring>{L"a", L"c"}),
+            EnumSubKeys(HKEY_CURRENT_USER, key.Path(), handle, count, status, true));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, status);
   EXPECT_EQ(faults.KeysOpened(), faults.KeysClosed());
 }
 
