@@ -249,6 +249,22 @@ ConsoleRun QuavApp::Run(const std::wstring& arguments, std::chrono::milliseconds
   return run;
 }
 
+DWORD QuavApp::RunTo(const std::wstring& arguments, HANDLE output, std::chrono::milliseconds timeout) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (output) {
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+  }
+  if (!Launch(arguments, startup, output != nullptr)) return STILL_ACTIVE;
+  if (!WaitForExit(timeout)) {
+    Kill();
+    return STILL_ACTIVE;
+  }
+  return ExitCode();
+}
+
 bool QuavApp::WaitForMainWindow(std::chrono::milliseconds timeout) {
   return WaitUntil(
       [this] {
