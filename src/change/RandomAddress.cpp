@@ -15,8 +15,6 @@ struct CryptProviderTraits {
 };
 using UniqueCryptProvider = UniqueAny<CryptProviderTraits>;
 
-// A verify-only context (no key container, so it works for any user),
-// acquired once: acquiring loads the provider, which costs far more than a draw.
 UniqueCryptProvider AcquireProvider() {
   HCRYPTPROV raw = 0;
   if (!::CryptAcquireContextW(&raw, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT | CRYPT_SILENT)) {
@@ -25,13 +23,26 @@ UniqueCryptProvider AcquireProvider() {
   return UniqueCryptProvider(raw);
 }
 
+// A verify-only context (no key container, so it works for any user),
+// acquired once: acquiring loads the provider, which costs far more than a draw.
+class CryptoRandomSource final : public RandomSource {
+ public:
+  bool Fill(MacBytes& bytes) override {
+    static const UniqueCryptProvider provider = AcquireProvider();
+    return provider && ::CryptGenRandom(provider.get(), static_cast<DWORD>(bytes.size()), bytes.data());
+  }
+};
+
 }  // namespace
 
-std::optional<MacBytes> RandomAddress() {
-  static const UniqueCryptProvider provider = AcquireProvider();
-  if (!provider) return std::nullopt;
+RandomSource& SystemRandomSource() {
+  static CryptoRandomSource source;
+  return source;
+}
+
+std::optional<MacBytes> RandomAddress(RandomSource& source) {
   MacBytes bytes{};
-  if (!::CryptGenRandom(provider.get(), static_cast<DWORD>(bytes.size()), bytes.data())) return std::nullopt;
+  if (!source.Fill(bytes)) return std::nullopt;
   return LocallyAdministeredUnicast(bytes);
 }
 

@@ -6,8 +6,19 @@
 
 namespace quav {
 
-// A random locally administered individual address from the system's
-// cryptographic random source; none when that source cannot be used.
-std::optional<MacBytes> RandomAddress();
+// Where random bytes come from: the system's cryptographic source, or in
+// tests a stand-in.
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  // Fills bytes; false when the source cannot be used.
+  virtual bool Fill(MacBytes& bytes) = 0;
+};
+
+RandomSource& SystemRandomSource();
+
+// A random locally administered individual address from the source; none
+// when the source cannot be used.
+std::optional<MacBytes> RandomAddress(RandomSource& source = SystemRandomSource());
 
 }  // namespace quav

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <exception>
 #include <optional>
 #include <utility>
 
@@ -215,7 +216,7 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
     case Verb::Random: {
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      const std::optional<MacBytes> address = RandomAddress();
+      const std::optional<MacBytes> address = RandomAddress(services.random);
       if (!address) {
         out.Write(L"无法生成随机的 MAC 地址：系统的加密随机数源不可用。\n");
         return ExitCode::NoRandomSource;
@@ -260,7 +261,13 @@ ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const Comman
     out.Write(L"请先不带参数启动 quav.exe 并接受使用条款，然后才能使用命令行。\n");
     return ExitCode::TermsNotAccepted;
   }
-  return Run(*command, services, out);
+  try {
+    return Run(*command, services, out);
+  } catch (...) {
+    const ExceptionDescription error = DescribeException(std::current_exception());
+    out.Write(ProcedureErrorText(L"RunCommandLine", error.description, error.number) + L"\n");
+    return ExitCode::Unexpected;
+  }
 }
 
 }  // namespace quav

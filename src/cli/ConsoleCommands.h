@@ -6,6 +6,7 @@
 
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
+#include "change/RandomAddress.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
 
@@ -16,13 +17,15 @@ namespace quav {
 struct CommandLineServices {
   AdapterDevices& devices;
   AdapterFacts& facts;
+  RandomSource& random = SystemRandomSource();
 };
 
 // The program's arguments after its own name; commandTail is what follows
 // the name on the command line (wWinMain's).
 std::vector<std::wstring> ProgramArguments(std::wstring_view commandTail);
 
-// Runs the command the arguments name and says on out what happened.
+// Runs the command the arguments name and says on out what happened; an
+// error thrown by the command is said there too, and answered Unexpected.
 ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const CommandLineServices& services,
                         ConsoleOutput& out);
 

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "change/ChangeLog.h"
 #include "support/FakeServices.h"
+#include "support/FaultInjectingRegistry.h"
 #include "support/Files.h"
 #include "support/RegistryFixture.h"
 #include "platform/Settings.h"
@@ -49,11 +52,12 @@ class ConsoleCommands : public ::testing::Test {
     test::DeleteTree(HKEY_CURRENT_USER, L"SOFTWARE\\ORV");
     ::DeleteFileW(LogFileBesideProgram().c_str());
   }
-  ExitCode Run(const std::vector<std::wstring>& arguments) { return RunCommandLine(arguments, {devices, facts}, out); }
+  ExitCode Run(const std::vector<std::wstring>& arguments) { return RunCommandLine(arguments, {devices, facts, random}, out); }
 
   test::AdapterRegistry adapters;
   test::FakeDevices devices;
   test::FakeFacts facts;
+  test::FakeRandom random;
   ConsoleOutput out;
 };
 
@@ -77,6 +81,113 @@ TEST_F(ConsoleCommands, ARestartThatLeavesTheAdapterDisabledHasItsCodeAndIsLogge
   EXPECT_EQ(1u, test::LineCount(log));
   EXPECT_NE(std::string::npos, log.find(" 31)]")) << log;
 }
+
+// What a row may set up before its command runs.
+struct Stage {
+  test::AdapterRegistry& adapters;
+  test::FakeDevices& devices;
+  test::FakeFacts& facts;
+  test::FakeRandom& random;
+  test::FaultInjectingRegistry& registry;
+};
+
+// A verb run to its end: the exit code, the stored address, the log and the
+// printed text agreeing. piece is ASCII, so it reads the same in any code
+// page; it is looked for in the printed text and, when a line is logged, in
+// the log.
+struct VerbOutcome {
+  const char* name;
+  void (*arrange)(Stage&);
+  std::vector<std::wstring> arguments;
+  ExitCode code;
+  const wchar_t* stored;  // NetworkAddress afterwards; null when there is none
+  size_t logLines;
+  const char* piece;
+};
+
+void PrintTo(const VerbOutcome& row, std::ostream* os) { *os << row.name; }
+
+class VerbOutcomes : public ConsoleCommands, public ::testing::WithParamInterface<VerbOutcome> {
+ protected:
+  // Runs the command with the standard output in a file, and gives what was
+  // written there.
+  std::string RunPrinting(const std::vector<std::wstring>& arguments, ExitCode& code) {
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"quav-console-test.txt";
+    const HANDLE saved = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    {
+      UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr));
+      EXPECT_TRUE(file);
+      ::SetStdHandle(STD_OUTPUT_HANDLE, file.get());
+      ConsoleOutput printed;
+      code = RunCommandLine(arguments, {devices, facts, random}, printed);
+      ::SetStdHandle(STD_OUTPUT_HANDLE, saved);
+    }
+    const std::string bytes = test::FileBytes(path);
+    ::DeleteFileW(path.c_str());
+    return bytes;
+  }
+
+  test::FaultInjectingRegistry registry;
+};
+
+TEST_P(VerbOutcomes, CodeRegistryLogAndTextAgree) {
+  const VerbOutcome& row = GetParam();
+  Stage stage{adapters, devices, facts, random, registry};
+  if (row.arrange) row.arrange(stage);
+  ExitCode code = ExitCode::Usage;
+  std::string printed;
+  {
+    const ScopedRegistryApi scope(registry);
+    printed = RunPrinting(row.arguments, code);
+  }
+  EXPECT_EQ(static_cast<int>(row.code), static_cast<int>(code)) << printed;
+  EXPECT_EQ(row.stored ? row.stored : L"<missing>",
+            test::StoredString(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0007"), L"NetworkAddress"));
+  const std::string log = test::FileBytes(LogFileBesideProgram());
+  EXPECT_EQ(row.logLines, test::LineCount(log)) << log;
+  EXPECT_NE(std::string::npos, printed.find(row.piece)) << printed;
+  if (row.logLines > 0) {
+    EXPECT_NE(std::string::npos, log.find(row.piece)) << log;
+  }
+}
+
+void Overridden(Stage& stage) { stage.adapters.SetNetworkAddress(L"0007", L"021122334455"); }
+
+const VerbOutcome kVerbOutcomes[] = {
+    {"SetRefusedByTheRegistry", [](Stage& s) { s.registry.FailCall(test::RegCall::SetValueEx, 1, 1450); },
+     {L"/set", L"0007", L"02-11-22-33-44-55"}, ExitCode::RegistryFailure, nullptr, 0, " 1450)"},
+    {"RemoveRefusedByTheRegistry",
+     [](Stage& s) {
+       Overridden(s);
+       s.registry.FailCall(test::RegCall::DeleteValue, 1, 1450);
+     },
+     {L"/remove", L"0007"}, ExitCode::RegistryFailure, L"021122334455", 0, " 1450)"},
+    {"RestartTakesTheNewAddress",
+     [](Stage& s) {
+       Overridden(s);
+       s.facts.active[L"0007"] = L"02-11-22-33-44-55";
+     },
+     {L"/restart", L"0007"}, ExitCode::Done, L"021122334455", 1, "02-11-22-33-44-55"},
+    {"RestartKeepsAnotherAddress",
+     [](Stage& s) {
+       Overridden(s);
+       s.facts.active[L"0007"] = L"00-0C-29-00-00-07";
+     },
+     {L"/restart", L"0007"}, ExitCode::AddressNotUsed, L"021122334455", 1, "00-0C-29-00-00-07"},
+    {"RandomWritesTheSourcesBytes", nullptr, {L"/RANDOM", L"0007", L"-force"}, ExitCode::Done, L"021122334455", 1,
+     "02-11-22-33-44-55"},
+    {"RandomWithoutASource", [](Stage& s) { s.random.works = false; }, {L"/random", L"0007"},
+     ExitCode::NoRandomSource, nullptr, 0, ""},
+    {"ThrownInsideAVerb",
+     [](Stage& s) { s.devices.onRestart = [](const std::wstring&) { throw std::runtime_error("stand-in fault"); }; },
+     {L"/restart", L"0007"}, ExitCode::Unexpected, nullptr, 0,
+     "An error occurred in procedure RunCommandLine. stand-in fault"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, VerbOutcomes, ::testing::ValuesIn(kVerbOutcomes),
+                         [](const ::testing::TestParamInfo<VerbOutcome>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quav

@@ -324,5 +324,46 @@ TEST_F(CommandLine, RefusedRegistryAndUnwritableLogHaveTheirCodes) {
   EXPECT_EQ(L"<missing>", Stored(L"0004"));
 }
 
+// The text goes to a file given as the standard output, byte for byte as to
+// a pipe; given none, to the console of the program that started it.
+TEST_F(CommandLine, WritesToAFileAndToTheStartersConsole) {
+  const ConsoleRun piped = Run(L"/list");
+  ASSERT_EQ(Code(ExitCode::Done), piped.exitCode);
+  const std::wstring path = app->LogPath() + L".out";
+  {
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    const UniqueHandle file(
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(Code(ExitCode::Done), app->RunTo(L"/list", file.get()));
+  }
+  EXPECT_EQ(piped.output, test::FileBytes(path));
+  ::DeleteFileW(path.c_str());
+
+  // A console of this test's own, the program started without handles.
+  const HANDLE savedOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
+  const HANDLE savedError = ::GetStdHandle(STD_ERROR_HANDLE);
+  const HANDLE savedInput = ::GetStdHandle(STD_INPUT_HANDLE);
+  ::FreeConsole();
+  ASSERT_TRUE(::AllocConsole());
+  const UniqueHandle console(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  const DWORD code = app->RunTo(L"/?", nullptr);
+  CONSOLE_SCREEN_BUFFER_INFO buffer{};
+  std::wstring shown;
+  if (console && ::GetConsoleScreenBufferInfo(console.get(), &buffer)) {
+    shown.resize(static_cast<size_t>(buffer.dwSize.X) * static_cast<size_t>(buffer.dwCursorPosition.Y + 1));
+    DWORD read = 0;
+    ::ReadConsoleOutputCharacterW(console.get(), shown.data(), static_cast<DWORD>(shown.size()), {0, 0}, &read);
+    shown.resize(read);
+  }
+  ::FreeConsole();
+  ::SetStdHandle(STD_OUTPUT_HANDLE, savedOutput);
+  ::SetStdHandle(STD_ERROR_HANDLE, savedError);
+  ::SetStdHandle(STD_INPUT_HANDLE, savedInput);
+  EXPECT_EQ(Code(ExitCode::Done), code);
+  EXPECT_NE(std::wstring::npos, shown.find(L"quav.exe /restart ID")) << shown.c_str();
+}
+
 }  // namespace
 }  // namespace quav::e2e

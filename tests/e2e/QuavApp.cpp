@@ -186,7 +186,7 @@ void QuavApp::Start() {
   Launch(L"", startup, false);
 }
 
-bool QuavApp::Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool inheritHandles) {
+bool QuavApp::Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool inheritHandles, DWORD flags) {
   std::map<std::wstring, std::wstring> variables;
   if (wchar_t* block = ::GetEnvironmentStringsW()) {
     for (const wchar_t* entry = block; *entry; entry += wcslen(entry) + 1) {
@@ -204,7 +204,7 @@ bool QuavApp::Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool 
   std::wstring commandLine = L"\"" + exe_ + L"\"";
   if (!arguments.empty()) commandLine += L" " + arguments;
   if (!::CreateProcessW(exe_.c_str(), commandLine.data(), nullptr, nullptr, inheritHandles,
-                        CREATE_UNICODE_ENVIRONMENT, block.data(),
+                        CREATE_UNICODE_ENVIRONMENT | flags, block.data(),
                         (currentFolder_.empty() ? folder_ : currentFolder_).c_str(), &startup, &process_)) {
     return false;
   }
@@ -248,6 +248,20 @@ ConsoleRun QuavApp::Run(const std::wstring& arguments, std::chrono::milliseconds
   WaitForExit(timeout);
   run.exitCode = ExitCode();
   return run;
+}
+
+DWORD QuavApp::RunTo(const std::wstring& arguments, HANDLE output, std::chrono::milliseconds timeout) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = output;
+  startup.hStdError = output;
+  if (!Launch(arguments, startup, output != nullptr, output ? 0 : DETACHED_PROCESS)) return STILL_ACTIVE;
+  if (!WaitForExit(timeout)) {
+    Kill();
+    return STILL_ACTIVE;
+  }
+  return ExitCode();
 }
 
 bool QuavApp::WaitForMainWindow(std::chrono::milliseconds timeout) {

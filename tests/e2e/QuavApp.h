@@ -54,6 +54,11 @@ class QuavApp {
   // Starts the program with arguments, its standard output and error a pipe
   // read here, and waits until it ends.
   ConsoleRun Run(const std::wstring& arguments, std::chrono::milliseconds timeout = 30s);
+  // Starts the program with arguments and the given (inheritable) standard
+  // output, or with none and no console (Wine would otherwise give it this
+  // one's), and gives its exit code once it ends (STILL_ACTIVE when it did
+  // not end in time).
+  DWORD RunTo(const std::wstring& arguments, HANDLE output, std::chrono::milliseconds timeout = 30s);
   // Waits for the main window to appear.
   bool WaitForMainWindow(std::chrono::milliseconds timeout = 20s);
   // Waits for the title's result marker after a load.
@@ -110,7 +115,7 @@ class QuavApp {
   std::wstring Screenshot(HWND hwnd, const std::wstring& name) const;
 
  private:
-  bool Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool inheritHandles);
+  bool Launch(const std::wstring& arguments, STARTUPINFOW& startup, bool inheritHandles, DWORD flags = 0);
   POINT RowCentre(long row) const;  // on the screen
 
   std::wstring folder_;

@@ -11,6 +11,7 @@
 
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
+#include "change/RandomAddress.h"
 #include "ui/main/MainWindowServices.h"
 #include "ui/main/frmMain.h"
 
@@ -114,6 +115,18 @@ class FakeFacts final : public AdapterFacts {
   std::map<std::wstring, bool> wireless;
   std::function<void(const std::wstring&)> onActiveRead;  // before each read is answered
   int activeReads = 0;
+};
+
+// A random source that gives the test's bytes, or fails when told.
+class FakeRandom final : public RandomSource {
+ public:
+  bool Fill(MacBytes& bytes) override {
+    bytes = drawn;
+    return works;
+  }
+
+  MacBytes drawn{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+  bool works = true;
 };
 
 // The list view and the other common controls, for windows made in a test.
