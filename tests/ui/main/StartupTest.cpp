@@ -257,5 +257,23 @@ TEST_F(Startup, TheEntryBoxesHaveNoInputMethod) {
   if (listContext) ::ImmReleaseContext(list, listContext);
 }
 
+// The window goes before the members its procedures use: the main window's
+// own end of the run still happens when the object is destroyed first.
+TEST(MainWindowLifetime, TheWindowIsDestroyedBeforeItsMembers) {
+  test::InitControls();
+  test::FakeHost host;
+  test::FakeWindows windows;
+  HWND hwnd = nullptr;
+  {
+    frmMain form{MainWindowServices{host, windows, {}, L""}};
+    form.EndRunWhenUnloaded();
+    ASSERT_TRUE(form.Create());
+    hwnd = form.Hwnd();
+  }
+  EXPECT_FALSE(::IsWindow(hwnd));
+  MSG quit;
+  EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "destroyed as the main window";
+}
+
 }  // namespace
 }  // namespace quav
