@@ -35,6 +35,9 @@ void MessagePump::Pump(bool paint) {
   }
 }
 
+// Outside busy work too, the queue is emptied through the one pump.
+void DoEvents() { MessagePump(MessagePump::Takes::Everything).AnswerNow(); }
+
 void MessagePump::AnswerFor(unsigned milliseconds) {
   const DWORD wake = takes_ == Takes::Everything ? QS_ALLINPUT : QS_PAINT | QS_SENDMESSAGE;
   const DWORD start = ::GetTickCount();

@@ -36,17 +36,6 @@ int RunMessageLoop() {
   return got == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
-void DoEvents() {
-  MSG msg;
-  while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    DispatchQueued(msg);
-  }
-}
-
 Form::Form(const FormDesign& design) : design_(design), fonts_(ScreenDpi()) {}
 
 Form::~Form() {
