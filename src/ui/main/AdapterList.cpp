@@ -23,12 +23,13 @@ using namespace frmMainControls;
 namespace {
 
 struct Column {
-  const wchar_t* header;
+  TextId header;
   int width;  // twips
 };
 
 constexpr Column kColumns[] = {
-    {L"ID", 540}, {L"活动", 680}, {L"伪装", 830}, {L"网络适配器", 2410}, {L"IP 地址", 1460}, {L"活动 MAC", 1560},
+    {TextId::ColumnId, 540},         {TextId::ColumnActive, 680},    {TextId::ColumnSpoofed, 830},
+    {TextId::ColumnAdapter, 2410},   {TextId::ColumnIpAddress, 1460}, {TextId::ColumnActiveMac, 1560},
 };
 
 }  // namespace
@@ -36,7 +37,7 @@ constexpr Column kColumns[] = {
 void frmMain::SetUpAdapterList() {
   lvwNIC.Clear();
   lvwNIC.ClearColumns();
-  for (const Column& column : kColumns) lvwNIC.AddColumn(column.header, Px(column.width));
+  for (const Column& column : kColumns) lvwNIC.AddColumn(Say(column.header), Px(column.width));
   lvwNIC.SetReportPresentation();
   lvwNIC.SetCellComparer(CompareByMeaning);
   // Each row's tip tells what the columns leave out.

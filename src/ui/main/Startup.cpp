@@ -83,14 +83,14 @@ void frmMain::Form_Load() {
   AdjustLayoutAtLoad();
   ProgramHost& host = services_.host;
   if (host.PreviousInstanceRunning()) {
-    host.ShowMessage(nullptr, kSecondCopyMessage, kAppTitle, kGateMessageStyle);
+    host.ShowMessage(nullptr, Say(TextId::SecondCopy), kAppTitle, kGateMessageStyle);
     host.EndProgram();
     return;
   }
   std::wstring version;
   GetOSVersion(version);
   if (!IsSupportedWindowsVersion(version)) {
-    host.ShowMessage(nullptr, kWindowsVersionMessage, kAppTitle, kGateMessageStyle);
+    host.ShowMessage(nullptr, Say(TextId::WindowsVersion), kAppTitle, kGateMessageStyle);
     host.EndProgram();
     return;
   }
