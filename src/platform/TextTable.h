@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <utility>
@@ -18,8 +19,8 @@ consteval TextTable MakeTextTable(std::initializer_list<std::pair<TextId, const 
     if (table[static_cast<size_t>(id)] != nullptr) throw "a text is given twice";
     table[static_cast<size_t>(id)] = text;
   }
-  for (const wchar_t* text : table) {
-    if (text == nullptr) throw "a text is missing";
+  if (std::any_of(table.begin(), table.end(), [](const wchar_t* text) { return text == nullptr; })) {
+    throw "a text is missing";
   }
   return table;
 }

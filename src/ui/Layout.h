@@ -37,8 +37,11 @@ struct FontDesign {
 // symbol or name that reads the same in every language.
 class Caption {
  public:
-  constexpr Caption(const wchar_t* fixed = nullptr) : fixed_(fixed) {}  // NOLINT: tables list captions bare
-  constexpr Caption(TextId id) : id_(id), text_(true) {}               // NOLINT
+  // Implicit, so that tables list captions bare.
+  // cppcheck-suppress noExplicitConstructor
+  constexpr Caption(const wchar_t* fixed = nullptr) : fixed_(fixed) {}
+  // cppcheck-suppress noExplicitConstructor
+  constexpr Caption(TextId id) : id_(id), text_(true) {}
   // nullptr: none.
   const wchar_t* Text() const { return text_ ? Say(id_) : fixed_; }
 

@@ -49,12 +49,14 @@ constexpr DesignColor kBlack = 0x000000;
 
 }  // namespace
 
+std::span<const ControlDesign> frmAbout::Layout() { return kLayout; }
+
 frmAbout::frmAbout(const Content& content)
     : SideWindow(FormDesign{L"QUAV.frmAbout", TextId::AboutDesignCaption, 7230, 4155, true, false, true, IDI_QUAV}, kRule),
       content_(content) {}
 
 void frmAbout::OnCreate() {
-  AddControls(kLayout);
+  AddControls(Layout());
   for (int label : {lblTitle, lblCopyright, lblBy}) SetForeColor(label, kBlack);
   SetBackColor(txtLicense, kSystemWindow);
   ShowApplicationIcon(picIcon);

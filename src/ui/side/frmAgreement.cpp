@@ -31,11 +31,13 @@ constexpr std::array<DesignLine, 2> kRule{{
 
 }  // namespace
 
+std::span<const ControlDesign> frmAgreement::Layout() { return kLayout; }
+
 frmAgreement::frmAgreement()
     : SideWindow(FormDesign{L"QUAV.frmAgreement", TextId::AgreementDesignCaption, 7080, 4110, true, false, true, IDI_QUAV}, kRule) {}
 
 void frmAgreement::OnCreate() {
-  AddControls(kLayout);
+  AddControls(Layout());
   // Read-only edits draw as statics; the terms stay on a text box's white.
   SetBackColor(txtLicense, kSystemWindow);
   ShowApplicationIcon(picIcon);

@@ -21,11 +21,13 @@ const ControlDesign kLayout[] = {
 
 }  // namespace
 
+std::span<const ControlDesign> frmNotification::Layout() { return kLayout; }
+
 frmNotification::frmNotification()
     : Form(FormDesign{L"QUAV.frmNotification", L"", 5670, 2175, true, false, true, 0}) {}
 
 void frmNotification::OnCreate() {
-  AddControls(kLayout);
+  AddControls(Layout());
   SetDefaultButton(cmdOK);
   Form_Load();
 }
