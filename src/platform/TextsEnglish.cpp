@@ -39,8 +39,8 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::Yes, L"Yes"},
     {TextId::No, L"No"},
     {TextId::Disclaimer,
-     L"Caution: use this program at your own risk. We accept no liability for any damage it may do to your "
-     L"system. Do not use it for illegal or unethical purposes. If you do not agree, do not use it."},
+     L"Caution: use at your own risk. We accept no liability for any damage to your system. Do not use QUAV "
+     L"for illegal or unethical purposes, or if you do not agree."},
     {TextId::RightsMessage, L"QUAV found that you do not have enough rights.\r\nQUAV needs the current user to have full control."},
     {TextId::SecondCopy, L"QUAV is already running."},
     {TextId::WindowsVersion, L"This program needs Windows 2000 or Windows XP."},
@@ -78,8 +78,8 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::AgreementCaption, L"{1} License Agreement"},
     {TextId::AgreementRead, L"Please read the following license agreement. Use the scroll bar to see all of it."},
     {TextId::AgreementQuestion,
-     L"Do you accept all the terms of the license agreement above? If you choose Decline, the program closes. "
-     L"To go on, you must accept the agreement."},
+     L"Do you accept all the terms of the license agreement above? If you choose Decline, QUAV closes. You must "
+     L"accept the agreement to go on."},
     {TextId::Accept, L"&Accept"},
     {TextId::Decline, L"&Decline"},
     {TextId::LicenseMaker, L"ORV Software"},
@@ -90,8 +90,8 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
      L"not accept all of its terms, you may not use the tools."},
     {TextId::NoticeCaption, L"About updating"},
     {TextId::Notice,
-     L"The new MAC address takes effect when the network adapter is disabled and enabled again, or when the "
-     L"computer restarts. See 'Activating the new MAC address' in the readme."},
+     L"The new MAC address takes effect once the adapter is disabled and enabled, or the computer restarts. "
+     L"See 'Activating the new MAC address' in the readme."},
     {TextId::NoticeOk, L"OK"},
     {TextId::NoticeHide, L"Don't show this again"},
     {TextId::NoticeRestart, L"Restart adapter now"},

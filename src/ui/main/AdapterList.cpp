@@ -24,12 +24,14 @@ namespace {
 
 struct Column {
   TextId header;
-  int width;  // twips
+  int width;         // twips
+  int englishWidth;  // the English headers and cells are wider; the adapter's name gives way
 };
 
 constexpr Column kColumns[] = {
-    {TextId::ColumnId, 540},         {TextId::ColumnActive, 680},    {TextId::ColumnSpoofed, 830},
-    {TextId::ColumnAdapter, 2410},   {TextId::ColumnIpAddress, 1460}, {TextId::ColumnActiveMac, 1560},
+    {TextId::ColumnId, 540, 640},          {TextId::ColumnActive, 680, 760},
+    {TextId::ColumnSpoofed, 830, 900},     {TextId::ColumnAdapter, 2410, 2160},
+    {TextId::ColumnIpAddress, 1460, 1460}, {TextId::ColumnActiveMac, 1560, 1560},
 };
 
 }  // namespace
@@ -37,7 +39,10 @@ constexpr Column kColumns[] = {
 void frmMain::SetUpAdapterList() {
   lvwNIC.Clear();
   lvwNIC.ClearColumns();
-  for (const Column& column : kColumns) lvwNIC.AddColumn(Say(column.header), Px(column.width));
+  const bool english = CurrentLanguage() == Language::English;
+  for (const Column& column : kColumns) {
+    lvwNIC.AddColumn(Say(column.header), Px(english ? column.englishWidth : column.width));
+  }
   lvwNIC.SetReportPresentation();
   lvwNIC.SetCellComparer(CompareByMeaning);
   // Each row's tip tells what the columns leave out.
