@@ -71,7 +71,7 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::AboutAllRights, L"All rights reserved."},
     {TextId::AboutCopyright, L"Copyright (C) 2002-2003 ORV"},
     {TextId::AboutBy, L"By: the ORV development team"},
-    {TextId::AboutCredit1, L"Interface and Chinese translation"},
+    {TextId::AboutCredit1, L"Chinese translation"},
     {TextId::AboutCredit2, L"ORV localization team"},
     {TextId::Ok, L"OK"},
     {TextId::AgreementDesignCaption, L"QUAV License Agreement"},

@@ -5,6 +5,7 @@
 #include "e2e/E2EFixture.h"
 #include "platform/AnsiText.h"
 #include "support/Files.h"
+#include "ui/side/frmAbout.h"
 #include "ui/side/frmAgreement.h"
 #include "ui/side/frmNotification.h"
 
@@ -77,6 +78,13 @@ TEST_F(English, EverythingANewUserReadsIsEnglish) {
   app->PressDialogButton(notice, frmNotificationControls::cmdOK);
   ASSERT_TRUE(WaitUntil([&] { return app->Rows()[0][2] == L"Yes"; }));
   app->Screenshot(app->Main(), L"english-main-window");
+  app->Command(mnuAbout);
+  HWND about = app->WaitForWindowOfClass(L"QUAV.frmAbout");
+  ASSERT_TRUE(about);
+  EXPECT_FALSE(HasCjk(TextsOf(about)));
+  app->Screenshot(about, L"english-about");
+  app->PressDialogButton(about, frmAboutControls::cmdOK);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
   app->Click(cmdRemove);
   ASSERT_TRUE(WaitUntil([&] { return test::LineCount(test::FileBytes(app->LogPath())) == 2; }, 20s));
 

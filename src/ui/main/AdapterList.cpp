@@ -30,7 +30,7 @@ struct Column {
 
 constexpr Column kColumns[] = {
     {TextId::ColumnId, 540, 640},          {TextId::ColumnActive, 680, 760},
-    {TextId::ColumnSpoofed, 830, 900},     {TextId::ColumnAdapter, 2410, 2160},
+    {TextId::ColumnSpoofed, 830, 1000},    {TextId::ColumnAdapter, 2410, 2060},
     {TextId::ColumnIpAddress, 1460, 1460}, {TextId::ColumnActiveMac, 1560, 1560},
 };
 
