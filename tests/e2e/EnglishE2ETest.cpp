@@ -23,16 +23,15 @@ bool HasCjk(std::wstring_view text) {
   return false;
 }
 
+BOOL CALLBACK AppendText(HWND child, LPARAM all) {
+  *reinterpret_cast<std::wstring*>(all) += L"\n" + WindowText(child);
+  return TRUE;
+}
+
 // The texts of a window and of every control in it.
 std::wstring TextsOf(HWND window) {
   std::wstring texts = WindowText(window);
-  ::EnumChildWindows(
-      window,
-      [](HWND child, LPARAM all) {
-        *reinterpret_cast<std::wstring*>(all) += L"\n" + WindowText(child);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
+  ::EnumChildWindows(window, AppendText, reinterpret_cast<LPARAM>(&texts));
   return texts;
 }
 
