@@ -381,16 +381,6 @@ bool Measure(Bench& bench, int n, int rounds, Timings& timings) {
          adapters.GetDeviceEntries();
          sink += static_cast<size_t>(adapters.Count());
        }},
-      {"override reads",
-       [&] {
-         std::wstring text;
-         for (int i = 0; i < n; ++i) {
-           wchar_t subkey[8];
-           std::swprintf(subkey, 8, L"%04d", i);
-           sink +=
-               TryGetRegValue(HKEY_LOCAL_MACHINE, std::wstring(kNetworkClassKey) + subkey, kNetworkAddressValue, text);
-         }
-       }},
       {"repaint",
        [&] {
          bench.window.list.Repaint();
@@ -504,10 +494,9 @@ void Report(int n, const Timings& timings, std::pair<int, double>& previous) {
   }
   Print(growth);
   Print(against(line("  of which GetDeviceEntries", "registry pass"), "registry pass", "scan", "scan"));
-  Print(against(line("  of which NetworkAddress reads", "override reads"), "override reads", "scan", "scan"));
   Print(against(line("  of which list repaint and pending messages", "repaint"), "repaint", "scan", "scan"));
   Row rest("scan", "  of which list rows and sorts (rest)", size,
-           scan.value - median("registry pass") - median("override reads") - median("repaint"), "ms");
+           scan.value - median("registry pass") - median("repaint"), "ms");
   rest.floor = "scan";
   rest.floorValue = scan.value;
   Print(rest);
