@@ -278,11 +278,10 @@ int main(int argc, char** argv) {
   Print(line("resources", kFloorA, &Sample::peakMb, "peak working set: floor a", "MB"));
   Print(line("resources", kFloorB, &Sample::peakMb, "peak working set: floor b", "MB"));
   Print(line("resources", kFloorC, &Sample::peakMb, "peak working set: floor c", "MB"));
-  Row peak = against(line("resources", kQuav, &Sample::peakMb, "peak working set: quav.exe (list loaded)", "MB"), kQuav,
-                     kFloorB, &Sample::peakMb, "floor b");
-  peak.target = "<=floor+2MB";
-  peak.result = peak.value <= peak.floorValue + 2.0 ? "met" : "MISSED";
-  Print(peak);
+  // No bound against floor b: what lies between it and quav.exe is floor c's
+  // designed window, which floor c's bound below measures against.
+  Print(against(line("resources", kQuav, &Sample::peakMb, "peak working set: quav.exe (list loaded)", "MB"), kQuav,
+                kFloorB, &Sample::peakMb, "floor b"));
   Row peakC = against(line("resources", kQuav, &Sample::peakMb, "peak working set: quav.exe (list loaded)", "MB"),
                       kQuav, kFloorC, &Sample::peakMb, "floor c");
   peakC.target = "<=floor+1MB";

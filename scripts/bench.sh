@@ -5,7 +5,10 @@
 # adapters against plain registry reads, the main window's refresh, and the
 # resources. Prints the table and writes it to build/bench.csv.
 # QUAV_BENCH_BEFORE=path/to/quav.exe times another build (from before a
-# change) in turns with this one. QUAV_BENCH_NO_RPCSS=1 times all of it in a
+# change) in turns with this one; when that build's bench/bench_scan.exe is
+# there too (beside its src/), its scan rows follow ours, marked "before:".
+# The x86 quav.exe's size comes from QUAV_BENCH_X86 (path to the exe), else
+# build-win32/src/quav.exe beside the build folder, when built. QUAV_BENCH_NO_RPCSS=1 times all of it in a
 # prefix of its own (build/wine-bench-norpcss) whose RPC service never starts,
 # with 3 start-up rounds instead of 15.
 set -euo pipefail
@@ -62,10 +65,26 @@ echo "== Adapter scan at 16, 64, 256 and 1,024 adapters, and the refresh at 8 an
 QUAV_BENCH_SCAN_SHARE_MS=$(awk -F, '$2 ~ /^scan share/ { print $4 }' "$out/startup") \
   wine ./bench_scan.exe | tr -d '\r' >"$out/scan"
 
+before_scan=${before:+$(dirname "$before")/../bench/bench_scan.exe}
+: >"$out/before"
+if [[ -n $before_scan && -f $before_scan ]]; then
+  echo "== The same with the build from before the change"
+  QUAV_BENCH_SCAN_SHARE_MS=$(awk -F, '$2 ~ /^scan share/ { print $4 }' "$out/startup") \
+    wine "$before_scan" | tr -d '\r' | sed -e 's/^# /# before: /' -e '/^#/!s/^\([^,]*\),/\1,before: /' >"$out/before"
+fi
+
+# The x86 program's size, against the same bound as the x64 one's.
+x86=${QUAV_BENCH_X86:-$(dirname "$build")/build-win32/src/quav.exe}
+if [[ -f $x86 ]]; then
+  awk -v bytes="$(stat -c %s "$x86")" 'BEGIN { kb = bytes / 1024; printf "resources,size of quav.exe (x86),,%.0f,KB,,,,,<1024,%s\n", kb, kb < 1024 ? "met" : "MISSED" }' >>"$out/startup"
+else
+  echo "# x86 quav.exe not found at $x86 (make build32 first): its size is not measured" >>"$out/startup"
+fi
+
 csv=$build/bench.csv
 {
   echo "section,measure,n,value,unit,spread,floor,floor_value,ratio,target,result"
-  grep -hv '^#' "$out/startup" "$out/scan"
+  grep -hv '^#' "$out/startup" "$out/scan" "$out/before"
 } >"$csv"
 
 echo
@@ -87,6 +106,6 @@ awk -F, '
     }
   }' "$csv"
 echo
-grep -h '^#' "$out/startup" "$out/scan" | sed 's/^# /  /'
+grep -h '^#' "$out/startup" "$out/scan" "$out/before" | sed 's/^# /  /'
 echo
 echo "Table written to $csv"

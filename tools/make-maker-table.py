@@ -3,18 +3,22 @@
 
 Usage: make-maker-table.py oui.csv out.cpp
 
-The table, once inflated: for each of the M distinct names the number of its
-prefixes, as two byte columns (low, high); the N prefixes, name by name, as
-three byte columns (high, middle, low byte); then the names, UTF-8, each
-ended by a NUL. Columns of like bytes deflate far better than interleaved
-records, and the names go in the order of their reversed text, so that the
-many alike endings (Co., Ltd., Inc.) meet within deflate's window. A prefix
-the registry lists more than once names every holder, joined by " / ", in
-file order.
+The table, once inflated, is searched where it lies: the N prefixes in
+ascending order as three byte columns (high, middle, low byte); for each
+prefix the index of its name as two byte columns (low, high); the offset of
+every 64th name into the names as three byte columns (low, middle, high);
+then the M names, UTF-8, each ended by a NUL. Columns of like bytes deflate
+far better than interleaved records, and the names go in the order of their
+reversed text, so that the many alike endings (Co., Ltd., Inc.) meet within
+deflate's window. A prefix the registry lists more than once names every
+holder, joined by " / ", in file order.
 """
 import csv
 import sys
 import zlib
+
+# Must match kNamesPerMark in src/adapters/AddressMaker.cpp.
+NAMES_PER_MARK = 64
 
 
 def main(source, target):
@@ -29,20 +33,28 @@ def main(source, target):
             names = holders.setdefault(int(assignment, 16), [])
             if name not in names:
                 names.append(name)
-    prefixes_of = {}
-    for prefix in sorted(holders):
-        prefixes_of.setdefault(" / ".join(holders[prefix]), []).append(prefix)
-    names = sorted(prefixes_of, key=lambda n: n[::-1])
-    if any(len(prefixes_of[n]) > 0xFFFF for n in names):
-        sys.exit("more prefixes for one name than two bytes can count")
-    prefixes = [p for n in names for p in prefixes_of[n]]
+    prefixes = sorted(holders)
+    name_of = {p: " / ".join(holders[p]) for p in prefixes}
+    names = sorted(set(name_of.values()), key=lambda n: n[::-1])
+    if len(names) > 0xFFFF:
+        sys.exit("more names than two bytes can number")
+    index_of = {n: i for i, n in enumerate(names)}
+    encoded = [n.encode("utf-8") + b"\0" for n in names]
+    offsets, at = [], 0
+    for i, n in enumerate(encoded):
+        if i % NAMES_PER_MARK == 0:
+            offsets.append(at)
+        at += len(n)
+    if at > 0xFFFFFF:
+        sys.exit("more name bytes than three bytes can reach")
     table = bytearray()
-    for shift in (0, 8):
-        table += bytes((len(prefixes_of[n]) >> shift) & 0xFF for n in names)
     for shift in (16, 8, 0):
         table += bytes((p >> shift) & 0xFF for p in prefixes)
-    for n in names:
-        table += n.encode("utf-8") + b"\0"
+    for shift in (0, 8):
+        table += bytes((index_of[name_of[p]] >> shift) & 0xFF for p in prefixes)
+    for shift in (0, 8, 16):
+        table += bytes((o >> shift) & 0xFF for o in offsets)
+    table += b"".join(encoded)
     deflated = zlib.compress(bytes(table), 9)
     with open(target, "w", encoding="ascii") as out:
         out.write("// Made by tools/make-maker-table.py from the IEEE's oui.csv.\n")

@@ -14,7 +14,6 @@
 #include "adapters/WmiAdapterSource.h"
 #include "adapters/clsAdapters.h"
 #include "platform/Handles.h"
-#include "platform/modRegistry.h"
 
 namespace quav {
 namespace {
@@ -99,12 +98,23 @@ class RowWriter {
     rows_.push_back(std::move(row));
   }
   void SetIPEnabled(bool enabled) { Set(1, YesNo(enabled)); }
-  void SetOverride() {
+  // The override and the connection's name, from the class key opened once.
+  void ReadClassKeyOfRow() {
+    const ClassKeyValues values = ReadClassKey(HKEY_LOCAL_MACHINE, classKeyRoot_ + rows_.back().cells[0], false);
+    SetOverride(values.networkAddress, values.networkAddressStatus);
+    rows_.back().connectionName = ConnectionName(values.instanceId);
+  }
+  // What the registry pass read of them.
+  void SetClassKeyValues(const IAdapter& adapter) {
+    SetOverride(adapter.NetworkAddress, adapter.NetworkAddressStatus);
+    rows_.back().connectionName = adapter.ConnectionName;
+  }
+  void Set(int column, const std::wstring& text) { rows_.back().cells[static_cast<size_t>(column)] = text; }
+
+ private:
+  // stored and status as GetRegValue gives them.
+  void SetOverride(const std::wstring& stored, long status) {
     ScannedAdapter& row = rows_.back();
-    DWORD type = 0;
-    long status = ERROR_SUCCESS;
-    const std::wstring stored = GetRegValue(HKEY_LOCAL_MACHINE, classKeyRoot_ + row.cells[0], kNetworkAddressValue,
-                                            type, status);
     // The text is empty unless the value was read (a failing close aside).
     row.cells[2] = YesNo(!stored.empty());
     // No value there is an answer; a key or value that cannot be read is not.
@@ -113,13 +123,7 @@ class RowWriter {
       row.unreadColumns = fromRegistry_ ? std::vector<int>{1, 2, 3, 4, 5} : std::vector<int>{2};
     }
   }
-  void SetConnectionName() {
-    ScannedAdapter& row = rows_.back();
-    row.connectionName = ConnectionName(AdapterInstanceId(row.cells[0]));
-  }
-  void Set(int column, const std::wstring& text) { rows_.back().cells[static_cast<size_t>(column)] = text; }
 
- private:
   std::vector<ScannedAdapter>& rows_;
   const std::wstring& classKeyRoot_;
   bool fromRegistry_;
@@ -138,8 +142,7 @@ bool WriteWmiRow(WmiInstance& instance, bool filterOn, RowWriter& row) {
     if (!enabled) return false;
     row.SetIPEnabled(*enabled);
   }
-  row.SetOverride();
-  row.SetConnectionName();
+  row.ReadClassKeyOfRow();
   const std::optional<std::wstring> description = ReadText(instance, L"Description");
   if (!description) return false;
   row.Set(3, *description);
@@ -179,8 +182,7 @@ bool WriteRegistryRows(const ScanServices& services, bool filterOn, RowWriter& r
     if (filterOn && !adapter.IPEnabled) continue;
     row.Add(adapter.Index);
     row.SetIPEnabled(adapter.IPEnabled);
-    row.SetOverride();
-    row.SetConnectionName();
+    row.SetClassKeyValues(adapter);
     row.Set(3, adapter.Description);
     row.Set(4, adapter.IPAddress);
     row.Set(5, adapter.MACAddress);

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <zlib.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <vector>
+#include <memory>
+#include <string>
 
 #include "adapters/AddressRules.h"
 #include "adapters/MakerTable.h"
@@ -13,50 +13,88 @@
 namespace quav {
 namespace {
 
-// The inflated table as prefixes sorted for search, each with its name; empty
-// when the bytes do not inflate to a table of the build's layout.
-struct Makers {
-  struct Entry {
-    uint32_t prefix;
-    // Read in Find, through the iterator the search returns.
-    // cppcheck-suppress unusedStructMember
-    uint32_t name;  // into names
-  };
-  std::vector<uint8_t> table;
-  std::vector<const char*> names;
-  std::vector<Entry> entries;
+// Every 64th name's offset is kept in the table (tools/make-maker-table.py).
+constexpr size_t kNamesPerMark = 64;
 
-  Makers(const unsigned char* deflated, size_t deflatedSize) : table(kMakerTableSize) {
-    const size_t m = kMakerNameCount, n = kMakerPrefixCount;
-    uLongf size = kMakerTableSize;
-    if (::uncompress(table.data(), &size, deflated, static_cast<uLong>(deflatedSize)) != Z_OK ||
-        size != kMakerTableSize || 2 * m + 3 * n >= size || table.back() != 0) {
-      return;
-    }
-    for (size_t at = 2 * m + 3 * n; at < size && names.size() < m;) {
-      const auto* name = reinterpret_cast<const char*>(table.data() + at);
-      names.push_back(name);
-      at += std::char_traits<char>::length(name) + 1;
-    }
-    if (names.size() != m) return;
-    entries.reserve(n);
-    const uint8_t* prefixes = table.data() + 2 * m;
-    for (size_t name = 0; name < m; ++name) {
-      const size_t count = table[name] | size_t{table[m + name]} << 8;
-      for (size_t k = 0; k < count && entries.size() < n; ++k) {
-        const size_t i = entries.size();
-        entries.push_back({uint32_t{prefixes[i]} << 16 | uint32_t{prefixes[n + i]} << 8 | prefixes[2 * n + i],
-                           static_cast<uint32_t>(name)});
-      }
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.prefix < b.prefix; });
+// The inflated table, searched where it lies: the prefixes come sorted, each
+// with its name's index, and a name is found from the mark before it. Empty
+// when the bytes do not inflate to a table of the build's layout.
+class Makers {
+ public:
+  Makers(const unsigned char* deflated, size_t deflatedSize) {
+    const size_t m = kMakerNameCount, n = kMakerPrefixCount, size = kMakerTableSize;
+    const size_t marks = (m + kNamesPerMark - 1) / kNamesPerMark;
+    if (5 * n + 3 * marks >= size) return;
+    std::unique_ptr<uint8_t[]> table(new uint8_t[size]);
+    // In one call with the whole output at hand, inflate keeps no window of its own.
+    z_stream stream{};
+    stream.next_in = const_cast<unsigned char*>(deflated);
+    stream.avail_in = static_cast<uInt>(deflatedSize);
+    stream.next_out = table.get();
+    stream.avail_out = static_cast<uInt>(size);
+    if (::inflateInit(&stream) != Z_OK) return;
+    const int result = ::inflate(&stream, Z_FINISH);
+    ::inflateEnd(&stream);
+    if (result != Z_STREAM_END || stream.total_out != size || table[size - 1] != 0) return;
+    table_ = std::move(table);
+    names_ = 5 * n + 3 * marks;
+    if (!Consistent()) table_.reset();
   }
+
+  bool Read() const { return table_ != nullptr; }
 
   const char* Find(uint32_t prefix) const {
-    const auto found = std::lower_bound(entries.begin(), entries.end(), prefix,
-                                        [](const Entry& e, uint32_t p) { return e.prefix < p; });
-    return found != entries.end() && found->prefix == prefix ? names[found->name] : nullptr;
+    size_t low = 0, high = kMakerPrefixCount;
+    while (low < high) {
+      const size_t middle = low + (high - low) / 2;
+      if (Prefix(middle) < prefix) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    return low < kMakerPrefixCount && Prefix(low) == prefix ? Name(NameIndex(low)) : nullptr;
   }
+
+ private:
+  // Checked once, so that a search and a name's walk stay within the table:
+  // the prefixes ascend, every name index is in range, and there are M names
+  // with every 64th where its mark says.
+  bool Consistent() const {
+    const size_t n = kMakerPrefixCount, m = kMakerNameCount;
+    for (size_t i = 1; i < n; ++i) {
+      if (Prefix(i - 1) >= Prefix(i)) return false;
+    }
+    for (size_t i = 0; i < n; ++i) {
+      if (NameIndex(i) >= m) return false;
+    }
+    size_t at = names_, count = 0;
+    for (; at < kMakerTableSize && count < m; ++count) {
+      if (count % kNamesPerMark == 0 && Mark(count / kNamesPerMark) != at - names_) return false;
+      at += std::char_traits<char>::length(reinterpret_cast<const char*>(table_.get() + at)) + 1;
+    }
+    return count == m;
+  }
+  uint32_t Prefix(size_t i) const {
+    const size_t n = kMakerPrefixCount;
+    return uint32_t{table_[i]} << 16 | uint32_t{table_[n + i]} << 8 | table_[2 * n + i];
+  }
+  size_t NameIndex(size_t i) const {
+    const size_t n = kMakerPrefixCount;
+    return table_[3 * n + i] | size_t{table_[4 * n + i]} << 8;
+  }
+  size_t Mark(size_t k) const {
+    const size_t marks = (kMakerNameCount + kNamesPerMark - 1) / kNamesPerMark, at = 5 * kMakerPrefixCount;
+    return table_[at + k] | size_t{table_[at + marks + k]} << 8 | size_t{table_[at + 2 * marks + k]} << 16;
+  }
+  const char* Name(size_t index) const {
+    const char* name = reinterpret_cast<const char*>(table_.get() + names_ + Mark(index / kNamesPerMark));
+    for (size_t skip = index % kNamesPerMark; skip > 0; --skip) name += std::char_traits<char>::length(name) + 1;
+    return name;
+  }
+
+  std::unique_ptr<uint8_t[]> table_;
+  size_t names_ = 0;  // where the names start
 };
 
 const Makers& TheMakers() {
@@ -78,7 +116,7 @@ std::wstring MakerIn(const Makers& makers, std::wstring_view address) {
   if (IsGroupAddress(*bytes)) return Say(TextId::MakerGroupAddress);
   if (IsLocallyAdministered(*bytes)) return Say(TextId::MakerLocalAddress);
   // An unread table names no maker and cannot say a prefix is unlisted.
-  if (makers.entries.empty()) return L"";
+  if (!makers.Read()) return L"";
   const char* name = makers.Find(uint32_t{(*bytes)[0]} << 16 | uint32_t{(*bytes)[1]} << 8 | (*bytes)[2]);
   return name ? FromUtf8(name) : Say(TextId::MakerUnlistedPrefix);
 }

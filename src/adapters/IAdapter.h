@@ -11,6 +11,11 @@ struct IAdapter {
   std::wstring Description;  // DriverDesc
   std::wstring IPAddress;    // dotted IPv4 text, or empty
   std::wstring MACAddress;   // 00-0C-29-3A-4B-5C, or empty
+  // Read in the same pass, so that the scan does not read the keys again.
+  std::wstring InstanceId;      // as AdapterInstanceId gives it
+  std::wstring ConnectionName;  // as ConnectionName gives it
+  std::wstring NetworkAddress;  // the override stored, or empty
+  long NetworkAddressStatus = 0;  // of reading it, as GetRegValue sets it
 };
 
 }  // namespace quav

@@ -14,25 +14,15 @@
 #include "platform/modRegistry.h"
 
 namespace quav {
-namespace {
-
-std::wstring ReadText(std::wstring_view keyPath, std::wstring_view valueName) {
-  DWORD type = 0;
-  long status = 0;
-  return GetRegValue(HKEY_LOCAL_MACHINE, keyPath, valueName, type, status);
-}
-
-}  // namespace
 
 clsAdapters::clsAdapters(HardwareAddressLookup* lookup, ErrorReporter* errors, std::function<void()> meanwhile)
     : lookup_(lookup), errors_(errors), meanwhile_(std::move(meanwhile)) {}
 
 ErrorReporter& clsAdapters::Errors() const { return errors_ ? *errors_ : MessageBoxErrorReporter(); }
 
-void clsAdapters::Add(const std::wstring& index, bool ipEnabled, const std::wstring& description,
-                      const std::wstring& ipAddress, const std::wstring& macAddress) {
-  if (!positions_.emplace(FoldedKey(index), records_.size()).second) return;
-  records_.push_back({index, ipEnabled, description, ipAddress, macAddress});
+void clsAdapters::Add(IAdapter record) {
+  if (!positions_.emplace(FoldedKey(record.Index), records_.size()).second) return;
+  records_.push_back(std::move(record));
 }
 
 IAdapter clsAdapters::Item(const std::wstring& key) const {
@@ -57,12 +47,12 @@ void clsAdapters::NoteListing(long status) {
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) listingError_ = status;
 }
 
-std::vector<std::wstring> clsAdapters::GetAdapters(long& count) {
+// Both keys stay open for the pass: the keys below them are opened from them.
+std::vector<std::wstring> clsAdapters::GetAdapters(UniqueHkey& key, long& count) {
   try {
-    UniqueHkey key;
     long found = 0;
     long status = 0;
-    std::vector<std::wstring> names = EnumSubKeys(HKEY_LOCAL_MACHINE, kNetworkConnectionsKey, key, found, status, true);
+    std::vector<std::wstring> names = EnumSubKeys(HKEY_LOCAL_MACHINE, kNetworkConnectionsKey, key, found, status, false);
     NoteListing(status);
     count = found;
     return names;
@@ -78,17 +68,13 @@ std::vector<clsAdapters::ClassRow> clsAdapters::GetClasses(long& count) {
     long found = 0;
     long status = 0;
     const std::wstring_view classKey = kNetworkClassKey.substr(0, kNetworkClassKey.size() - 1);
-    const std::vector<std::wstring> names = EnumSubKeys(HKEY_LOCAL_MACHINE, classKey, key, found, status, true);
+    const std::vector<std::wstring> names = EnumSubKeys(HKEY_LOCAL_MACHINE, classKey, key, found, status, false);
     NoteListing(status);
     std::vector<ClassRow> rows;
     rows.reserve(names.size());
     for (const std::wstring& name : names) {
       if (meanwhile_) meanwhile_();
-      const std::wstring path = std::wstring(kNetworkClassKey) + name;
-      std::wstring instanceId = ReadText(path, L"NetCfgInstanceID");
-      // It names the adapter's keys: any other form matches no connection.
-      if (!IsInstanceGuid(instanceId)) instanceId.clear();
-      rows.push_back({ReadText(path, L"DriverDesc"), std::move(instanceId), name});
+      rows.push_back({name, ReadClassKey(key.get(), name, true)});
     }
     count = found;
     return rows;
@@ -98,10 +84,15 @@ std::vector<clsAdapters::ClassRow> clsAdapters::GetClasses(long& count) {
   }
 }
 
-void clsAdapters::AddMatchedRow(const ClassRow& row, HardwareAddressLookup& lookup) {
-  const std::wstring interfaceKey = std::wstring(kTcpipInterfacesKey) + row.instanceId;
-  const std::wstring dhcpAddress = ReadText(interfaceKey, L"DhcpIPAddress");
-  const std::wstring staticAddress = ReadText(interfaceKey, L"IPAddress");
+void clsAdapters::AddMatchedRow(HKEY interfacesKey, HardwareAddressLookup& lookup, IAdapter record) {
+  std::wstring dhcpAddress, staticAddress;
+  long status = ERROR_SUCCESS;
+  const UniqueHkey key = interfacesKey ? OpenKey(interfacesKey, record.InstanceId, status) : UniqueHkey();
+  if (key) {
+    DWORD type = 0;
+    dhcpAddress = ReadValue(key.get(), L"DhcpIPAddress", type, status);
+    staticAddress = ReadValue(key.get(), L"IPAddress", type, status);
+  }
   const std::wstring* chosen = nullptr;
   if (PassesAddressTest(dhcpAddress)) {
     chosen = &dhcpAddress;
@@ -109,23 +100,24 @@ void clsAdapters::AddMatchedRow(const ClassRow& row, HardwareAddressLookup& look
     chosen = &staticAddress;
   }
   if (!chosen) {
-    Add(row.subkey, false, row.driverDesc, L"", L"");
+    Add(std::move(record));
     return;
   }
   std::wstring hardwareAddress;
   GetMACFromIP(*chosen, hardwareAddress, lookup);
-  const std::wstring address = Trimmed(*chosen);
+  record.IPAddress = Trimmed(*chosen);
   if (hardwareAddress.size() > 5) {
-    Add(row.subkey, true, row.driverDesc, address, hardwareAddress);
-  } else {
-    Add(row.subkey, false, row.driverDesc, address, L"");
+    record.IPEnabled = true;
+    record.MACAddress = std::move(hardwareAddress);
   }
+  Add(std::move(record));
 }
 
 void clsAdapters::GetDeviceEntries() {
   long connectionCount = 0;
   long classCount = 0;
-  const std::vector<std::wstring> connections = GetAdapters(connectionCount);
+  UniqueHkey connectionsKey;
+  const std::vector<std::wstring> connections = GetAdapters(connectionsKey, connectionCount);
   if (meanwhile_) meanwhile_();
   const std::vector<ClassRow> rows = GetClasses(classCount);
   if (connectionCount < 1 || classCount < 1) return;
@@ -137,12 +129,21 @@ void clsAdapters::GetDeviceEntries() {
     // every name for every row.
     std::unordered_set<std::wstring> names(connections.begin(), connections.end());
     names.erase(std::wstring(kDescriptionsSubkey));
+    // A key that cannot be opened leaves every adapter without an address, as
+    // each adapter's key that cannot be would leave that adapter.
+    long status = ERROR_SUCCESS;
+    const UniqueHkey interfacesKey =
+        OpenKey(HKEY_LOCAL_MACHINE, kTcpipInterfacesKey.substr(0, kTcpipInterfacesKey.size() - 1), status);
     for (const ClassRow& row : rows) {
       if (meanwhile_) meanwhile_();
-      if (names.count(row.instanceId) != 0) {
-        AddMatchedRow(row, *lookup);
+      const ClassKeyValues& values = row.values;
+      IAdapter record{row.subkey, false, values.description, L"", L"", values.instanceId, L"",
+                      values.networkAddress, values.networkAddressStatus};
+      if (names.count(values.instanceId) != 0) {
+        record.ConnectionName = ConnectionNameBelow(connectionsKey.get(), values.instanceId);
+        AddMatchedRow(interfacesKey.get(), *lookup, std::move(record));
       } else {
-        Add(row.subkey, false, row.driverDesc, L"", L"");
+        Add(std::move(record));
       }
     }
   } catch (...) {

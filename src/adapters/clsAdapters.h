@@ -6,7 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "adapters/ConnectionName.h"
 #include "adapters/IAdapter.h"
+#include "platform/modRegistry.h"
 
 namespace quav {
 
@@ -42,17 +44,15 @@ class clsAdapters {
 
  private:
   struct ClassRow {
-    std::wstring driverDesc;
-    std::wstring instanceId;
     std::wstring subkey;
+    ClassKeyValues values;
   };
 
   // A duplicate Index is dropped silently; the first record stays.
-  void Add(const std::wstring& index, bool ipEnabled, const std::wstring& description, const std::wstring& ipAddress,
-           const std::wstring& macAddress);
-  std::vector<std::wstring> GetAdapters(long& count);
+  void Add(IAdapter record);
+  std::vector<std::wstring> GetAdapters(UniqueHkey& key, long& count);
   std::vector<ClassRow> GetClasses(long& count);
-  void AddMatchedRow(const ClassRow& row, HardwareAddressLookup& lookup);
+  void AddMatchedRow(HKEY interfacesKey, HardwareAddressLookup& lookup, IAdapter record);
   ErrorReporter& Errors() const;
   void NoteListing(long status);
 

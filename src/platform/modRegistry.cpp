@@ -1,6 +1,7 @@
 #include "platform/modRegistry.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "platform/AnsiText.h"
 #include "platform/RegistryApi.h"
@@ -134,6 +135,44 @@ std::wstring ReadValueData(HKEY key, std::wstring_view valueName, DWORD valueTyp
       DWORD size = sizeof number;
       status = Api().QueryValueEx(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&number), &size);
       if (status != ERROR_SUCCESS) return {};
+      return value_data::DwordText(number);
+    }
+    case value_data::Kind::Unhandled:
+      break;
+  }
+  status = kStatusUnhandledType;
+  return {};
+}
+
+std::wstring ReadValue(HKEY key, std::wstring_view valueName, DWORD& valueType, long& status) {
+  const std::string name = ToAnsi(valueName);
+  char buffer[kReadBufferBytes];
+  std::string larger;
+  char* data = buffer;
+  DWORD size = kReadBufferBytes;
+  valueType = 0;
+  status = Api().QueryValueEx(key, name.c_str(), nullptr, &valueType, reinterpret_cast<BYTE*>(data), &size);
+  for (int attempt = 0; status == ERROR_MORE_DATA && attempt < 4; ++attempt) {
+    larger.assign(size, '\0');
+    data = larger.data();
+    status = Api().QueryValueEx(key, name.c_str(), nullptr, &valueType, reinterpret_cast<BYTE*>(data), &size);
+  }
+  if (status != ERROR_SUCCESS) return {};
+  const std::string_view bytes(data, size);
+  switch (value_data::KindOf(valueType)) {
+    case value_data::Kind::Text:
+      return FromAnsi(value_data::TrimTrailingZeros(bytes));
+    case value_data::Kind::Binary:
+      return FromAnsi(bytes);
+    case value_data::Kind::Dword: {
+      // As ReadValueData's read into four bytes: more is refused, less fills
+      // the low bytes.
+      if (size > sizeof(uint32_t)) {
+        status = ERROR_MORE_DATA;
+        return {};
+      }
+      uint32_t number = 0;
+      std::memcpy(&number, data, size);
       return value_data::DwordText(number);
     }
     case value_data::Kind::Unhandled:

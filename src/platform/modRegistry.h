@@ -114,6 +114,10 @@ UniqueHkey OpenKey(HKEY root, std::wstring_view keyPath, long& status);
 UniqueHkey CreateKey(HKEY root, std::wstring_view keyPath, long& status);
 DWORD QueryValueType(HKEY key, std::wstring_view valueName, long& status);
 std::wstring ReadValueData(HKEY key, std::wstring_view valueName, DWORD valueType, long& status);
+// QueryValueType and ReadValueData in one query, into a buffer that holds the
+// usual value whole (a longer one is read again at its size): the stored type
+// in valueType, the text and status as ReadValueData gives them.
+std::wstring ReadValue(HKEY key, std::wstring_view valueName, DWORD& valueType, long& status);
 long WriteValueData(HKEY key, std::wstring_view valueName, DWORD valueType, const RegValueArg& value);
 long DeleteValue(HKEY key, std::wstring_view valueName);
 

@@ -3,6 +3,7 @@
 #include "adapters/MakerTable.h"
 
 #include <windows.h>
+#include <zlib.h>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,32 @@ TEST(AddressMaker, AnUninflatableTableLeavesTheMakerUnknown) {
     EXPECT_EQ(L"", AddressMakerFrom(kMakerTableDeflated, size, L"00-0C-29-3A-4B-5C")) << size;
     EXPECT_EQ(L"", AddressMakerFrom(kMakerTableDeflated, size, L"00-00-00-00-00-01")) << size;
     EXPECT_EQ(kLocalAddressText, AddressMakerFrom(kMakerTableDeflated, size, L"02-00-4C-4F-4F-50")) << size;
+  }
+}
+
+// The table is searched where it lies, so one that inflates but breaks its
+// layout (prefixes out of order, a name index or a name's mark astray) must
+// be refused whole, not searched or walked past its end.
+TEST(AddressMaker, AnInflatedTableOutOfLayoutIsRefused) {
+  std::string table(kMakerTableSize, '\0');
+  uLongf size = kMakerTableSize;
+  ASSERT_EQ(Z_OK, ::uncompress(reinterpret_cast<Bytef*>(table.data()), &size, kMakerTableDeflated,
+                               kMakerTableDeflatedSize));
+  const size_t n = kMakerPrefixCount;
+  const struct {
+    const char* fault;
+    size_t at;
+  } cases[] = {{"first prefix after the second", 0}, {"name index past the names", 4 * n}, {"second mark", 5 * n + 1}};
+  for (const auto& c : cases) {
+    std::string broken = table;
+    broken[c.at] = static_cast<char>(broken[c.at] + 0x7F);
+    std::string deflated(::compressBound(static_cast<uLong>(broken.size())), '\0');
+    uLongf deflatedSize = static_cast<uLongf>(deflated.size());
+    ASSERT_EQ(Z_OK, ::compress(reinterpret_cast<Bytef*>(deflated.data()), &deflatedSize,
+                               reinterpret_cast<const Bytef*>(broken.data()), static_cast<uLong>(broken.size())));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(deflated.data());
+    EXPECT_EQ(L"", AddressMakerFrom(bytes, deflatedSize, L"00-0C-29-3A-4B-5C")) << c.fault;
+    EXPECT_EQ(kLocalAddressText, AddressMakerFrom(bytes, deflatedSize, L"02-00-4C-4F-4F-50")) << c.fault;
   }
 }
 

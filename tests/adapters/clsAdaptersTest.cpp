@@ -103,6 +103,25 @@ TEST_F(RegistryPass, MissingInstanceIdOrDescriptionGivesAnEmptyRecord) {
   EXPECT_FALSE(records[1].IPEnabled);
 }
 
+// What the scan lists besides, read in the same pass.
+TEST_F(RegistryPass, RecordsCarryTheInstanceIdConnectionNameAndOverride) {
+  registry.AddAdapter(L"0000", L"Intel", kGuidA, L"192.168.10.20");
+  registry.SetConnectionName(kGuidA, L"本地连接");
+  registry.SetNetworkAddress(L"0000", L"02004C4F4F50");
+  registry.AddClass(L"0001", L"Not a GUID", L"pipe");
+  registry.AddConnection(L"pipe");
+  const std::vector<IAdapter> records = Entries();
+  ASSERT_EQ(2u, records.size());
+  EXPECT_EQ(kGuidA, records[0].InstanceId);
+  EXPECT_EQ(L"本地连接", records[0].ConnectionName);
+  EXPECT_EQ(L"02004C4F4F50", records[0].NetworkAddress);
+  EXPECT_EQ(0, records[0].NetworkAddressStatus);
+  EXPECT_EQ(L"", records[1].InstanceId);
+  EXPECT_EQ(L"", records[1].ConnectionName);
+  EXPECT_EQ(L"", records[1].NetworkAddress);
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, records[1].NetworkAddressStatus);
+}
+
 TEST_F(RegistryPass, NoConnectionsOrNoClassesGiveNoRecord) {
   registry.AddClass(L"0000", L"Alone", kGuidA);
   EXPECT_TRUE(Entries().empty());
@@ -122,13 +141,14 @@ TEST_F(RegistryPass, ReadsTheSpecifiedKeys) {
   for (const auto& call : recorder.Calls()) {
     if (call.call == test::RegCall::OpenKeyEx) opened.push_back(call.detail);
   }
+  // Each key once; a key below one already open is opened from it.
   const std::vector<std::string> expected = {
       "SYSTEM\\CurrentControlSet\\Control\\Network\\{4D36E972-E325-11CE-BFC1-08002BE10318}",
       "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002BE10318}",
-      "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\0000",
-      "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002BE10318}\\0000",
-      "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{AAAAAAAA-0000-0000-0000-000000000001}",
-      "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\{AAAAAAAA-0000-0000-0000-000000000001}",
+      "0000",
+      "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces",
+      "{AAAAAAAA-0000-0000-0000-000000000001}\\Connection",
+      "{AAAAAAAA-0000-0000-0000-000000000001}",
   };
   EXPECT_EQ(expected, opened);
   EXPECT_EQ(recorder.KeysOpened(), recorder.KeysClosed());
@@ -161,8 +181,9 @@ TEST_F(RegistryPass, ErrorsAreReportedAndRecordsSoFarKept) {
   {
     test::FaultInjectingRegistry faults;
     ScopedRegistryApi scope(faults);
-    // Opens: connections, class key, two values of each class row, then the
-    // first row's two interface reads; the ninth is the second row's.
+    // Opens: connections, class key, each class row, the interfaces key,
+    // then the first row's connection and interface; the ninth is the second
+    // row's interface.
     faults.ThrowOnCall(test::RegCall::OpenKeyEx, 9);
     records = Entries();
   }

@@ -103,6 +103,40 @@ TEST_F(RegistryLayer, ValueLongerThanTheReadBufferReadsInFull) {
   EXPECT_EQ(0, status);
 }
 
+// The scan's one-query read tells what the two-step read tells, for every
+// type and size, and reads a usual value with one query.
+TEST_F(RegistryLayer, ReadValueAgreesWithGetRegValue) {
+  const uint32_t all = 0xFFFFFFFF;
+  SetRaw(HKEY_CURRENT_USER, key.Path(), L"sz", REG_SZ, Bytes("abc\0", 4));
+  SetWide(HKEY_CURRENT_USER, key.Path(), L"multi", REG_MULTI_SZ, std::wstring(L"10.0.0.12\0" L"10.0.0.13\0\0", 21));
+  SetRaw(HKEY_CURRENT_USER, key.Path(), L"dword", REG_DWORD, Bytes(reinterpret_cast<const char*>(&all), 4));
+  SetRaw(HKEY_CURRENT_USER, key.Path(), L"short", REG_DWORD, Bytes("\x07\x01", 2));
+  SetRaw(HKEY_CURRENT_USER, key.Path(), L"wide", REG_DWORD, Bytes("12345678", 8));
+  SetRaw(HKEY_CURRENT_USER, key.Path(), L"bin", REG_BINARY, Bytes("AB\0C\0", 5));
+  SetRaw(HKEY_CURRENT_USER, key.Path(), L"qword", REG_QWORD, Bytes("12345678", 8));
+  SetRaw(HKEY_CURRENT_USER, key.Path(), L"long", REG_EXPAND_SZ, std::string(3000, 'x'));
+  EXPECT_EQ(0, SetRegValue(HKEY_CURRENT_USER, key.Path(), L"desc", REG_SZ, L"网络适配器 Intel"));
+  long status = 0;
+  const UniqueHkey open = OpenKey(HKEY_CURRENT_USER, key.Path(), status);
+  ASSERT_EQ(0, status);
+  for (const wchar_t* name : {L"sz", L"multi", L"dword", L"short", L"wide", L"bin", L"qword", L"long", L"desc",
+                              L"missing"}) {
+    DWORD expectedType = 0;
+    long expectedStatus = 0;
+    const std::wstring expected = Read(name, &expectedType, &expectedStatus);
+    test::FaultInjectingRegistry counted;
+    ScopedRegistryApi scope(counted);
+    DWORD type = 0;
+    long got = -1;
+    EXPECT_EQ(expected, ReadValue(open.get(), name, type, got)) << name;
+    EXPECT_EQ(expectedStatus, got) << name;
+    if (expectedStatus != ERROR_FILE_NOT_FOUND) {
+      EXPECT_EQ(expectedType, type) << name;
+    }
+    EXPECT_EQ(std::wstring_view(name) == L"long" ? 2 : 1, counted.Count(test::RegCall::QueryValueEx)) << name;
+  }
+}
+
 TEST_F(RegistryLayer, ChineseTextCrossesTheAnsiCodePage) {
   EXPECT_EQ(0, SetRegValue(HKEY_CURRENT_USER, key.Path(), L"desc", REG_SZ, L"网络适配器 Intel"));
   EXPECT_EQ(L"网络适配器 Intel", Read(L"desc"));
