@@ -49,7 +49,7 @@ run: build
 dist: build build32
 	@bash scripts/dist.sh $(BUILD) $(BUILD32)
 
-bench: build
+bench: build build32
 	@bash scripts/bench.sh $(BUILD)
 
 screenshots: build
