@@ -3,13 +3,15 @@
 # make run:   set up, build, and start the 64-bit quav.exe under Wine.
 # make dist:  build both and pack the release zips into dist/.
 # make bench: set up, build, and time quav.exe under Wine (build/bench.csv).
+# make screenshots: set up, build, and picture the main window in Chinese and
+#             in English for the README (doc/quav-main-zh.png, -en.png).
 BUILD ?= build
 BUILD32 ?= build-win32
 JOBS ?= 2
 TOOLCHAIN = -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
 RESULTS = $(BUILD)/test-results
 
-.PHONY: all deps build build32 test fuzz run dist bench clean
+.PHONY: all deps build build32 test fuzz run dist bench screenshots clean
 
 all: build build32
 
@@ -49,6 +51,9 @@ dist: build build32
 
 bench: build
 	@bash scripts/bench.sh $(BUILD)
+
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(BUILD32) dist

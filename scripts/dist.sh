@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Packs the release into dist/: quav-VERSION-win64.zip and
 # quav-VERSION-win32.zip, each with the built quav.exe, the user's readme and
-# the licence notice, and SHA256SUMS beside them. VERSION is the project
-# version the builds were configured with.
+# the licence notice in Chinese and in English, and SHA256SUMS beside them.
+# VERSION is the project version the builds were configured with.
 # dist.sh BUILD64 BUILD32
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,8 +26,9 @@ for pair in "win64:$build64" "win32:$build32"; do
   build=${pair#*:}
   name=quav-$version-$kind
   mkdir "$stage/$name"
-  cp "$build/src/quav.exe" "$root/doc/ReadMe.txt" "$root/doc/License.txt" "$stage/$name/"
-  (cd "$stage/$name" && zip -q -X "$dist/$name.zip" quav.exe ReadMe.txt License.txt)
+  docs=(ReadMe.txt License.txt ReadMe-English.txt License-English.txt)
+  cp "$build/src/quav.exe" "${docs[@]/#/$root/doc/}" "$stage/$name/"
+  (cd "$stage/$name" && zip -q -X "$dist/$name.zip" quav.exe "${docs[@]}")
 done
 (cd "$dist" && sha256sum -- *.zip >SHA256SUMS)
 for zip in "$dist"/*.zip; do

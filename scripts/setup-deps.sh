@@ -64,14 +64,17 @@ if ((${#missing[@]} > 0)); then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Wine takes the ANSI code page 936 from LC_ALL=zh_CN.UTF-8; with the locale
-# generated the shell stops warning about it.
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
-  if ! command -v locale-gen >/dev/null 2>&1; then
-    $sudo apt-get install -y -qq --no-install-recommends locales >/dev/null
+# Wine takes the ANSI code page 936 and the Chinese interface language from
+# LC_ALL=zh_CN.UTF-8, and the English ones from en_US.UTF-8 (the English
+# screenshots); with the locales generated the shell stops warning about them.
+for locale in zh_CN en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$locale\.utf-\?8\$"; then
+    if ! command -v locale-gen >/dev/null 2>&1; then
+      $sudo apt-get install -y -qq --no-install-recommends locales >/dev/null
+    fi
+    echo "Generating the $locale.UTF-8 locale"
+    $sudo sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen || echo "$locale.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
   fi
-  echo "Generating the zh_CN.UTF-8 locale"
-  $sudo sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
-  $sudo locale-gen >/dev/null
-fi
+done

@@ -13,6 +13,7 @@
 #include "AppVersion.h"
 #include "cli/CommandLine.h"
 #include "platform/DllSearch.h"
+#include "platform/Texts.h"
 
 namespace {
 
@@ -24,12 +25,9 @@ std::wstring Widened(std::string_view name) { return std::wstring(name.begin(), 
 // The DLL, or the function of it, that is missing.
 std::wstring MissingImportText(const DelayLoadInfo& info, bool dllMissing) {
   const std::wstring dll = info.szDll ? Widened(info.szDll) : L"?";
-  if (dllMissing) return L"这个 Windows 缺少 " + dll + L"，程序无法继续运行。";
-  if (!info.dlp.fImportByName) {
-    return L"这个 Windows 的 " + dll + L" 缺少序号为 " + std::to_wstring(info.dlp.dwOrdinal) +
-           L" 的函数，程序无法继续运行。";
-  }
-  return L"这个 Windows 的 " + dll + L" 缺少函数 " + Widened(info.dlp.szProcName) + L"，程序无法继续运行。";
+  if (dllMissing) return quav::Say(quav::TextId::MissingDll, {dll});
+  if (!info.dlp.fImportByName) return quav::Say(quav::TextId::MissingOrdinal, {dll, std::to_wstring(info.dlp.dwOrdinal)});
+  return quav::Say(quav::TextId::MissingFunction, {dll, Widened(info.dlp.szProcName)});
 }
 
 // Tells the user once and ends the program: a second failure while telling

@@ -10,6 +10,7 @@
 #include "adapters/ErrorReporter.h"
 #include "cli/ConsoleCommands.h"
 #include "platform/DllSearch.h"
+#include "platform/Settings.h"
 #include "ui/Form.h"
 #include "ui/main/SystemModalWindows.h"
 #include "ui/main/SystemProgramHost.h"
@@ -18,6 +19,8 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
   // Before any DLL beyond the loader's own is loaded.
   quav::RestrictDllSearch();
+  // Before any text is read: the user's choice, else the interface language.
+  quav::SetLanguage(quav::ChosenLanguage());
   // Only the list view: comctl32 before version 6 refuses flags it does not know.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
   ::InitCommonControlsEx(&controls);

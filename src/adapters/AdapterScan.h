@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Texts.h"
+
 // The adapter scan without any window: the rows the adapter list shows, for
 // the list and for the command line.
 namespace quav {
@@ -45,7 +47,7 @@ struct ScannedAdapter {
 };
 
 // Said when the scan ended early: the rows listed may not be all.
-inline constexpr wchar_t kScanFailedText[] = L"扫描网络适配器时出错，无法列出全部网络适配器。";
+inline constexpr TextRef kScanFailedText{TextId::ScanFailed};
 
 struct AdapterScan {
   int result = kScanEmpty;  // ScanResultCode

@@ -113,12 +113,12 @@ std::wstring FromUtf8(const char* text) {
 std::wstring MakerIn(const Makers& makers, std::wstring_view address) {
   const std::optional<MacBytes> bytes = AddressBytes(address);
   if (!bytes) return L"";
-  if (IsGroupAddress(*bytes)) return kGroupAddressText;
-  if (IsLocallyAdministered(*bytes)) return kLocalAddressText;
+  if (IsGroupAddress(*bytes)) return Say(TextId::MakerGroupAddress);
+  if (IsLocallyAdministered(*bytes)) return Say(TextId::MakerLocalAddress);
   // An unread table names no maker and cannot say a prefix is unlisted.
   if (!makers.Read()) return L"";
   const char* name = makers.Find(uint32_t{(*bytes)[0]} << 16 | uint32_t{(*bytes)[1]} << 8 | (*bytes)[2]);
-  return name ? FromUtf8(name) : kUnlistedPrefixText;
+  return name ? FromUtf8(name) : Say(TextId::MakerUnlistedPrefix);
 }
 
 }  // namespace

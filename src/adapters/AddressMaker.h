@@ -4,16 +4,18 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Texts.h"
+
 // Who an address belongs to, by the IEEE's registry of assigned prefixes.
 namespace quav {
 
 // A group address: its first byte's lowest bit (multicast, broadcast).
-inline constexpr wchar_t kGroupAddressText[] = L"组地址（多播或广播）";
+inline constexpr TextRef kGroupAddressText{TextId::MakerGroupAddress};
 // A locally administered address: the first byte's second bit; no maker
 // assigned it.
-inline constexpr wchar_t kLocalAddressText[] = L"本地管理的地址";
+inline constexpr TextRef kLocalAddressText{TextId::MakerLocalAddress};
 // A maker's address whose prefix the registry does not list.
-inline constexpr wchar_t kUnlistedPrefixText[] = L"未登记的前缀";
+inline constexpr TextRef kUnlistedPrefixText{TextId::MakerUnlistedPrefix};
 
 // The maker of an address given as 12 hexadecimal digits, with or without
 // "-" or ":" between the pairs; one of the texts above instead where no

@@ -1,5 +1,7 @@
 #include "adapters/ErrorReporter.h"
 
+#include "platform/Texts.h"
+
 #include <windows.h>
 
 #include <new>
@@ -24,16 +26,15 @@ ErrorReporter& MessageBoxErrorReporter() {
 }
 
 std::wstring ProcedureErrorText(const wchar_t* procedure, const std::wstring& description, long number) {
-  return L"An error occurred in procedure " + std::wstring(procedure) + L". " + description + L" (" +
-         std::to_wstring(number) + L")";
+  return Say(TextId::ProcedureError, {procedure, description, std::to_wstring(number)});
 }
 
 ExceptionDescription DescribeException(const std::exception_ptr& error) {
-  ExceptionDescription result{L"Unexpected error", kUnexpectedErrorNumber};
+  ExceptionDescription result{Say(TextId::UnexpectedError), kUnexpectedErrorNumber};
   try {
     std::rethrow_exception(error);
   } catch (const std::bad_alloc&) {
-    result = {L"Out of memory", kOutOfMemoryNumber};
+    result = {Say(TextId::OutOfMemory), kOutOfMemoryNumber};
   } catch (const std::exception& e) {
     const std::string what = e.what();
     result.description.assign(what.begin(), what.end());

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Texts.h"
+
 // The texts of an adapter row that the scan derives from WMI's answers.
 namespace quav {
 
@@ -18,8 +20,8 @@ std::wstring DisplayMacAddress(std::wstring macText);
 std::wstring AddressColumnText(std::wstring_view firstAddress);
 
 // The yes/no cells of the columns 1 (活动) and 2 (伪装).
-inline constexpr wchar_t kYesText[] = L"是";
-inline constexpr wchar_t kNoText[] = L"否";
+inline constexpr TextRef kYesText{TextId::Yes};
+inline constexpr TextRef kNoText{TextId::No};
 
 // Two cells of a yes/no column by their meaning, "否" before "是": negative,
 // zero or positive. The user's locale need not collate them that way (a

@@ -4,6 +4,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "platform/ErrorText.h"
+#include "platform/Texts.h"
 #include "platform/modRegistry.h"
 
 namespace quav {
@@ -37,7 +38,7 @@ bool WellFormed(const std::wstring& digits) {
 }  // namespace
 
 ChangeOutcome StoreOverrideAddress(const std::wstring& adapterIndex, const std::wstring& digits) {
-  if (!WellFormed(digits)) return {false, L"新的 MAC 地址必须是 12 个十六进制数字。", ERROR_INVALID_DATA};
+  if (!WellFormed(digits)) return {false, Say(TextId::NotTwelveDigits), ERROR_INVALID_DATA};
   // Only into the key of an adapter that exists: a system class key gets no
   // new subkeys from us.
   const long status = adapterIndex.empty() ? ERROR_FILE_NOT_FOUND
@@ -47,13 +48,13 @@ ChangeOutcome StoreOverrideAddress(const std::wstring& adapterIndex, const std::
   // The value read back decides; when it cannot be read, the write's own
   // status does. A failed close after a good read does not undo the value.
   if (stored.text == digits || (Unreadable(stored) && status == ERROR_SUCCESS)) return {true, L"", 0};
-  if (status == ERROR_FILE_NOT_FOUND) return {false, L"该网络适配器的注册表项不存在。", status};
-  if (status == 0) return {false, L"写入后读回的值与写入的值不一致。", 0};
+  if (status == ERROR_FILE_NOT_FOUND) return {false, Say(TextId::NoAdapterKey), status};
+  if (status == 0) return {false, Say(TextId::ReadBackDiffers), 0};
   return {false, SystemErrorText(static_cast<unsigned long>(status)), status};
 }
 
 ChangeOutcome DeleteOverrideAddress(const std::wstring& adapterIndex) {
-  if (adapterIndex.empty()) return {false, L"该网络适配器的注册表项不存在。", ERROR_FILE_NOT_FOUND};
+  if (adapterIndex.empty()) return {false, Say(TextId::NoAdapterKey), ERROR_FILE_NOT_FOUND};
   const long status = DeleteRegValue(HKEY_LOCAL_MACHINE, AdapterKey(adapterIndex), kNetworkAddressValue);
   // A value that was not there leaves the adapter without an override, which
   // is what was asked; anything still readable is a removal that failed. When
@@ -62,7 +63,7 @@ ChangeOutcome DeleteOverrideAddress(const std::wstring& adapterIndex) {
   const bool deleted = status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
   if (stored.status == ERROR_FILE_NOT_FOUND || (Unreadable(stored) && deleted)) return {true, L"", 0};
   if (!deleted) return {false, SystemErrorText(static_cast<unsigned long>(status)), status};
-  return {false, L"删除后该值仍然存在。", 0};
+  return {false, Say(TextId::StillThereAfterDelete), 0};
 }
 
 std::wstring StoredOverrideAddress(const std::wstring& adapterIndex) {

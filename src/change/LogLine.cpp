@@ -1,6 +1,7 @@
 #include "change/LogLine.h"
 
 #include "change/RestartReport.h"
+#include "platform/Texts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -8,30 +9,24 @@
 namespace quav {
 namespace {
 
-// The fixed pieces between the fields, blanks and all: the log's format.
+// The fixed pieces between the fields, blanks and all, are the log's
+// format; the ones that are words come in the language spoken.
 constexpr std::wstring_view kBeforeMachine = L" [";
-constexpr std::wstring_view kBeforeAdapter = L"]   设备   [";
-constexpr std::wstring_view kBeforeFromAddress = L"]         伪装 MAC 地址从       [";
-constexpr std::wstring_view kBeforeNewAddress = L"]  为 [";
-constexpr std::wstring_view kBeforeUser = L"]   操作用户  [";
 constexpr std::wstring_view kEnd = L"]";
-constexpr std::wstring_view kBeforeOnlyNewAddress = L"]       伪装 MAC 地址为       [";
-constexpr std::wstring_view kRemovalBeforeUser = L"]         删除伪装的 MAC 地址         操作用户   [";
-constexpr std::wstring_view kCheckBeforeActive = L"]         重启后使用的 MAC 地址 [";
-constexpr std::wstring_view kCheckBeforeResult = L"]  结果 [";
 
 // The result of a restart in the log: what the adapter was found using, or
 // that it was left disabled.
 std::wstring CheckResultText(const RestartReport& report) {
-  if (report.restart.status == RestartStatus::LeftDisabled)
-    return L"适配器已禁用，无法重新启用 (错误 " + std::to_wstring(report.restart.error) + L")";
+  if (report.restart.status == RestartStatus::LeftDisabled) {
+    return Say(TextId::LogLeftDisabled, {std::to_wstring(report.restart.error)});
+  }
   switch (report.check) {
-    case AddressCheck::UsesNew: return L"伪装的 MAC 地址已生效";
-    case AddressCheck::Ignored: return L"驱动程序忽略了伪装的 MAC 地址";
-    case AddressCheck::UsesOwn: return L"使用原来的 MAC 地址";
+    case AddressCheck::UsesNew: return Say(TextId::LogUsesNew);
+    case AddressCheck::Ignored: return Say(TextId::LogIgnored);
+    case AddressCheck::UsesOwn: return Say(TextId::LogUsesOwn);
     case AddressCheck::Unknown: break;
   }
-  return L"无法读取";
+  return Say(TextId::LogUnread);
 }
 
 // A field as it goes into the line: a control character (a class subkey name
@@ -47,7 +42,7 @@ std::wstring Head(const LogLineFields& fields) {
   AppendField(line, fields.time);
   line += kBeforeMachine;
   AppendField(line, fields.machine);
-  line += kBeforeAdapter;
+  line += Say(TextId::LogBeforeAdapter);
   AppendField(line, fields.adapter);
   return line;
 }
@@ -58,14 +53,14 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
                                std::wstring_view newAddress) {
   std::wstring line = Head(fields);
   if (fromAddress.empty()) {
-    line += kBeforeOnlyNewAddress;
+    line += Say(TextId::LogBeforeOnlyNewAddress);
   } else {
-    line += kBeforeFromAddress;
+    line += Say(TextId::LogBeforeFromAddress);
     AppendField(line, fromAddress);
-    line += kBeforeNewAddress;
+    line += Say(TextId::LogBeforeNewAddress);
   }
   AppendField(line, newAddress);
-  line += kBeforeUser;
+  line += Say(TextId::LogBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;
   return line;
@@ -73,7 +68,7 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
 
 std::wstring AddressRemovalLine(const LogLineFields& fields) {
   std::wstring line = Head(fields);
-  line += kRemovalBeforeUser;
+  line += Say(TextId::LogRemovalBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;
   return line;
@@ -81,11 +76,11 @@ std::wstring AddressRemovalLine(const LogLineFields& fields) {
 
 std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& report) {
   std::wstring line = Head(fields);
-  line += kCheckBeforeActive;
+  line += Say(TextId::LogCheckBeforeActive);
   AppendField(line, report.active);
-  line += kCheckBeforeResult;
+  line += Say(TextId::LogCheckBeforeResult);
   line += CheckResultText(report);
-  line += kBeforeUser;
+  line += Say(TextId::LogBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;
   return line;
@@ -108,9 +103,9 @@ unsigned long LogFileRefusal(const LogFileFacts& facts) {
 
 std::wstring LogRefusalText(unsigned long code) {
   switch (code) {
-    case kLogIsFolder: return L"QUAV.log 是一个文件夹，不是文件，因此没有写入任何内容。";
-    case kLogIsLink: return L"QUAV.log 是一个链接（符号链接或联接），指向别处，因此没有写入任何内容。";
-    case kLogHasOtherNames: return L"QUAV.log 还有其他名称（硬链接），因此没有写入任何内容。";
+    case kLogIsFolder: return Say(TextId::LogIsFolder);
+    case kLogIsLink: return Say(TextId::LogIsLink);
+    case kLogHasOtherNames: return Say(TextId::LogHasOtherNames);
     default: return {};
   }
 }

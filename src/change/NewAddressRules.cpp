@@ -1,5 +1,7 @@
 #include "change/NewAddressRules.h"
 
+#include "platform/Texts.h"
+
 namespace quav {
 
 std::optional<MacBytes> ParseMacArgument(std::wstring_view text) {
@@ -35,27 +37,25 @@ std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless) 
 
 std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
                             std::wstring_view adapterIndex) {
-  std::wstring text = L"新的 MAC 地址 " + MacDisplay(address) + L" 可能无法用于网络适配器 " +
-                      std::wstring(adapterIndex) + L"：\r\n";
+  std::wstring text = Say(TextId::WarningHead, {MacDisplay(address), adapterIndex});
   for (const AddressWarning warning : warnings) {
     text += L"\r\n";
     switch (warning) {
       case AddressWarning::AllZero:
-        text += L"全部为零的地址不属于任何网络适配器，驱动程序将继续使用原来的地址。";
+        text += Say(TextId::WarnAllZero);
         break;
       case AddressWarning::Broadcast:
-        text += L"这是广播地址，网络适配器不能把它用作自己的地址。";
+        text += Say(TextId::WarnBroadcast);
         break;
       case AddressWarning::Group:
-        text += L"这是组播（多播）地址：第一个字节的最低位为 1。驱动程序通常不接受它。";
+        text += Say(TextId::WarnGroup);
         break;
       case AddressWarning::NotLocal:
-        text += L"这是无线网络适配器，而该地址不是本地管理的地址（第一个字节的第二低位为 0）。"
-                L"许多无线驱动程序只接受第二个十六进制数字为 2、6、A 或 E 的地址。";
+        text += Say(TextId::WarnNotLocal);
         break;
     }
   }
-  text += L"\r\n\r\n仍要更新 MAC 地址吗？";
+  text += Say(TextId::WarningQuestion);
   return text;
 }
 

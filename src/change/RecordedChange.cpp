@@ -1,6 +1,7 @@
 #include "change/RecordedChange.h"
 
 #include "change/ChangeLog.h"
+#include "platform/Texts.h"
 
 namespace quav {
 namespace {
@@ -19,12 +20,12 @@ RecordedChange ChangeAndRecord(const std::wstring& adapterIndex, const std::wstr
   RecordedChange change;
   change.registry = StoreOverrideAddress(adapterIndex, digits);
   if (!change.registry.done) {
-    change.problem = L"无法把伪装的 MAC 地址 " + shown + L" 写入网络适配器 " + adapterIndex + L"。";
+    change.problem = Say(TextId::CannotStore, {shown, adapterIndex});
     change.detail = change.registry.failure;
     return change;
   }
   change.logStatus = LogAddressChange(logPath, fromAddress, shown, adapterIndex);
-  NoteLogFailure(change.logStatus, L"伪装的 MAC 地址已写入，但无法把这次操作记入日志 " + logPath + L"。", change.problem,
+  NoteLogFailure(change.logStatus, Say(TextId::StoredNotLogged, {logPath}), change.problem,
                  change.detail);
   return change;
 }
@@ -33,12 +34,12 @@ RecordedChange RemoveAndRecord(const std::wstring& adapterIndex, const std::wstr
   RecordedChange change;
   change.registry = DeleteOverrideAddress(adapterIndex);
   if (!change.registry.done) {
-    change.problem = L"无法删除网络适配器 " + adapterIndex + L" 的伪装 MAC 地址。";
+    change.problem = Say(TextId::CannotRemove, {adapterIndex});
     change.detail = change.registry.failure;
     return change;
   }
   change.logStatus = LogAddressRemoval(logPath, adapterIndex);
-  NoteLogFailure(change.logStatus, L"伪装的 MAC 地址已删除，但无法把这次操作记入日志 " + logPath + L"。", change.problem,
+  NoteLogFailure(change.logStatus, Say(TextId::RemovedNotLogged, {logPath}), change.problem,
                  change.detail);
   return change;
 }
@@ -49,7 +50,7 @@ RecordedRestart RestartAndRecord(const std::wstring& adapterIndex, AdapterDevice
   restart.report = RestartAndVerify(adapterIndex, devices, facts, waitMilliseconds, pause);
   if (RestartChangedDevice(restart.report)) {
     restart.logStatus = AppendLogLine(logPath, AddressCheckLine(LogFieldsNow(adapterIndex), restart.report));
-    NoteLogFailure(restart.logStatus, L"无法把这次重启的结果记入日志 " + logPath + L"。", restart.problem,
+    NoteLogFailure(restart.logStatus, Say(TextId::RestartNotLogged, {logPath}), restart.problem,
                    restart.detail);
   }
   return restart;

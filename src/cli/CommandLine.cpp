@@ -113,19 +113,18 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
   return command;
 }
 
-std::wstring UsageText() {
-  return L"用法：\n"
-         L"  quav.exe /list                 列出所有网络适配器，每行一个，以制表符分隔：\n"
-         L"                                 ID、活动 (1/0)、伪装 (1/0)、网络适配器、IP 地址、活动 MAC\n"
-         L"  quav.exe /list /json           以一个 JSON 数组列出所有网络适配器，供脚本读取：\n"
-         L"                                 键为英文，只含 ASCII 字符，无法读取的值为 null\n"
-         L"  quav.exe /set ID MAC [/force]  把伪装的 MAC 地址写入网络适配器 ID\n"
-         L"  quav.exe /random ID [/force]   写入一个随机的本地管理 MAC 地址\n"
-         L"  quav.exe /remove ID            删除网络适配器 ID 的伪装 MAC 地址\n"
-         L"  quav.exe /restart ID           禁用并重新启用网络适配器 ID，检查它使用的 MAC 地址\n"
-         L"MAC 是 12 个十六进制数字，可用 \"-\" 或 \":\" 分隔每两个数字。\n"
-         L"地址有警告时，只有加上 /force 才会写入。\n"
-         L"退出代码见自述文件。\n";
+std::wstring UsageText() { return Say(TextId::Usage); }
+
+std::optional<std::wstring> TakeLanguageSwitch(std::vector<std::wstring>& arguments) {
+  for (size_t k = 0; k < arguments.size(); ++k) {
+    if (SwitchName(arguments[k]) != L"lang") continue;
+    const bool hasCode = k + 1 < arguments.size();
+    std::wstring code = hasCode ? arguments[k + 1] : std::wstring();
+    arguments.erase(arguments.begin() + static_cast<std::ptrdiff_t>(k),
+                    arguments.begin() + static_cast<std::ptrdiff_t>(k + (hasCode ? 2 : 1)));
+    return code;
+  }
+  return std::nullopt;
 }
 
 std::wstring ListLine(const std::vector<std::wstring>& cells) {
@@ -133,8 +132,8 @@ std::wstring ListLine(const std::vector<std::wstring>& cells) {
   for (size_t column = 0; column < cells.size(); ++column) {
     std::wstring cell = WithoutControlCharacters(cells[column]);
     if (column == 1 || column == 2) {
-      if (cell == L"是") cell = L"1";
-      if (cell == L"否") cell = L"0";
+      if (cell == kYesText) cell = L"1";
+      if (cell == kNoText) cell = L"0";
     }
     if (column > 0) line += L'\t';
     line += cell;

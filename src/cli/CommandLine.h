@@ -49,6 +49,10 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
 
 std::wstring UsageText();
 
+// Takes "/lang CODE" ("-lang" too, any case) out of the arguments, wherever
+// it stands: the code given, empty when /lang ends them; none without /lang.
+std::optional<std::wstring> TakeLanguageSwitch(std::vector<std::wstring>& arguments);
+
 // One line of /list (without its line end) from a row's six cells as the
 // window shows them: the yes/no columns as 1 and 0, and any control
 // character as "?", so that tabs and line ends only ever separate fields.

@@ -19,6 +19,7 @@
 #include "platform/ErrorText.h"
 #include "platform/Settings.h"
 #include "platform/TextRules.h"
+#include "platform/Texts.h"
 #include "platform/modRegistry.h"
 
 namespace quav {
@@ -68,8 +69,7 @@ Listing ScanAllAdapters(ConsoleOutput* out) {
       const long status = GetKeyInfo(HKEY_LOCAL_MACHINE, key, opened, subkeys, values, true);
       if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) {
         if (out) {
-          out->Write(L"无法读取注册表项 HKEY_LOCAL_MACHINE\\" + std::wstring(key) + L"。" + SystemErrorText(status) +
-                     L"\n");
+          out->Write(Say(TextId::CliCannotReadKey, {key, SystemErrorText(status)}) + L"\n");
         }
         listing.failed = true;
       }
@@ -79,12 +79,12 @@ Listing ScanAllAdapters(ConsoleOutput* out) {
 }
 
 ExitCode ScanFailed(ConsoleOutput& out) {
-  out.Write(std::wstring(kScanFailedText) + L"\n");
+  out.Write(Say(TextId::ScanFailed) + std::wstring(L"\n"));
   return ExitCode::ScanFailed;
 }
 
 ExitCode NoSuchAdapter(ConsoleOutput& out, const std::wstring& adapterIndex) {
-  out.Write(L"没有 ID 为 " + adapterIndex + L" 的网络适配器。quav.exe /list 列出所有网络适配器。\n");
+  out.Write(Say(TextId::CliNoSuchAdapter, {adapterIndex}) + L"\n");
   return ExitCode::NoSuchAdapter;
 }
 
@@ -147,8 +147,7 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
   }
   if (listing.failed) return ScanFailed(out);
   if (!unread.empty()) {
-    out.Write(L"无法读取网络适配器 " + unread + L" 的注册表项，标为 ? 的内容未知。" + SystemErrorText(readError) +
-              L"\n");
+    out.Write(Say(TextId::CliUnread, {unread, SystemErrorText(readError)}) + L"\n");
     return ExitCode::Unreadable;
   }
   return ExitCode::Done;
@@ -164,7 +163,7 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   const std::vector<AddressWarning> warnings = WarningsFor(address, services.facts.IsWireless(adapterIndex));
   // The window asks; a script has answered beforehand with /force or not.
   if (!warnings.empty() && !force) {
-    out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n没有写入。加上 /force 仍然写入这个地址。\n");
+    out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n" + Say(TextId::CliNotWritten) + L"\n");
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
@@ -173,8 +172,7 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   const RecordedChange change =
       ChangeAndRecord(adapterIndex, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
   if (change.registry.done) {
-    out.Write(L"网络适配器 " + adapterIndex + L" 的伪装 MAC 地址已设为 " + shown +
-              L"。网络适配器禁用/启用 (quav.exe /restart " + adapterIndex + L") 或重启计算机后生效。\n");
+    out.Write(Say(TextId::CliStored, {adapterIndex, shown}) + L"\n");
   }
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
@@ -182,7 +180,7 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
 
 ExitCode RemoveAddress(const std::wstring& adapterIndex, ConsoleOutput& out) {
   const RecordedChange change = RemoveAndRecord(adapterIndex, LogFileBesideProgram());
-  if (change.registry.done) out.Write(L"网络适配器 " + adapterIndex + L" 的伪装 MAC 地址已删除。\n");
+  if (change.registry.done) out.Write(Say(TextId::CliRemoved, {adapterIndex}) + L"\n");
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
 }
@@ -206,7 +204,7 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
     case Verb::Set: {
       const std::optional<MacBytes> address = ParseMacArgument(command.address);
       if (!address) {
-        out.Write(L"\"" + command.address + L"\" 不是 MAC 地址：需要 12 个十六进制数字，可用 \"-\" 或 \":\" 分隔每两个数字。\n");
+        out.Write(Say(TextId::CliNotAnAddress, {command.address}) + L"\n");
         return ExitCode::MalformedAddress;
       }
       std::optional<ScannedAdapter> row;
@@ -218,7 +216,7 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       const std::optional<MacBytes> address = RandomAddress(services.random);
       if (!address) {
-        out.Write(L"无法生成随机的 MAC 地址：系统的加密随机数源不可用。\n");
+        out.Write(std::wstring(Say(TextId::CliNoRandom)) + L"\n");
         return ExitCode::NoRandomSource;
       }
       return StoreAddress(id, *row, *address, command.force, services, out);
@@ -251,14 +249,24 @@ std::vector<std::wstring> ProgramArguments(std::wstring_view commandTail) {
 
 ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const CommandLineServices& services,
                         ConsoleOutput& out) {
-  const std::optional<Command> command = ParseCommandLine(arguments);
+  // The language switch is taken first, so that everything after speaks it.
+  std::vector<std::wstring> rest = arguments;
+  if (const std::optional<std::wstring> code = TakeLanguageSwitch(rest)) {
+    Language language = CurrentLanguage();
+    if (!LanguageFromCode(*code, language)) {
+      out.Write(Say(TextId::CliUnknownLanguage, {*code}) + L"\n" + UsageText());
+      return ExitCode::Usage;
+    }
+    SetLanguage(language);
+  }
+  const std::optional<Command> command = ParseCommandLine(rest);
   if (!command) {
     out.Write(UsageText());
     return ExitCode::Usage;
   }
   // Help needs no terms: it changes nothing and reads nothing.
   if (command->verb != Verb::Help && !AgreementSet()) {
-    out.Write(L"请先不带参数启动 quav.exe 并接受使用条款，然后才能使用命令行。\n");
+    out.Write(std::wstring(Say(TextId::CliTermsFirst)) + L"\n");
     return ExitCode::TermsNotAccepted;
   }
   try {

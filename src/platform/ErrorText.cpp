@@ -1,5 +1,7 @@
 #include "platform/ErrorText.h"
 
+#include "platform/Texts.h"
+
 #include <windows.h>
 
 #include "platform/TextRules.h"
@@ -16,7 +18,7 @@ std::wstring SystemErrorText(unsigned long code) {
   if (buffer) ::LocalFree(buffer);
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
   if (!text.empty()) text += L' ';
-  return text + L"(错误 " + std::to_wstring(code) + L")";
+  return text + Say(TextId::SystemErrorNumber, {std::to_wstring(code)});
 }
 
 }  // namespace quav

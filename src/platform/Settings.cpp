@@ -29,4 +29,19 @@ void StoreHideNotify(bool hide) {
   SetRegValue(HKEY_CURRENT_USER, kSettingsKey, kHideNotifyValue, REG_SZ, hide ? L"1" : L"0");
 }
 
+std::optional<Language> StoredLanguage() {
+  std::wstring code;
+  Language language = Language::Chinese;
+  if (!TryGetRegValue(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, code) || !LanguageFromCode(code, language)) {
+    return std::nullopt;
+  }
+  return language;
+}
+
+void StoreLanguage(Language language) {
+  SetRegValue(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, REG_SZ, LanguageCode(language));
+}
+
+Language ChosenLanguage() { return LanguageFor(StoredLanguage(), ::GetUserDefaultUILanguage()); }
+
 }  // namespace quav

@@ -66,7 +66,7 @@ bool Form::Create(HWND owner) {
   DWORD exStyle = WS_EX_CONTROLPARENT;
   if (design_.dialogFrame) exStyle |= WS_EX_DLGMODALFRAME;
   if (!owner) exStyle |= WS_EX_APPWINDOW;
-  hwnd_ = ::CreateWindowExW(exStyle, design_.className, design_.caption, style, 0, 0, 100, 100, owner, nullptr, instance,
+  hwnd_ = ::CreateWindowExW(exStyle, design_.className, design_.caption.Text(), style, 0, 0, 100, 100, owner, nullptr, instance,
                             this);
   if (!hwnd_) return false;
   if (design_.iconResource) {

@@ -17,7 +17,7 @@ namespace quav {
 
 struct FormDesign {
   const wchar_t* className;
-  const wchar_t* caption;        // as designed; windows usually replace it at load
+  Caption caption;                // as designed; windows usually replace it at load
   int clientWidth, clientHeight;  // twips
   bool dialogFrame;               // fixed dialog (no icon) rather than fixed single
   bool minimizeBox;

@@ -211,16 +211,22 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
+FontDesign SpokenFont(const FontDesign& design) {
+  if (CurrentLanguage() != Language::English || design.charset != GB2312_CHARSET) return design;
+  return FontDesign{DefaultFont().face, design.centipoints, design.bold, DEFAULT_CHARSET};
+}
+
 HFONT FontCache::Get(const FontDesign* design) {
   if (!design) design = &DefaultFont();
   auto found = fonts_.find(design);
   if (found != fonts_.end()) return found->second.get();
+  const FontDesign spoken = SpokenFont(*design);
   LOGFONTW lf{};
-  lf.lfHeight = -::MulDiv(design->centipoints, dpi_, 7200);
-  lf.lfWeight = design->bold ? FW_BOLD : FW_NORMAL;
-  lf.lfCharSet = design->charset;
+  lf.lfHeight = -::MulDiv(spoken.centipoints, dpi_, 7200);
+  lf.lfWeight = spoken.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = spoken.charset;
   lf.lfQuality = DEFAULT_QUALITY;
-  CopyFaceName(lf.lfFaceName, design->face);
+  CopyFaceName(lf.lfFaceName, spoken.face);
   UniqueHfont font(::CreateFontIndirectW(&lf));
   HFONT handle = font.get();
   fonts_.emplace(design, std::move(font));
@@ -255,7 +261,7 @@ std::unordered_map<int, HWND> CreateControls(HWND form, std::span<const ControlD
       if (found != controls.end()) parent = found->second;
     }
     HWND hwnd = ::CreateWindowExW(
-        base.exStyle | design->exStyle, base.className, design->caption ? design->caption : L"", style,
+        base.exStyle | design->exStyle, base.className, design->caption.Text() ? design->caption.Text() : L"", style,
         TwipsToPixels(design->left, dpi), TwipsToPixels(design->top, dpi), TwipsToPixels(design->width, dpi),
         TwipsToPixels(design->height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design->id)), instance,
         nullptr);

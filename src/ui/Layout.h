@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Handles.h"
+#include "platform/Texts.h"
 
 // Windows are declared as tables of controls, as they are designed: name,
 // kind, geometry in twips, caption, font and start state. One routine turns a
@@ -32,12 +33,30 @@ struct FontDesign {
   BYTE charset;
 };
 
+// A caption as designed: a text of the language the program speaks, or a
+// symbol or name that reads the same in every language.
+class Caption {
+ public:
+  // Implicit, so that tables list captions bare.
+  // cppcheck-suppress noExplicitConstructor
+  constexpr Caption(const wchar_t* fixed = nullptr) : fixed_(fixed) {}
+  // cppcheck-suppress noExplicitConstructor
+  constexpr Caption(TextId id) : id_(id), text_(true) {}
+  // nullptr: none.
+  const wchar_t* Text() const { return text_ ? Say(id_) : fixed_; }
+
+ private:
+  const wchar_t* fixed_ = nullptr;
+  TextId id_ = TextId::Count;
+  bool text_ = false;
+};
+
 struct ControlDesign {
   int id;
   const char* name;
   ControlKind kind;
   int left, top, width, height;  // twips, relative to the parent's client area
-  const wchar_t* caption;        // nullptr: none
+  Caption caption;
   const FontDesign* font;          // nullptr: the window's default font
   int tabIndex;                  // -1: not a tab stop
   bool enabled = true;
@@ -61,6 +80,11 @@ class FontCache {
 
 // The platform's dialog font, which the designs call the window default.
 const FontDesign& DefaultFont();
+
+// The font a design stands for in the language the program speaks: in
+// English the system's message font replaces the Chinese designs' faces, at
+// the designed size and weight.
+FontDesign SpokenFont(const FontDesign& design);
 
 // The screen's dots per inch (the same vertically and horizontally here).
 int ScreenDpi();

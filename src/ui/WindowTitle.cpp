@@ -15,11 +15,11 @@ std::wstring WindowTitle() { return VersionedTitle(kVersionMajor, kVersionMinor,
 std::wstring ScanMarker(int scanResult) {
   switch (scanResult) {
     case 1:
-      return L"  [WBEM  开]";
+      return Say(TextId::TitleWmi);
     case 2:
-      return L"  [WBEM   关]";
+      return Say(TextId::TitleRegistry);
     default:
-      return L"  [  无数据  ]";
+      return Say(TextId::TitleNoData);
   }
 }
 

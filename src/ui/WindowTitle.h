@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/Texts.h"
+
 namespace quav {
 
 // The title and version as captions show them: "QUAV 1.2", with ".revision"
@@ -12,7 +14,7 @@ std::wstring VersionedTitle(int major, int minor, int revision);
 std::wstring WindowTitle();
 
 // What the adapter list's title marker says while a first load runs.
-inline constexpr wchar_t kLoadingMarker[] = L"  [正在载入......]";
+inline constexpr TextRef kLoadingMarker{TextId::TitleLoading};
 
 // The marker for a scan's result: no rows, rows from WMI, rows from the registry.
 std::wstring ScanMarker(int scanResult);

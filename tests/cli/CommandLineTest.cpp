@@ -186,3 +186,22 @@ TEST(CommandLineExitCodes, RestartOutcomes) {
 
 }  // namespace
 }  // namespace quav
+
+namespace quav {
+namespace {
+
+TEST(ParseCommandLine, LanguageSwitchIsTakenWhereverItStands) {
+  using Args = std::vector<std::wstring>;
+  Args arguments{L"/set", L"-LANG", L"en", L"0007", L"010203040506"};
+  EXPECT_EQ(L"en", TakeLanguageSwitch(arguments).value_or(L"none"));
+  EXPECT_EQ((Args{L"/set", L"0007", L"010203040506"}), arguments);
+  arguments = {L"/list", L"/lang"};
+  EXPECT_EQ(L"", TakeLanguageSwitch(arguments).value_or(L"none")) << "no code: the caller says so";
+  EXPECT_EQ(Args{L"/list"}, arguments);
+  arguments = {L"/list", L"/json"};
+  EXPECT_FALSE(TakeLanguageSwitch(arguments));
+  EXPECT_EQ(2u, arguments.size());
+}
+
+}  // namespace
+}  // namespace quav

@@ -282,7 +282,8 @@ bool QuavApp::WaitForListLoaded(std::chrono::milliseconds timeout) {
   return WaitUntil(
       [this] {
         const std::wstring title = Title();
-        return title.find(L"[WBEM") != std::wstring::npos || title.find(L"无数据") != std::wstring::npos;
+        return title.find(L"[WBEM") != std::wstring::npos || title.find(L"无数据") != std::wstring::npos ||
+               title.find(L"No data") != std::wstring::npos;
       },
       timeout);
 }

@@ -65,9 +65,11 @@ TEST_F(ReleaseResources, NamesTheProductAndItsMaker) {
   void* value = nullptr;
   UINT length = 0;
   ASSERT_TRUE(::VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", &value, &length));
-  ASSERT_EQ(4u, length);
+  ASSERT_EQ(8u, length);
   EXPECT_EQ(0x0804, static_cast<const WORD*>(value)[0]) << "Chinese (Simplified)";
   EXPECT_EQ(1200, static_cast<const WORD*>(value)[1]) << "Unicode";
+  const auto* english = static_cast<const WORD*>(value) + 2;
+  EXPECT_EQ((std::vector<WORD>{0x0409, 1200}), std::vector<WORD>(english, english + 2)) << "English, Unicode";
 }
 
 TEST(ReleaseResourcesEmbedded, ManifestIconAndPictures) {

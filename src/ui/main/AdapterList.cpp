@@ -23,12 +23,15 @@ using namespace frmMainControls;
 namespace {
 
 struct Column {
-  const wchar_t* header;
-  int width;  // twips
+  TextId header;
+  int width;         // twips
+  int englishWidth;  // the English headers and cells are wider; the adapter's name gives way
 };
 
 constexpr Column kColumns[] = {
-    {L"ID", 540}, {L"活动", 680}, {L"伪装", 830}, {L"网络适配器", 2410}, {L"IP 地址", 1460}, {L"活动 MAC", 1560},
+    {TextId::ColumnId, 540, 640},          {TextId::ColumnActive, 680, 760},
+    {TextId::ColumnSpoofed, 830, 1000},    {TextId::ColumnAdapter, 2410, 2060},
+    {TextId::ColumnIpAddress, 1460, 1460}, {TextId::ColumnActiveMac, 1560, 1560},
 };
 
 }  // namespace
@@ -36,7 +39,10 @@ constexpr Column kColumns[] = {
 void frmMain::SetUpAdapterList() {
   lvwNIC.Clear();
   lvwNIC.ClearColumns();
-  for (const Column& column : kColumns) lvwNIC.AddColumn(column.header, Px(column.width));
+  const bool english = CurrentLanguage() == Language::English;
+  for (const Column& column : kColumns) {
+    lvwNIC.AddColumn(Say(column.header), Px(english ? column.englishWidth : column.width));
+  }
   lvwNIC.SetReportPresentation();
   lvwNIC.SetCellComparer(CompareByMeaning);
   // Each row's tip tells what the columns leave out.

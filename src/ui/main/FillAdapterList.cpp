@@ -106,7 +106,7 @@ int FillAdapterList(ListView& list, const CheckBox& filter, const std::wstring& 
   // The rows listed may not be all, nor in their order: said, not shown as a whole list.
   if (!completed) {
     try {
-      reports.Report(kScanFailedText);
+      reports.Report(Say(TextId::ScanFailed));
     } catch (...) {
     }
   }

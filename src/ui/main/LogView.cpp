@@ -21,7 +21,7 @@ void frmMain::mnuView_Click() {
   // create, whatever a link or a second name points it to.
   const DWORD status = PrepareLogForViewing(path);
   if (!LogRefusalText(status).empty()) {
-    services_.host.ShowMessage(Hwnd(), L"无法打开日志 " + path + L"。\r\n\r\n" + LogRefusalText(status), WindowTitle(),
+    services_.host.ShowMessage(Hwnd(), Say(TextId::LogCannotOpen, {path, LogRefusalText(status)}), WindowTitle(),
                                MB_OK | MB_ICONEXCLAMATION);
     return;
   }

@@ -64,7 +64,7 @@ void frmMain::mnuRandom_Click() {
   if (!Enabled(txtMAC(0))) return;
   const std::optional<MacBytes> address = RandomAddress();
   if (!address) {
-    services_.host.ShowMessage(Hwnd(), L"无法从系统的加密随机数源取得随机数，没有生成随机 MAC 地址。", WindowTitle(),
+    services_.host.ShowMessage(Hwnd(), Say(TextId::NoRandomInWindow), WindowTitle(),
                                MB_OK | MB_ICONEXCLAMATION);
     return;
   }

@@ -64,7 +64,7 @@ void frmMain::UpdateOverrideAddress() {
   }
 
   SetText(lblSpoofedMAC, L" " + shown);
-  lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), 2, L"是");
+  lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), 2, Say(TextId::Yes));
   SetEnabled(cmdRemove, true);
   SetEnabled(cmdSpoofMAC, !Trimmed(Text(lblSpoofedMAC)).empty());
   if (Visible() && lvwNIC.Enabled()) lvwNIC.Focus();
@@ -85,7 +85,7 @@ void frmMain::RemoveOverrideAddress() {
     return;
   }
 
-  lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), 2, L"否");
+  lvwNIC.SetSubItem(lvwNIC.SelectedPosition(), 2, Say(TextId::No));
   SetText(lblSpoofedMAC, L"");
   SetEnabled(cmdUpdate, JoinedBoxes().size() == 12 && lvwNIC.Count() > 0);
   SetEnabled(cmdRemove, false);

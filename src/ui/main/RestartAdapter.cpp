@@ -19,7 +19,6 @@ using namespace frmMainControls;
 namespace {
 
 constexpr unsigned kComeBackMilliseconds = 15000;
-constexpr wchar_t kRestartHoldsSessionText[] = L"正在重启网络适配器并记录到日志，请稍候。";
 
 // Takes the window's input away for the scope, so that nothing the user
 // clicks acts while the restart waits, and gives back the state it had.
@@ -48,7 +47,7 @@ class SessionHeld {
     const auto create =
         reinterpret_cast<Create>(reinterpret_cast<void*>(::GetProcAddress(user, "ShutdownBlockReasonCreate")));
     destroy_ = reinterpret_cast<Destroy>(reinterpret_cast<void*>(::GetProcAddress(user, "ShutdownBlockReasonDestroy")));
-    if (!create || !destroy_ || !create(hwnd_, kRestartHoldsSessionText)) destroy_ = nullptr;
+    if (!create || !destroy_ || !create(hwnd_, Say(TextId::RestartHoldsSession))) destroy_ = nullptr;
   }
   SessionHeld(const SessionHeld&) = delete;
   SessionHeld& operator=(const SessionHeld&) = delete;
@@ -71,7 +70,7 @@ void frmMain::RestartSelectedAdapter() {
   // have left the list.
   const long selected = lvwNIC.SelectedPosition();
   if (SelectedAdapterIndex.empty() || selected < 1 || Trimmed(lvwNIC.Text(selected)) != SelectedAdapterIndex) {
-    services_.host.ShowMessage(Hwnd(), L"请先在列表中选择要重启的网络适配器。", WindowTitle(),
+    services_.host.ShowMessage(Hwnd(), Say(TextId::SelectAdapterToRestart), WindowTitle(),
                                MB_OK | MB_ICONINFORMATION);
     return;
   }

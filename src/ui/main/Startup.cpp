@@ -43,17 +43,22 @@ constexpr COLORREF kStripeColor = 0xFFF1EC;
 
 void frmMain::AdjustLayoutAtLoad() {
   // The notice box: two lines of its font plus 40 twips, centred in its band.
+  // The English notice is set in the message font, larger than the box's:
+  // there its own font measures the box. The notice fills the box, so that
+  // its second line is not cut at the label's designed height.
   {
     const RECT box = ControlRectTwips(picDisclaimer);
-    HWND picture = Item(picDisclaimer);
-    WindowDc dc(picture);
-    SelectedObject font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(picture, WM_GETFONT, 0, 0)));
+    HWND measured = Item(CurrentLanguage() == Language::English ? lblDisclaimer : picDisclaimer);
+    WindowDc dc(measured);
+    SelectedObject font(dc.get(), reinterpret_cast<HFONT>(::SendMessageW(measured, WM_GETFONT, 0, 0)));
     SIZE sample{};
     ::GetTextExtentPoint32W(dc.get(), L"Text Sample", 11, &sample);
     const int height = 2 * Twips(sample.cy) + 40;
     int top = box.top;
     if (height <= kNoticeBand) top += (kNoticeBand - height) / 2;
     PlaceControl(picDisclaimer, box.left, top, box.right - box.left, height);
+    const RECT notice = ControlRectTwips(lblDisclaimer);
+    PlaceControl(lblDisclaimer, notice.left, notice.top, notice.right - notice.left, height - notice.top);
   }
   // The logo at its picture's own size (not stretched at another
   // resolution), 170 twips from the right edge and centred in its band.
@@ -83,14 +88,14 @@ void frmMain::Form_Load() {
   AdjustLayoutAtLoad();
   ProgramHost& host = services_.host;
   if (host.PreviousInstanceRunning()) {
-    host.ShowMessage(nullptr, kSecondCopyMessage, kAppTitle, kGateMessageStyle);
+    host.ShowMessage(nullptr, Say(TextId::SecondCopy), kAppTitle, kGateMessageStyle);
     host.EndProgram();
     return;
   }
   std::wstring version;
   GetOSVersion(version);
   if (!IsSupportedWindowsVersion(version)) {
-    host.ShowMessage(nullptr, kWindowsVersionMessage, kAppTitle, kGateMessageStyle);
+    host.ShowMessage(nullptr, Say(TextId::WindowsVersion), kAppTitle, kGateMessageStyle);
     host.EndProgram();
     return;
   }

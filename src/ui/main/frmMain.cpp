@@ -5,9 +5,11 @@
 #include "adapters/AdapterFacts.h"
 #include "change/AdapterDevices.h"
 #include "platform/ScopeExit.h"
+#include "platform/Settings.h"
 #include "ui/InputMethod.h"
 #include "ui/Pictures.h"
 #include "ui/WindowErrors.h"
+#include "ui/WindowTitle.h"
 #include "ui/Resources.h"
 #include "ui/main/frmMainControls.h"
 #include "ui/main/frmMainLayout.h"
@@ -62,6 +64,7 @@ void frmMain::OnCreate() {
   ::SendMessageW(Item(picLogo), kPictureSetBackColor, 0, kSystemWorkspace);
   ::SendMessageW(Item(picLogo), kPictureSetLink, 1, 0);
   SetMainMenuBar(Hwnd());
+  AddLanguageMenu(Hwnd(), CurrentLanguage());
   LoadPictures();
 }
 
@@ -150,9 +153,14 @@ void frmMain::OnTimer(UINT_PTR id) {
 // window is shown rather than inside its activation.
 constexpr UINT kFirstActivation = WM_APP + 1;
 
-bool frmMain::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& result) {
+bool frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
   if (message == kFirstActivation) {
     Form_Activate();
+    return true;
+  }
+  if (message == WM_SYSCOMMAND && ((wParam & 0xFFF0) == mnuLanguageEnglish || (wParam & 0xFFF0) == mnuLanguageChinese)) {
+    mnuLanguage_Click((wParam & 0xFFF0) == mnuLanguageEnglish ? Language::English : Language::Chinese);
+    result = 0;
     return true;
   }
   if (message == WM_QUERYENDSESSION && restarting_) {
@@ -160,6 +168,17 @@ bool frmMain::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRES
     return true;
   }
   return false;
+}
+
+// The choice is stored for the next start: the window keeps the language it
+// was built in rather than rebuilding itself around the user's work.
+void frmMain::mnuLanguage_Click(Language chosen) {
+  StoreLanguage(chosen);
+  CheckLanguageEntry(Hwnd(), chosen);
+  if (chosen != CurrentLanguage()) {
+    services_.host.ShowMessage(Hwnd(), SayIn(chosen, TextId::LanguageFromNextStart), WindowTitle(),
+                               MB_OK | MB_ICONINFORMATION);
+  }
 }
 
 void frmMain::OnActivate(bool active) {

@@ -81,6 +81,8 @@ class frmMain final : public Form {
 
   // --- About window, logo link and its hover look.
   void mnuAbout_Click();
+  // --- The language of the next start, from the system menu.
+  void mnuLanguage_Click(Language chosen);
   void picLogo_Click();
   void picLogo_MouseMove();
   void tmrResetLogo_Timer();

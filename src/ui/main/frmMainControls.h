@@ -41,6 +41,13 @@ enum : int {
   mnuRestart,
 };
 
+// The language entries of the system menu: multiples of 16, as the system
+// keeps the low four bits of its menu's commands.
+enum : int {
+  mnuLanguageEnglish = 0x1200,
+  mnuLanguageChinese = 0x1210,
+};
+
 enum : int {
   tmrResetLogo = 1,
 };

@@ -27,8 +27,8 @@ using K = ControlKind;
 const ControlDesign kLayout[] = {
     // id                 name                  kind              left   top  width height caption                      font          tab enabled parent
     {lvwNIC,             "lvwNIC",             K::ListView,       130,    0, 7805, 2040, nullptr,                     nullptr,        0},
-    {chkFilterActive,    "chkFilterActive",    K::CheckBox,       150, 2175, 4155,  195, L"仅显示活动的网络适配器",      nullptr,        1},
-    {lblNewMAC,          "lblNewMAC",          K::Label,          150, 2500, 3225,  285, L"新伪装的 MAC 地址",           nullptr,       -1},
+    {chkFilterActive,    "chkFilterActive",    K::CheckBox,       150, 2175, 4155,  195, TextId::MainActiveOnly,     nullptr,        1},
+    {lblNewMAC,          "lblNewMAC",          K::Label,          150, 2500, 3225,  285, TextId::MainNewAddress,     nullptr,       -1},
     {txtMAC(0),          "txtMAC(0)",          K::TextBox,        150, 2730,  510,  360, nullptr,                     &kBoxFont,      2, true, 0, kBox},
     {lblDash1,           "lblDash1",           K::Label,          675, 2580,  315,  495, L"-",                        &kDashFont,    -1},
     {txtMAC(1),          "txtMAC(1)",          K::TextBox,        855, 2730,  510,  360, nullptr,                     &kBoxFont,      3, true, 0, kBox},
@@ -41,14 +41,14 @@ const ControlDesign kLayout[] = {
     {lblDash5,           "lblDash5",           K::Label,         3495, 2580,  315,  495, L"-",                        &kDashFont,    -1},
     {txtMAC(5),          "txtMAC(5)",          K::TextBox,       3675, 2730,  510,  360, nullptr,                     &kBoxFont,      7, true, 0, kBox},
     {cmdClear,           "cmdClear",           K::PictureButton, 4230, 2785,  225,  260, nullptr,                     &kSongTi9,     12, false},
-    {cmdUpdate,          "cmdUpdate",          K::Button,        4740, 2430, 1510,  375, L"更新 MAC",                  nullptr,        8, false},
-    {cmdRemove,          "cmdRemove",          K::Button,        4740, 2845, 1510,  375, L"删除 MAC",                  nullptr,        9, false},
-    {cmdRefresh,         "cmdRefresh",         K::Button,        6300, 2430, 1510,  375, L"刷新",                      nullptr,       10},
-    {cmdExit,            "cmdExit",            K::Button,        6300, 2845, 1510,  375, L"退出",                      nullptr,       11},
-    {lblSpoofedMACLabel, "lblSpoofedMACLabel", K::Label,          150, 3195, 2625,  285, L"伪装的 MAC 地址",             nullptr,       -1},
+    {cmdUpdate,          "cmdUpdate",          K::Button,        4740, 2430, 1510,  375, TextId::MainUpdate,        nullptr,        8, false},
+    {cmdRemove,          "cmdRemove",          K::Button,        4740, 2845, 1510,  375, TextId::MainRemove,        nullptr,        9, false},
+    {cmdRefresh,         "cmdRefresh",         K::Button,        6300, 2430, 1510,  375, TextId::MainRefresh,       nullptr,       10},
+    {cmdExit,            "cmdExit",            K::Button,        6300, 2845, 1510,  375, TextId::MainExit,          nullptr,       11},
+    {lblSpoofedMACLabel, "lblSpoofedMACLabel", K::Label,          150, 3195, 2625,  285, TextId::MainSpoofedAddress, nullptr,       -1},
     {lblSpoofedMAC,      "lblSpoofedMAC",      K::Label,          150, 3420, 2685,  315, nullptr,                     &kAddressFont, -1, true, 0, kAddress, kAddressEdge},
     {cmdSpoofMAC,        "cmdSpoofMAC",        K::PictureButton, 2880, 3450,  315,  255, nullptr,                     &kSongTi9,     12},
-    {lblActiveMACLabel,  "lblActiveMACLabel",  K::Label,          150, 3825, 2625,  285, L"活动的 MAC 地址",             nullptr,       -1},
+    {lblActiveMACLabel,  "lblActiveMACLabel",  K::Label,          150, 3825, 2625,  285, TextId::MainActiveAddress,  nullptr,       -1},
     {lblActiveMAC,       "lblActiveMAC",       K::Label,          150, 4050, 2685,  315, nullptr,                     &kAddressFont, -1, true, 0, kAddress, kAddressEdge},
     {cmdActiveMAC,       "cmdActiveMAC",       K::PictureButton, 2880, 4080,  315,  255, nullptr,                     &kSongTi9,     12},
     {picLogo,            "picLogo",            K::PictureBox,    3440, 3630, 4455,  510, nullptr,                     nullptr,       -1},
@@ -67,18 +67,34 @@ std::span<const ControlDesign> MainWindowLayout() { return kLayout; }
 
 void SetMainMenuBar(HWND window) {
   HMENU file = ::CreatePopupMenu();
-  ::AppendMenuW(file, MF_STRING, mnuView, L"查看日志(&V)");
+  ::AppendMenuW(file, MF_STRING, mnuView, Say(TextId::MenuViewLog));
   ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuW(file, MF_STRING, mnuRefresh, L"刷新(&R)");
+  ::AppendMenuW(file, MF_STRING, mnuRefresh, Say(TextId::MenuRefresh));
   ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuW(file, MF_STRING, mnuRandom, L"随机 MAC 地址(&M)");
-  ::AppendMenuW(file, MF_STRING, mnuRestart, L"重启适配器(&S)");
+  ::AppendMenuW(file, MF_STRING, mnuRandom, Say(TextId::MenuRandom));
+  ::AppendMenuW(file, MF_STRING, mnuRestart, Say(TextId::MenuRestart));
   ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-  ::AppendMenuW(file, MF_STRING, mnuExit, L"退出(&E)");
+  ::AppendMenuW(file, MF_STRING, mnuExit, Say(TextId::MenuExit));
   HMENU bar = ::CreateMenu();
-  ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"文件(&F)");
-  ::AppendMenuW(bar, MF_STRING, mnuAbout, L"关于(&A)");
+  ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), Say(TextId::MenuFile));
+  ::AppendMenuW(bar, MF_STRING, mnuAbout, Say(TextId::MenuAbout));
   ::SetMenu(window, bar);
+}
+
+void AddLanguageMenu(HWND window, Language spoken) {
+  HMENU languages = ::CreatePopupMenu();
+  // Each language named in its own words, so that either reader finds it.
+  ::AppendMenuW(languages, MF_STRING, mnuLanguageEnglish, L"English");
+  ::AppendMenuW(languages, MF_STRING, mnuLanguageChinese, L"中文(简体)");
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(languages), Say(TextId::MenuLanguage));
+  CheckLanguageEntry(window, spoken);
+}
+
+void CheckLanguageEntry(HWND window, Language language) {
+  const UINT checked = language == Language::English ? mnuLanguageEnglish : mnuLanguageChinese;
+  ::CheckMenuRadioItem(::GetSystemMenu(window, FALSE), mnuLanguageEnglish, mnuLanguageChinese, checked, MF_BYCOMMAND);
 }
 
 }  // namespace quav

@@ -15,5 +15,10 @@ const FormDesign& MainWindowDesign();
 std::span<const ControlDesign> MainWindowLayout();
 // Creates the menu bar and hands it to the window, which destroys it with itself.
 void SetMainMenuBar(HWND window);
+// Adds the language entries to the window's system menu, the language
+// spoken now checked.
+void AddLanguageMenu(HWND window, Language spoken);
+// Checks the entry of a language.
+void CheckLanguageEntry(HWND window, Language language);
 
 }  // namespace quav

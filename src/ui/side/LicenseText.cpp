@@ -1,16 +1,13 @@
 #include "ui/side/LicenseText.h"
 
+#include "platform/Texts.h"
 #include "ui/side/OrvContact.h"
 
 namespace quav {
 namespace {
 
-const wchar_t* const kParagraphs[] = {
-    L"ORV 软件公司",
-    L"最终用户许可协议:",
-    L"1. 承诺条款",
-    L"1.1 在同意本协议之前，请仔细阅读 ORV 软件公司的最终用户许可协议。如果你不同意本协议的全部条款，"
-    L"你就不能使用本工具。",
+// The terms from 1.2 on are in English in every language.
+const wchar_t* const kEnglishParagraphs[] = {
     L"1.2 This agreement is between you, the user, and ORV Software. The tools are provided to you strictly "
     L"subject to the terms of this agreement.",
     L"2. Permitted Use",
@@ -53,7 +50,12 @@ const wchar_t* const kParagraphs[] = {
 
 std::wstring GetLicenseText() {
   std::wstring text;
-  for (const wchar_t* paragraph : kParagraphs) {
+  for (const TextId paragraph : {TextId::LicenseMaker, TextId::LicenseTitle, TextId::LicenseSection1,
+                                  TextId::LicenseClause11}) {
+    text += Say(paragraph);
+    text += L"\r\n\r\n";
+  }
+  for (const wchar_t* paragraph : kEnglishParagraphs) {
     text += paragraph;
     text += L"\r\n\r\n";
   }

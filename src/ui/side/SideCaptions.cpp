@@ -5,11 +5,11 @@
 namespace quav {
 
 std::wstring AgreementCaption(int major, int minor, int revision) {
-  return VersionedTitle(major, minor, revision) + L"许可协议";
+  return Say(TextId::AgreementCaption, {VersionedTitle(major, minor, revision)});
 }
 
 std::wstring AboutCaption(int major, int minor, int revision) {
-  return L"关于    " + VersionedTitle(major, minor, revision);
+  return Say(TextId::AboutCaption, {VersionedTitle(major, minor, revision)});
 }
 
 }  // namespace quav

@@ -28,16 +28,16 @@ const ControlDesign kLayout[] = {
     // id          name            kind              left   top  width height caption        font       tab enabled parent style
     {picIcon,      "picIcon",      K::PictureBox,     240,  150,  480,  480, nullptr,              nullptr,   -1},
     {lblTitle,     "lblTitle",     K::LinkLabel,      840,  180, 1485,  240, nullptr,              &kTitleFont, -1},
-    {lblAllRights, "lblAllRights", K::Label,         3720,  390, 3735,  240, L"保留所有权利。",      &kSongTi9, -1},
-    {lblCopyright, "lblCopyright", K::LinkLabel,      840,  390, 3900,  240, L"Copyright (C) 2002-2003 ORV", &kSongTi9, -1},
+    {lblAllRights, "lblAllRights", K::Label,         3720,  390, 3735,  240, TextId::AboutAllRights,      &kSongTi9, -1},
+    {lblCopyright, "lblCopyright", K::LinkLabel,      840,  390, 3900,  240, TextId::AboutCopyright, &kSongTi9, -1},
     {lblEmail,     "lblEmail",     K::LinkLabel,     3720,  600, 2265,  240, kEmailText.c_str(),   &kSongTi9, -1},
-    {lblBy,        "lblBy",        K::Label,          840,  600, 3495,  240, L"作者: ORV 开发组",     &kSongTi9, -1},
-    {lblCredit2,   "lblCredit2",   K::Label,         3720,  825, 3735,  270, L"ORV 本地化小组",       nullptr,   -1},
-    {lblCredit1,   "lblCredit1",   K::Label,          840,  825, 3495,  270, L"界面与简体中文翻译",    nullptr,   -1},
+    {lblBy,        "lblBy",        K::Label,          840,  600, 3495,  240, TextId::AboutBy,             &kSongTi9, -1},
+    {lblCredit2,   "lblCredit2",   K::Label,         3720,  825, 3735,  270, TextId::AboutCredit2,        nullptr,   -1},
+    {lblCredit1,   "lblCredit1",   K::Label,          840,  825, 3495,  270, TextId::AboutCredit1,        nullptr,   -1},
     {picArrow,     "picArrow",     K::PictureBox,    3450,  890,  255,  180, nullptr,              nullptr,   -1},
     {txtLicense,   "txtLicense",   K::MultiLineText,  240, 1160, 6735, 1905, nullptr,              nullptr,    1},
     {picLogo,      "picLogo",      K::PictureBox,     225, 3465, 4455,  510, nullptr,              nullptr,   -1},
-    {cmdOK,        "cmdOK",        K::Button,        5535, 3525, 1440,  375, L"确定",               nullptr,    0, true, 0, BS_DEFPUSHBUTTON},
+    {cmdOK,        "cmdOK",        K::Button,        5535, 3525, 1440,  375, TextId::Ok,                  nullptr,    0, true, 0, BS_DEFPUSHBUTTON},
 };
 
 constexpr std::array<DesignLine, 2> kRule{{
@@ -49,12 +49,14 @@ constexpr DesignColor kBlack = 0x000000;
 
 }  // namespace
 
+std::span<const ControlDesign> frmAbout::Layout() { return kLayout; }
+
 frmAbout::frmAbout(const Content& content)
-    : SideWindow(FormDesign{L"QUAV.frmAbout", L"关于", 7230, 4155, true, false, true, IDI_QUAV}, kRule),
+    : SideWindow(FormDesign{L"QUAV.frmAbout", TextId::AboutDesignCaption, 7230, 4155, true, false, true, IDI_QUAV}, kRule),
       content_(content) {}
 
 void frmAbout::OnCreate() {
-  AddControls(kLayout);
+  AddControls(Layout());
   for (int label : {lblTitle, lblCopyright, lblBy}) SetForeColor(label, kBlack);
   SetBackColor(txtLicense, kSystemWindow);
   ShowApplicationIcon(picIcon);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include <string>
 
 #include "platform/Handles.h"
@@ -37,6 +39,8 @@ enum : int {
 // highlighted) while the cursor is over them.
 class frmAbout final : public SideWindow {
  public:
+  // The window as designed.
+  static std::span<const ControlDesign> Layout();
   // The logo as shown and under the cursor (not owned), and what opens the links.
   struct Content {
     HBITMAP normalLogo;

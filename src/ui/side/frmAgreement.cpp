@@ -15,12 +15,12 @@ using K = ControlKind;
 const ControlDesign kLayout[] = {
     // id          name            kind               left   top  width height caption  font  tab enabled parent style
     {picIcon,      "picIcon",      K::PictureBox,      240,  150,  480,  480, nullptr, nullptr, -1},
-    {lblInstruct1, "lblInstruct1", K::Label,           870,  180, 5985,  495, L"请阅读下面的许可协议。使用滚动条查看所有协议。", nullptr, -1},
+    {lblInstruct1, "lblInstruct1", K::Label,           870,  180, 5985,  495, TextId::AgreementRead, nullptr, -1},
     {txtLicense,   "txtLicense",   K::MultiLineText,   240,  750, 6585, 1905, nullptr, nullptr,  2},
     {lblInstruct2, "lblInstruct2", K::Label,           240, 2790, 6615,  495,
-     L"你同意前面的许可协议的所有条款吗？如果你选择了[拒绝]，该程序将关闭。如果想继续，你必须同意该协议。", nullptr, -1},
-    {cmdAccept,    "cmdAccept",    K::Button,         3880, 3555, 1440,  375, L"同意(&A)", nullptr, 1},
-    {cmdDecline,   "cmdDecline",   K::Button,         5380, 3555, 1440,  375, L"拒绝(&D)", nullptr, 0, true, 0, BS_DEFPUSHBUTTON},
+     TextId::AgreementQuestion, nullptr, -1},
+    {cmdAccept,    "cmdAccept",    K::Button,         3880, 3555, 1440,  375, TextId::Accept, nullptr, 1},
+    {cmdDecline,   "cmdDecline",   K::Button,         5380, 3555, 1440,  375, TextId::Decline, nullptr, 0, true, 0, BS_DEFPUSHBUTTON},
 };
 
 // An etched rule: a grey line over a white one.
@@ -31,11 +31,13 @@ constexpr std::array<DesignLine, 2> kRule{{
 
 }  // namespace
 
+std::span<const ControlDesign> frmAgreement::Layout() { return kLayout; }
+
 frmAgreement::frmAgreement()
-    : SideWindow(FormDesign{L"QUAV.frmAgreement", L"QUAV 许可协议", 7080, 4110, true, false, true, IDI_QUAV}, kRule) {}
+    : SideWindow(FormDesign{L"QUAV.frmAgreement", TextId::AgreementDesignCaption, 7080, 4110, true, false, true, IDI_QUAV}, kRule) {}
 
 void frmAgreement::OnCreate() {
-  AddControls(kLayout);
+  AddControls(Layout());
   // Read-only edits draw as statics; the terms stay on a text box's white.
   SetBackColor(txtLicense, kSystemWindow);
   ShowApplicationIcon(picIcon);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include "ui/side/SideWindow.h"
 
 namespace quav {
@@ -20,6 +22,8 @@ enum : int {
 // leaves Agree as it was.
 class frmAgreement final : public SideWindow {
  public:
+  // The window as designed.
+  static std::span<const ControlDesign> Layout();
   frmAgreement();
 
   bool Agree = false;  // in: as it stands; out: the answer

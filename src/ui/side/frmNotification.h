@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include <windows.h>
 
 #include "ui/Form.h"
@@ -22,6 +24,8 @@ enum : int {
 // closing it without an answer leaves both fields alone.
 class frmNotification final : public Form {
  public:
+  // The window as designed.
+  static std::span<const ControlDesign> Layout();
   frmNotification();
 
   bool HideNotify = false;

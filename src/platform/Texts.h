@@ -1,0 +1,83 @@
+#pragma once
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Every text a person reads, once per language, looked up by what it is for.
+// A sentence's variable pieces are written {1} to {9}; both languages use the
+// same ones. The program speaks one language from start to end.
+namespace quav {
+
+enum class Language : unsigned char { Chinese, English };
+
+enum class TextId : unsigned short {
+  // The main window's title markers.
+  TitleLoading, TitleWmi, TitleRegistry, TitleNoData,
+  // The main window.
+  MainActiveOnly, MainNewAddress, MainUpdate, MainRemove, MainRefresh, MainExit, MainSpoofedAddress,
+  MainActiveAddress, MenuFile, MenuViewLog, MenuRefresh, MenuRandom, MenuRestart, MenuExit, MenuAbout,
+  MenuLanguage, SystemMenuEntry, LanguageFromNextStart,
+  ColumnId, ColumnActive, ColumnSpoofed, ColumnAdapter, ColumnIpAddress, ColumnActiveMac, Yes, No,
+  Disclaimer, RightsMessage, SecondCopy, WindowsVersion, LogCannotOpen, RestartHoldsSession,
+  SelectAdapterToRestart, NoRandomInWindow,
+  // The row tip and the makers' words.
+  TipWithMaker, TipMakerUnknown, TipConnection, TipBurnedIn, TipActive, TipType, TipNone, TipBurnedInUnread,
+  TipUnknown, TipWireless, TipWired, MakerGroupAddress, MakerLocalAddress, MakerUnlistedPrefix, ScanFailed,
+  // The side windows.
+  AboutDesignCaption, AboutCaption, AboutAllRights, AboutCopyright, AboutBy, AboutCredit1, AboutCredit2, Ok,
+  AgreementDesignCaption, AgreementCaption, AgreementRead, AgreementQuestion, Accept, Decline, LicenseMaker,
+  LicenseTitle, LicenseSection1, LicenseClause11, NoticeCaption, Notice, NoticeOk, NoticeHide, NoticeRestart,
+  // Errors the program describes itself.
+  SystemErrorNumber, ProcedureError, UnexpectedError, OutOfMemory, MissingDll, MissingOrdinal, MissingFunction,
+  // Changes, restarts and the log.
+  NotTwelveDigits, NoAdapterKey, ReadBackDiffers, StillThereAfterDelete, CannotStore, StoredNotLogged,
+  CannotRemove, RemovedNotLogged, RestartNotLogged, LogIsFolder, LogIsLink, LogHasOtherNames, LogBeforeAdapter,
+  LogBeforeFromAddress, LogBeforeNewAddress, LogBeforeUser, LogBeforeOnlyNewAddress, LogRemovalBeforeUser,
+  LogCheckBeforeActive, LogCheckBeforeResult, LogLeftDisabled, LogUsesNew, LogIgnored, LogUsesOwn, LogUnread,
+  WarningHead, WarnAllZero, WarnBroadcast, WarnGroup, WarnNotLocal, WarningQuestion,
+  RestartNoDevice, RestartAccessDenied, RestartWrongArchitecture, RestartLeftDisabled, RestartNeedsReboot,
+  RestartFailed, RestartUsesNew, RestartIgnored, RestartIgnoredBurnedIn, RestartUsesBurnedIn, RestartUsesOwn,
+  RestartUnread,
+  // The command line.
+  Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
+  CliNoRandom, CliTermsFirst, CliUnknownLanguage,
+  Count
+};
+
+inline constexpr size_t kTextCount = static_cast<size_t>(TextId::Count);
+
+// The language texts come in until SetLanguage: Chinese, as designed.
+Language CurrentLanguage();
+void SetLanguage(Language language);
+
+const wchar_t* Say(TextId id);
+const wchar_t* SayIn(Language language, TextId id);
+
+// The text with {1}, {2}, ... replaced by the pieces in order; a placeholder
+// without a piece stays as it is.
+std::wstring Say(TextId id, std::initializer_list<std::wstring_view> pieces);
+std::wstring Filled(std::wstring_view text, std::initializer_list<std::wstring_view> pieces);
+
+// The placeholders a text uses, as a sorted string of their digits ("12").
+std::string Placeholders(std::wstring_view text);
+
+// A text that keeps its name where the program had a constant: it reads as
+// the current language's text wherever a string is taken.
+struct TextRef {
+  TextId id;
+  operator const wchar_t*() const { return Say(id); }
+  friend bool operator==(TextRef text, std::wstring_view other) { return std::wstring_view(Say(text.id)) == other; }
+  friend std::wstring operator+(std::wstring left, TextRef text) { return left += Say(text.id); }
+};
+
+// The language a code names ("en", "zh", any case); none for another code.
+bool LanguageFromCode(std::wstring_view code, Language& language);
+const wchar_t* LanguageCode(Language language);
+
+// The language to speak: the stored choice, else Chinese for a Chinese
+// interface language (any LANG_CHINESE) and English for any other.
+Language LanguageFor(std::optional<Language> stored, unsigned short interfaceLanguage);
+
+}  // namespace quav

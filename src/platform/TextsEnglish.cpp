@@ -1,0 +1,195 @@
+#include "platform/TextTable.h"
+
+// The English texts, in the words of Windows' own Network Connections and
+// Device Manager.
+namespace quav {
+
+extern const TextTable kEnglishTexts;
+
+constinit const TextTable kEnglishTexts = MakeTextTable({
+    {TextId::TitleLoading, L"  [Loading......]"},
+    {TextId::TitleWmi, L"  [WBEM  on]"},
+    {TextId::TitleRegistry, L"  [WBEM   off]"},
+    {TextId::TitleNoData, L"  [  No data  ]"},
+
+    {TextId::MainActiveOnly, L"Show active network adapters only"},
+    {TextId::MainNewAddress, L"New spoofed MAC address"},
+    {TextId::MainUpdate, L"Update MAC"},
+    {TextId::MainRemove, L"Remove MAC"},
+    {TextId::MainRefresh, L"Refresh"},
+    {TextId::MainExit, L"Exit"},
+    {TextId::MainSpoofedAddress, L"Spoofed MAC address"},
+    {TextId::MainActiveAddress, L"Active MAC address"},
+    {TextId::MenuFile, L"&File"},
+    {TextId::MenuViewLog, L"&View log"},
+    {TextId::MenuRefresh, L"&Refresh"},
+    {TextId::MenuRandom, L"Random &MAC address"},
+    {TextId::MenuRestart, L"Re&start adapter"},
+    {TextId::MenuExit, L"E&xit"},
+    {TextId::MenuAbout, L"&About"},
+    {TextId::MenuLanguage, L"Language / 语言"},
+    {TextId::SystemMenuEntry, L"ORV 2003"},
+    {TextId::LanguageFromNextStart, L"QUAV will speak English from its next start."},
+    {TextId::ColumnId, L"ID"},
+    {TextId::ColumnActive, L"Active"},
+    {TextId::ColumnSpoofed, L"Spoofed"},
+    {TextId::ColumnAdapter, L"Network adapter"},
+    {TextId::ColumnIpAddress, L"IP address"},
+    {TextId::ColumnActiveMac, L"Active MAC"},
+    {TextId::Yes, L"Yes"},
+    {TextId::No, L"No"},
+    {TextId::Disclaimer,
+     L"Caution: use at your own risk. We accept no liability for any damage to your system. Do not use QUAV "
+     L"for illegal or unethical purposes, or if you do not agree."},
+    {TextId::RightsMessage, L"QUAV found that you do not have enough rights.\r\nQUAV needs the current user to have full control."},
+    {TextId::SecondCopy, L"QUAV is already running."},
+    {TextId::WindowsVersion, L"This program needs Windows 2000 or Windows XP."},
+    {TextId::LogCannotOpen, L"Cannot open the log {1}.\r\n\r\n{2}"},
+    {TextId::RestartHoldsSession, L"Restarting a network adapter and writing to the log. Please wait."},
+    {TextId::SelectAdapterToRestart, L"First select the network adapter to restart in the list."},
+    {TextId::NoRandomInWindow,
+     L"The system's cryptographic random number source gave no numbers, so no random MAC address was made."},
+
+    {TextId::TipWithMaker, L"{1} ({2})"},
+    {TextId::TipMakerUnknown, L"maker unknown"},
+    {TextId::TipConnection, L"Connection: "},
+    {TextId::TipBurnedIn, L"\r\nBurned-in address: "},
+    {TextId::TipActive, L"\r\nActive address: "},
+    {TextId::TipType, L"\r\nType: "},
+    {TextId::TipNone, L"none"},
+    {TextId::TipBurnedInUnread, L"cannot be read (the driver did not answer)"},
+    {TextId::TipUnknown, L"unknown"},
+    {TextId::TipWireless, L"wireless"},
+    {TextId::TipWired, L"wired"},
+    {TextId::MakerGroupAddress, L"group address (multicast or broadcast)"},
+    {TextId::MakerLocalAddress, L"locally administered address"},
+    {TextId::MakerUnlistedPrefix, L"unlisted prefix"},
+    {TextId::ScanFailed, L"An error occurred while scanning the network adapters: not all of them could be listed."},
+
+    {TextId::AboutDesignCaption, L"About"},
+    {TextId::AboutCaption, L"About {1}"},
+    {TextId::AboutAllRights, L"All rights reserved."},
+    {TextId::AboutCopyright, L"Copyright (C) 2002-2003 ORV"},
+    {TextId::AboutBy, L"By: the ORV development team"},
+    {TextId::AboutCredit1, L"Chinese translation"},
+    {TextId::AboutCredit2, L"ORV localization team"},
+    {TextId::Ok, L"OK"},
+    {TextId::AgreementDesignCaption, L"QUAV License Agreement"},
+    {TextId::AgreementCaption, L"{1} License Agreement"},
+    {TextId::AgreementRead, L"Please read the following license agreement. Use the scroll bar to see all of it."},
+    {TextId::AgreementQuestion,
+     L"Do you accept all the terms of the license agreement above? If you choose Decline, QUAV closes. You must "
+     L"accept the agreement to go on."},
+    {TextId::Accept, L"&Accept"},
+    {TextId::Decline, L"&Decline"},
+    {TextId::LicenseMaker, L"ORV Software"},
+    {TextId::LicenseTitle, L"End-user license agreement:"},
+    {TextId::LicenseSection1, L"1. Acceptance"},
+    {TextId::LicenseClause11,
+     L"1.1 Before you accept this agreement, read ORV Software's end-user license agreement carefully. If you do "
+     L"not accept all of its terms, you may not use the tools."},
+    {TextId::NoticeCaption, L"About updating"},
+    {TextId::Notice,
+     L"The new MAC address takes effect once the adapter is disabled and enabled, or the computer restarts. "
+     L"See 'Activating the new MAC address' in the readme."},
+    {TextId::NoticeOk, L"OK"},
+    {TextId::NoticeHide, L"Don't show this again"},
+    {TextId::NoticeRestart, L"Restart adapter now"},
+
+    {TextId::SystemErrorNumber, L"(error {1})"},
+    {TextId::ProcedureError, L"An error occurred in procedure {1}. {2} ({3})"},
+    {TextId::UnexpectedError, L"Unexpected error"},
+    {TextId::OutOfMemory, L"Out of memory"},
+    {TextId::MissingDll, L"This Windows lacks {1}, so the program cannot go on."},
+    {TextId::MissingOrdinal, L"{1} of this Windows lacks the function with ordinal {2}, so the program cannot go on."},
+    {TextId::MissingFunction, L"{1} of this Windows lacks the function {2}, so the program cannot go on."},
+
+    {TextId::NotTwelveDigits, L"The new MAC address must be 12 hexadecimal digits."},
+    {TextId::NoAdapterKey, L"The network adapter's registry key does not exist."},
+    {TextId::ReadBackDiffers, L"The value read back after writing differs from the value written."},
+    {TextId::StillThereAfterDelete, L"The value is still there after deleting it."},
+    {TextId::CannotStore, L"Cannot write the spoofed MAC address {1} to network adapter {2}."},
+    {TextId::StoredNotLogged, L"The spoofed MAC address was written, but the change could not be recorded in the log {1}."},
+    {TextId::CannotRemove, L"Cannot remove the spoofed MAC address of network adapter {1}."},
+    {TextId::RemovedNotLogged, L"The spoofed MAC address was removed, but the change could not be recorded in the log {1}."},
+    {TextId::RestartNotLogged, L"Cannot record the result of this restart in the log {1}."},
+    {TextId::LogIsFolder, L"QUAV.log is a folder, not a file, so nothing was written."},
+    {TextId::LogIsLink, L"QUAV.log is a link (a symbolic link or junction) that points elsewhere, so nothing was written."},
+    {TextId::LogHasOtherNames, L"QUAV.log has other names (hard links), so nothing was written."},
+    {TextId::LogBeforeAdapter, L"]   Adapter   ["},
+    {TextId::LogBeforeFromAddress, L"]         Spoofed MAC address from       ["},
+    {TextId::LogBeforeNewAddress, L"]  to ["},
+    {TextId::LogBeforeUser, L"]   User  ["},
+    {TextId::LogBeforeOnlyNewAddress, L"]       Spoofed MAC address set to       ["},
+    {TextId::LogRemovalBeforeUser, L"]         Spoofed MAC address removed         User   ["},
+    {TextId::LogCheckBeforeActive, L"]         MAC address after restart ["},
+    {TextId::LogCheckBeforeResult, L"]  Result ["},
+    {TextId::LogLeftDisabled, L"Adapter disabled, could not be enabled again (error {1})"},
+    {TextId::LogUsesNew, L"Spoofed MAC address in use"},
+    {TextId::LogIgnored, L"Driver ignored the spoofed MAC address"},
+    {TextId::LogUsesOwn, L"Uses its own MAC address"},
+    {TextId::LogUnread, L"Cannot be read"},
+    {TextId::WarningHead, L"The new MAC address {1} may not work on network adapter {2}:\r\n"},
+    {TextId::WarnAllZero, L"An address of all zeros belongs to no network adapter: the driver will keep using its own address."},
+    {TextId::WarnBroadcast, L"This is the broadcast address: a network adapter cannot use it as its own address."},
+    {TextId::WarnGroup,
+     L"This is a group (multicast) address: the lowest bit of the first byte is 1. Drivers usually refuse it."},
+    {TextId::WarnNotLocal,
+     L"This is a wireless network adapter, and the address is not a locally administered address (the "
+     L"second-lowest bit of the first byte is 0). Many wireless drivers only accept addresses whose second "
+     L"hexadecimal digit is 2, 6, A or E."},
+    {TextId::WarningQuestion, L"\r\n\r\nUpdate the MAC address anyway?"},
+    {TextId::RestartNoDevice, L"Cannot restart network adapter {1}: no device in the system matches its registry key."},
+    {TextId::RestartAccessDenied, L"Cannot restart network adapter {1}: access is denied. Run this program as an administrator."},
+    {TextId::RestartWrongArchitecture,
+     L"Cannot restart network adapter {1}: this is the 32-bit quav.exe. On 64-bit Windows, use the 64-bit "
+     L"quav.exe to restart network adapters."},
+    {TextId::RestartLeftDisabled,
+     L"Cannot restart network adapter {1}: it was disabled, but enabling it again failed twice (error code {2}), "
+     L"so it is still disabled. Enable it in Network Connections in Control Panel, or use Restart adapter again "
+     L"(quav.exe /restart {1})."},
+    {TextId::RestartNeedsReboot, L"Network adapter {1} uses the new settings only after the computer restarts."},
+    {TextId::RestartFailed, L"Cannot restart network adapter {1} (error code {2})."},
+    {TextId::RestartUsesNew, L"Network adapter {1} restarted and now uses the new MAC address {2}."},
+    {TextId::RestartIgnored,
+     L"Network adapter {1} restarted, but the driver ignored the spoofed MAC address {2} and still uses {3}."},
+    {TextId::RestartIgnoredBurnedIn,
+     L"Network adapter {1} restarted, but the driver ignored the spoofed MAC address {2} and still uses its "
+     L"burned-in address {3}."},
+    {TextId::RestartUsesBurnedIn, L"Network adapter {1} restarted and now uses its burned-in address {2}."},
+    {TextId::RestartUsesOwn, L"Network adapter {1} restarted and now uses its own MAC address {2}."},
+    {TextId::RestartUnread,
+     L"Network adapter {1} restarted, but the MAC address it now uses cannot be read (the adapter may be "
+     L"disconnected or disabled)."},
+
+    {TextId::Usage,
+     L"Usage:\n"
+     L"  quav.exe /list                 Lists every network adapter, one per line, separated by tabs:\n"
+     L"                                 ID, active (1/0), spoofed (1/0), network adapter, IP address, active MAC\n"
+     L"  quav.exe /list /json           Lists every network adapter as one JSON array for scripts:\n"
+     L"                                 English keys, ASCII only, null for values that cannot be read\n"
+     L"  quav.exe /set ID MAC [/force]  Writes a spoofed MAC address to network adapter ID\n"
+     L"  quav.exe /random ID [/force]   Writes a random locally administered MAC address\n"
+     L"  quav.exe /remove ID            Removes the spoofed MAC address of network adapter ID\n"
+     L"  quav.exe /restart ID           Disables and enables network adapter ID, then checks the MAC address it uses\n"
+     L"MAC is 12 hexadecimal digits; \"-\" or \":\" may separate each pair of digits.\n"
+     L"An address with a warning is written only with /force.\n"
+     L"Add /lang en or /lang zh to any command to have it answer in English or Chinese.\n"
+     L"The exit codes are listed in the readme.\n"},
+    {TextId::CliCannotReadKey, L"Cannot read the registry key HKEY_LOCAL_MACHINE\\{1}. {2}"},
+    {TextId::CliNoSuchAdapter, L"There is no network adapter with ID {1}. quav.exe /list lists every network adapter."},
+    {TextId::CliUnread, L"Cannot read the registry key of network adapter {1}; cells shown as ? are unknown. {2}"},
+    {TextId::CliNotWritten, L"Nothing was written. Add /force to write this address anyway."},
+    {TextId::CliStored,
+     L"The spoofed MAC address of network adapter {1} is now {2}. It takes effect when the adapter is disabled "
+     L"and enabled (quav.exe /restart {1}) or the computer restarts."},
+    {TextId::CliRemoved, L"The spoofed MAC address of network adapter {1} was removed."},
+    {TextId::CliNotAnAddress,
+     L"\"{1}\" is not a MAC address: it takes 12 hexadecimal digits, and \"-\" or \":\" may separate each pair."},
+    {TextId::CliNoRandom, L"Cannot make a random MAC address: the system's cryptographic random number source cannot be used."},
+    {TextId::CliTermsFirst,
+     L"Start quav.exe once without arguments and accept the terms of use before using the command line."},
+    {TextId::CliUnknownLanguage, L"/lang takes en (English) or zh (Chinese), not \"{1}\"."},
+});
+
+}  // namespace quav

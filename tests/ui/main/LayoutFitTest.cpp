@@ -1,0 +1,126 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <span>
+#include <string>
+
+#include "platform/Texts.h"
+#include "ui/Layout.h"
+#include "ui/WindowTitle.h"
+#include "support/FakeServices.h"
+#include "ui/main/frmMain.h"
+#include "ui/main/frmMainControls.h"
+#include "ui/main/frmMainLayout.h"
+#include "ui/side/frmAbout.h"
+#include "ui/side/frmAgreement.h"
+#include "ui/side/frmNotification.h"
+
+namespace quav {
+namespace {
+
+struct Window {
+  const char* name;
+  std::span<const ControlDesign> layout;
+  // Texts the window sets at load, by control.
+  std::map<int, std::wstring> loaded;
+};
+
+// The space a control's text needs beside it, in pixels at 96 dpi: a
+// button's edges and focus frame, a check box's box and the gap after it.
+int Chrome(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Button: return 8;
+    case ControlKind::CheckBox: return ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    default: return 0;
+  }
+}
+
+// Every control's text fits the control, measured with the control's own
+// font, in both languages and at 96 and 120 dpi: a label within its lines, a
+// button and a check box on one line.
+TEST(LayoutFit, EveryTextFitsItsControl) {
+  HWND host = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 3000, 3000, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(host);
+  HDC dc = ::GetDC(host);
+  for (const Language language : {Language::Chinese, Language::English}) {
+    SetLanguage(language);
+    const Window windows[] = {
+        {"frmMain", MainWindowLayout(), {}},
+        {"frmAbout", frmAbout::Layout(), {{frmAboutControls::lblTitle, WindowTitle()}}},
+        {"frmAgreement", frmAgreement::Layout(), {}},
+        {"frmNotification", frmNotification::Layout(), {{frmNotificationControls::lblNotify, Say(TextId::Notice)}}},
+    };
+    for (const int dpi : {96, 120}) {
+      FontCache fonts(dpi);
+      for (const Window& window : windows) {
+        const std::unordered_map<int, HWND> controls = CreateControls(host, window.layout, fonts);
+        for (const ControlDesign& design : window.layout) {
+          const auto loaded = window.loaded.find(design.id);
+          const std::wstring text = loaded != window.loaded.end() ? loaded->second
+                                    : design.caption.Text()       ? design.caption.Text()
+                                                                  : L"";
+          if (text.empty()) continue;
+          HWND control = controls.at(design.id);
+          RECT client{};
+          ::GetClientRect(control, &client);
+          const int chrome = ::MulDiv(Chrome(design.kind), dpi, 96);
+          const bool wraps = design.kind == ControlKind::Label || design.kind == ControlKind::LinkLabel;
+          RECT needed{0, 0, wraps ? client.right : 0, 0};
+          RECT line{};
+          const HGDIOBJ before = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+          ::DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+          ::DrawTextW(dc, L"X", 1, &line, DT_CALCRECT | DT_SINGLELINE);
+          ::SelectObject(dc, before);
+          const std::string where = std::string(window.name) + "." + design.name +
+                                    (language == Language::English ? " en " : " zh ") + std::to_string(dpi) + " dpi";
+          EXPECT_LE(needed.right + chrome, client.right)
+              << where << ": the text is " << needed.right + chrome << " px wide, its control " << client.right;
+          if (wraps) {
+            // A label shows at least one line, however short it is.
+            const int lines = needed.bottom / line.bottom, shown = std::max<int>(1, client.bottom / line.bottom);
+            EXPECT_LE(lines, shown) << where << ": the text takes " << lines << " lines, its label shows " << shown;
+          }
+        }
+        for (const auto& [id, control] : controls) ::DestroyWindow(control);
+      }
+    }
+  }
+  SetLanguage(Language::Chinese);
+  ::ReleaseDC(host, dc);
+  ::DestroyWindow(host);
+}
+
+// The notice at the foot of the main window is sized at load: in English
+// from its own font. (The Chinese box keeps its designed measure, two lines
+// of the box's smaller font, which leaves the second line's box a few pixels
+// short of its own font's, though not its characters.)
+TEST(LayoutFit, TheEnglishNoticeShowsAllItsLinesOnceLoaded) {
+  {
+    SetLanguage(Language::English);
+    test::FakeHost host;
+    test::FakeWindows windows;
+    frmMain form{MainWindowServices{host, windows, {}, L""}};
+    ASSERT_TRUE(form.Create());
+    form.Form_Load();
+    HWND notice = form.Item(frmMainControls::lblDisclaimer);
+    RECT client{}, box{};
+    ::GetClientRect(notice, &client);
+    ::GetClientRect(form.Item(frmMainControls::picDisclaimer), &box);
+    HDC dc = ::GetDC(notice);
+    const HGDIOBJ before = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(notice, WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, client.right, 0};
+    const std::wstring text = form.Text(frmMainControls::lblDisclaimer);
+    ::DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+    ::SelectObject(dc, before);
+    ::ReleaseDC(notice, dc);
+    EXPECT_LE(needed.bottom, client.bottom);
+    EXPECT_LE(client.bottom, box.bottom) << "within its box";
+  }
+  SetLanguage(Language::Chinese);
+}
+
+}  // namespace
+}  // namespace quav
