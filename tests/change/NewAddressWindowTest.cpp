@@ -359,5 +359,43 @@ TEST_F(NewAddressWindow, AnEmptyListLocksTheRandomAddressAndTheRestart) {
   EXPECT_TRUE(devices.restarted.empty()) << "0007 is no longer listed";
 }
 
+// Gives its draws in turn, then fails.
+class DrawsInTurn final : public RandomSource {
+ public:
+  explicit DrawsInTurn(std::vector<MacBytes> draws) : draws_(std::move(draws)) {}
+  bool Fill(MacBytes& bytes) override {
+    if (next_ == draws_.size()) return false;
+    bytes = draws_[next_++];
+    return true;
+  }
+
+ private:
+  std::vector<MacBytes> draws_;
+  size_t next_ = 0;
+};
+
+TEST(RandomAddressOf, TheFirstBytesChooseAnIndividualPrefixTheRestAreKept) {
+  // 0x02C08C and 0x0180C2 would make a local and a group address.
+  const std::vector<uint32_t> prefixes{0x001B21, 0x02C08C, 0x0180C2, 0x00E04C, 0xACED5C};
+  struct Case {
+    std::vector<MacBytes> draws;
+    std::optional<MacBytes> address;
+  } cases[] = {
+      {{{0, 0, 0, 0x33, 0x44, 0x55}}, MacBytes{0x00, 0x1B, 0x21, 0x33, 0x44, 0x55}},
+      {{{0, 0, 3, 0xFE, 0xFF, 0x01}}, MacBytes{0x00, 0x1B, 0x21, 0xFE, 0xFF, 0x01}},
+      {{{0, 0, 2, 1, 2, 3}}, MacBytes{0xAC, 0xED, 0x5C, 1, 2, 3}},
+      // 2^24 is one more than a multiple of three: its last value is drawn again.
+      {{{0xFF, 0xFF, 0xFF, 9, 9, 9}, {0xFF, 0xFF, 0xFD, 1, 2, 3}}, MacBytes{0x00, 0xE0, 0x4C, 1, 2, 3}},
+      {{{0xFF, 0xFF, 0xFF, 9, 9, 9}}, std::nullopt},
+      {{}, std::nullopt},
+  };
+  for (Case& c : cases) {
+    DrawsInTurn source(c.draws);
+    EXPECT_EQ(c.address, RandomAddressOf(prefixes, source)) << c.draws.size();
+  }
+  DrawsInTurn source({{0, 0, 0, 1, 2, 3}});
+  EXPECT_EQ(std::nullopt, RandomAddressOf({0x02C08C, 0x0180C2}, source)) << "no prefix left to draw";
+}
+
 }  // namespace
 }  // namespace quav
