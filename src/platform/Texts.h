@@ -46,7 +46,7 @@ enum class TextId : unsigned short {
   // A random address from a chosen maker.
   CliMakerNone, CliMakerSeveral, CliMakerLine, CliMakerMore, CliMakerUnknown, CliMakerNoAddress, MenuMakerRandom,
   MakerCaption, MakerSearch, MakerColumnName, MakerColumnPrefixes, MakerMatches, MakerShown, Cancel,
-  CliMakerNoIndividual,
+  CliMakerNoIndividual, MakerNoIndividual,
   Count
 };
 

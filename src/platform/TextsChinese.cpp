@@ -196,6 +196,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::MakerShown, L"相符的厂商：{1} 个，列出前 {2} 个。"},
     {TextId::Cancel, L"取消"},
     {TextId::CliMakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址。没有写入。"},
+    {TextId::MakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址，无法生成这个厂商的随机地址。"},
 });
 
 }  // namespace quav

@@ -215,6 +215,9 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::Cancel, L"Cancel"},
     {TextId::CliMakerNoIndividual,
      L"Every prefix of {1} makes a group or locally administered address. Nothing was written."},
+    {TextId::MakerNoIndividual,
+     L"Every prefix of {1} makes a group or locally administered address, so no random address of this maker can "
+     L"be made."},
 });
 
 }  // namespace quav

@@ -128,6 +128,28 @@ TEST_F(NewAddressWindow, RandomAddressFillsTheBoxesAndStoresNothing) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// Picked from the system menu: the chosen maker's prefix, the rest random,
+// nothing stored; a maker with no usable prefix is said so.
+TEST_F(NewAddressWindow, MakersRandomAddressFillsTheBoxesAndStoresNothing) {
+  windows.chosenMaker = Maker{L"Xensource, Inc.", {0x00163E}};
+  ::SendMessageW(form.Hwnd(), WM_SYSCOMMAND, mnuMakerRandom, 0);
+  EXPECT_EQ(1, windows.makersShown);
+  const std::wstring first = form.JoinedBoxes();
+  EXPECT_EQ(0u, first.find(L"00163E")) << first;
+  form.mnuMakerRandom_Click();
+  EXPECT_NE(first, form.JoinedBoxes()) << "the rest is drawn each time";
+  EXPECT_EQ(L"<missing>", Stored());
+  EXPECT_TRUE(host.messages.empty());
+
+  windows.chosenMaker = Maker{L"DATA RECALL LTD.", {0x0270B3}};
+  form.mnuMakerRandom_Click();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"DATA RECALL LTD.")) << host.messages[0].text;
+  windows.chosenMaker.reset();
+  form.mnuMakerRandom_Click();
+  EXPECT_EQ(1u, host.messages.size()) << "closed without a maker: nothing to say";
+}
+
 TEST_F(NewAddressWindow, AMillionRandomAddressesAreLocalAndIndividual) {
   int bad = 0;
   std::set<uint8_t> firstBytes;
