@@ -187,7 +187,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::CliMakerMore, L"  ……另有 {1} 个。"},
     {TextId::CliMakerUnknown, L"无法确定网络适配器 {1} 的地址 {2} 属于哪个厂商（本地管理地址，或未登记厂商的前缀）。没有写入。"},
     {TextId::CliMakerNoAddress, L"无法读取网络适配器 {1} 的 MAC 地址，因此不知道它的厂商。没有写入。"},
-    {TextId::MenuMakerRandom, L"指定厂商的随机 MAC 地址(&M)..."},
+    {TextId::MenuMakerRandom, L"指定厂商的随机 MAC 地址(&K)..."},
     {TextId::MakerCaption, L"指定厂商的随机 MAC 地址"},
     {TextId::MakerSearch, L"厂商名称或前缀(&M)："},
     {TextId::MakerColumnName, L"厂商"},

@@ -205,7 +205,7 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
      L"no maker is listed for). Nothing was written."},
     {TextId::CliMakerNoAddress,
      L"Cannot read the MAC address of network adapter {1}, so its maker is not known. Nothing was written."},
-    {TextId::MenuMakerRandom, L"Random MAC Address of a &Maker..."},
+    {TextId::MenuMakerRandom, L"Random MAC Address of a Ma&ker..."},
     {TextId::MakerCaption, L"Random MAC Address of a Maker"},
     {TextId::MakerSearch, L"&Maker's name or prefix:"},
     {TextId::MakerColumnName, L"Maker"},
