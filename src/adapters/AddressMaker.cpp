@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -44,6 +46,44 @@ class Makers {
   bool Read() const { return table_ != nullptr; }
 
   const char* Find(uint32_t prefix) const {
+    const size_t at = At(prefix);
+    return at < kMakerPrefixCount ? Name(NameIndex(at)) : nullptr;
+  }
+
+  // The index of the name holding the prefix; kMakerNameCount for none.
+  size_t NameOf(uint32_t prefix) const {
+    const size_t at = At(prefix);
+    return at < kMakerPrefixCount ? NameIndex(at) : kMakerNameCount;
+  }
+
+  // Calls visit(index, name) for every name in the table's order.
+  template <typename Visit>
+  void EachName(Visit visit) const {
+    const char* name = reinterpret_cast<const char*>(table_.get() + names_);
+    for (size_t index = 0; index < kMakerNameCount; ++index) {
+      const size_t length = std::char_traits<char>::length(name);
+      visit(index, std::string_view(name, length));
+      name += length + 1;
+    }
+  }
+
+  // Every prefix of each name in wanted (indexes below kMakerNameCount),
+  // ascending, into prefixes[k] for wanted[k].
+  void PrefixesOf(const std::vector<size_t>& wanted, std::vector<std::vector<uint32_t>>& prefixes) const {
+    std::vector<size_t> slot(kMakerNameCount, wanted.size());
+    for (size_t k = 0; k < wanted.size(); ++k) slot[wanted[k]] = k;
+    prefixes.assign(wanted.size(), {});
+    for (size_t i = 0; i < kMakerPrefixCount; ++i) {
+      const size_t k = slot[NameIndex(i)];
+      if (k < wanted.size()) prefixes[k].push_back(Prefix(i));
+    }
+  }
+
+  const char* NameAt(size_t index) const { return Name(index); }
+
+ private:
+  // The prefix's place in the table; kMakerPrefixCount when it is not listed.
+  size_t At(uint32_t prefix) const {
     size_t low = 0, high = kMakerPrefixCount;
     while (low < high) {
       const size_t middle = low + (high - low) / 2;
@@ -53,10 +93,9 @@ class Makers {
         high = middle;
       }
     }
-    return low < kMakerPrefixCount && Prefix(low) == prefix ? Name(NameIndex(low)) : nullptr;
+    return low < kMakerPrefixCount && Prefix(low) == prefix ? low : kMakerPrefixCount;
   }
 
- private:
   // Checked once, so that a search and a name's walk stay within the table:
   // the prefixes ascend, every name index is in range, and there are M names
   // with every 64th where its mark says.
@@ -121,7 +160,105 @@ std::wstring MakerIn(const Makers& makers, std::wstring_view address) {
   return name ? FromUtf8(name) : Say(TextId::MakerUnlistedPrefix);
 }
 
+// A name or a search text as it is compared: ASCII letters in lower case,
+// no blanks.
+std::string Folded(std::string_view text) {
+  std::string folded;
+  folded.reserve(text.size());
+  for (const char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  }
+  return folded;
+}
+
+std::string ToUtf8(std::wstring_view text) {
+  const int length = static_cast<int>(text.size());
+  const int needed = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(needed > 0 ? needed : 0), '\0');
+  if (needed > 0) ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, narrow.data(), needed, nullptr, nullptr);
+  return narrow;
+}
+
+// The prefix a text gives as six hexadecimal digits, pairs optionally
+// separated by "-", ":" or blanks; none for any other text.
+std::optional<uint32_t> PrefixIn(std::wstring_view text) {
+  uint32_t prefix = 0;
+  int digits = 0;
+  for (const wchar_t c : text) {
+    if (c == L'-' || c == L':' || c == L' ' || c == 0x3000) continue;
+    const int value = c >= L'0' && c <= L'9'   ? c - L'0'
+                      : c >= L'a' && c <= L'f' ? c - L'a' + 10
+                      : c >= L'A' && c <= L'F' ? c - L'A' + 10
+                                               : -1;
+    if (value < 0 || ++digits > 6) return std::nullopt;
+    prefix = prefix << 4 | static_cast<uint32_t>(value);
+  }
+  return digits == 6 ? std::optional(prefix) : std::nullopt;
+}
+
+std::vector<Maker> MakersNamed(const Makers& makers, const std::vector<size_t>& indexes) {
+  std::vector<std::vector<uint32_t>> prefixes;
+  makers.PrefixesOf(indexes, prefixes);
+  std::vector<Maker> found;
+  for (size_t k = 0; k < indexes.size(); ++k) found.push_back({FromUtf8(makers.NameAt(indexes[k])), std::move(prefixes[k])});
+  return found;
+}
+
 }  // namespace
+
+MakerSearch FindMakers(std::wstring_view text, size_t limit) {
+  MakerSearch search;
+  const Makers& makers = TheMakers();
+  // The ideographic space is a blank too; the rest folds in UTF-8, as the names are.
+  std::wstring spaced(text);
+  std::replace(spaced.begin(), spaced.end(), wchar_t{0x3000}, L' ');
+  const std::string wanted = Folded(ToUtf8(spaced));
+  if (wanted.empty() || !makers.Read()) return search;
+  const std::optional<uint32_t> prefix = PrefixIn(text);
+  const size_t prefixHolder = prefix ? makers.NameOf(*prefix) : kMakerNameCount;
+
+  struct Match {
+    std::string_view name;
+    size_t index;
+  };
+  std::vector<Match> matches;
+  size_t whole = kMakerNameCount, wholes = 0;
+  std::string folded;
+  makers.EachName([&](size_t index, std::string_view name) {
+    folded = Folded(name);
+    if (folded.find(wanted) == std::string::npos && index != prefixHolder) return;
+    if (folded == wanted) {
+      whole = index;
+      ++wholes;
+    }
+    matches.push_back({name, index});
+  });
+  search.matched = matches.size();
+  // By name, ASCII letters in either case alike.
+  const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+  const auto before = [&](const Match& a, const Match& b) {
+    return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
+                                        [&](char x, char y) { return lower(static_cast<unsigned char>(x)) <
+                                                                     lower(static_cast<unsigned char>(y)); });
+  };
+  const size_t shown = std::min(limit, matches.size());
+  std::partial_sort(matches.begin(), matches.begin() + static_cast<std::ptrdiff_t>(shown), matches.end(), before);
+  std::vector<size_t> indexes;
+  for (size_t k = 0; k < shown; ++k) indexes.push_back(matches[k].index);
+  search.makers = MakersNamed(makers, indexes);
+  if (wholes == 1) search.whole = MakersNamed(makers, {whole}).front();
+  return search;
+}
+
+std::optional<Maker> MakerOfAddress(std::wstring_view address) {
+  const std::optional<MacBytes> bytes = AddressBytes(address);
+  const Makers& makers = TheMakers();
+  if (!bytes || IsGroupAddress(*bytes) || IsLocallyAdministered(*bytes) || !makers.Read()) return std::nullopt;
+  const size_t index = makers.NameOf(uint32_t{(*bytes)[0]} << 16 | uint32_t{(*bytes)[1]} << 8 | (*bytes)[2]);
+  if (index >= kMakerNameCount) return std::nullopt;
+  return MakersNamed(makers, {index}).front();
+}
 
 std::wstring AddressMaker(std::wstring_view address) { return MakerIn(TheMakers(), address); }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Texts.h"
 
@@ -26,5 +29,29 @@ std::wstring AddressMaker(std::wstring_view address);
 
 // The same, from a table given deflated (inflated at each call).
 std::wstring AddressMakerFrom(const unsigned char* deflated, size_t deflatedSize, std::wstring_view address);
+
+// A maker as the table holds it: its name and its prefixes (the first three
+// bytes, 0x001B21 for 00-1B-21), ascending.
+struct Maker {
+  std::wstring name;
+  std::vector<uint32_t> prefixes;
+};
+
+struct MakerSearch {
+  std::vector<Maker> makers;  // the first of the matches by name, at most the limit asked for
+  size_t matched = 0;         // how many makers matched in all
+  // The one maker whose whole name is the text, when there is one: "Intel
+  // Corporate" then names it although longer names hold it too.
+  std::optional<Maker> whole;
+};
+
+// The makers whose name holds the text, with the case of ASCII letters and
+// blanks ignored, and the maker holding the prefix the text gives (00-1B-21,
+// 00:1B:21, 001B21). Nothing for an empty text or an unread table.
+MakerSearch FindMakers(std::wstring_view text, size_t limit);
+
+// The maker of an address's prefix; none for a group or locally
+// administered address, an unlisted prefix, no address, an unread table.
+std::optional<Maker> MakerOfAddress(std::wstring_view address);
 
 }  // namespace quav

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "change/NewAddressRules.h"
 
@@ -20,5 +22,16 @@ RandomSource& SystemRandomSource();
 // A random locally administered individual address from the source; none
 // when the source cannot be used.
 std::optional<MacBytes> RandomAddress(RandomSource& source = SystemRandomSource());
+
+// A prefix (0x001B21 for 00-1B-21) that makes a universally administered
+// individual address; a few old assignments make group or local ones.
+inline bool IndividualPrefix(uint32_t prefix) { return prefix <= 0xFFFFFF && (prefix & 0x030000) == 0; }
+
+// A random address of a maker: one of its prefixes (0x001B21 for 00-1B-21),
+// each as likely, and three random bytes after it. Prefixes that would make a
+// group or locally administered address are never drawn; none when no
+// prefix is left or the source cannot be used.
+std::optional<MacBytes> RandomAddressOf(const std::vector<uint32_t>& prefixes,
+                                        RandomSource& source = SystemRandomSource());
 
 }  // namespace quav

@@ -19,14 +19,15 @@ struct VerbName {
   size_t arguments;  // besides /force and /json
   bool takesForce;
   bool takesJson;
+  bool takesMaker;  // /maker TEXT or /keep-maker
 };
 
 // /random writes through the same path as /set, so it takes /force too.
 constexpr VerbName kVerbs[] = {
-    {L"?", Verb::Help, 0, false, false},        {L"help", Verb::Help, 0, false, false},
-    {L"list", Verb::List, 0, false, true},      {L"set", Verb::Set, 2, true, false},
-    {L"remove", Verb::Remove, 1, false, false}, {L"random", Verb::Random, 1, true, false},
-    {L"restart", Verb::Restart, 1, false, false},
+    {L"?", Verb::Help, 0, false, false, false},        {L"help", Verb::Help, 0, false, false, false},
+    {L"list", Verb::List, 0, false, true, false},      {L"set", Verb::Set, 2, true, false, false},
+    {L"remove", Verb::Remove, 1, false, false, false}, {L"random", Verb::Random, 1, true, false, true},
+    {L"restart", Verb::Restart, 1, false, false, false},
 };
 
 // The keys of /list /json, in the order of ListedAdapter's values.
@@ -103,11 +104,17 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
       command.force = true;
     } else if (known->takesJson && option == L"json") {
       command.json = true;
+    } else if (known->takesMaker && option == L"maker") {
+      // The text is taken as it stands, even when it starts with "-".
+      if (command.maker || k + 1 == arguments.size()) return std::nullopt;
+      command.maker = arguments[++k];
+    } else if (known->takesMaker && option == L"keep-maker") {
+      command.keepMaker = true;
     } else {
       rest.push_back(arguments[k]);
     }
   }
-  if (rest.size() != known->arguments) return std::nullopt;
+  if (rest.size() != known->arguments || (command.maker && command.keepMaker)) return std::nullopt;
   if (!rest.empty()) command.adapter = rest[0];
   if (rest.size() > 1) command.address = rest[1];
   return command;

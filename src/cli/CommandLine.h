@@ -30,6 +30,8 @@ enum class ExitCode : int {
   Unreadable = 13,         // /list: some cells could not be read and show "?"
   ScanFailed = 14,         // the adapter scan failed: adapters may be missing
   Unexpected = 15,         // an unforeseen error stopped the command; its description is printed
+  SeveralMakers = 16,      // /random /maker: several makers matched; they are printed, nothing is stored
+  NoMaker = 17,            // /random /maker: no maker matched; /keep-maker: the adapter's maker is unknown
 };
 
 enum class Verb { Help, List, Set, Remove, Random, Restart };
@@ -40,11 +42,13 @@ struct Command {
   std::wstring address;  // as given; checked by the Windows side with ParseMacArgument
   bool force = false;
   bool json = false;  // /list /json
+  std::optional<std::wstring> maker;  // /random /maker TEXT
+  bool keepMaker = false;             // /random /keep-maker
 };
 
 // The arguments after the program's name. Verbs and /force in any case, with
 // "/" or "-"; /force anywhere after the verb, for /set and /random; /json after
-// /list. None when the arguments make no command: the caller prints UsageText().
+// /list; either /maker TEXT or /keep-maker after /random. None when the arguments make no command: the caller prints UsageText().
 std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
 
 std::wstring UsageText();

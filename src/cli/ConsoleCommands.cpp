@@ -178,6 +178,61 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   return ChangeExitCode(change.registry, change.logStatus);
 }
 
+// How many matching makers /random /maker lists when it cannot choose.
+constexpr size_t kMakersListed = 20;
+
+std::wstring PrefixDisplay(uint32_t prefix) {
+  MacBytes bytes{static_cast<uint8_t>(prefix >> 16), static_cast<uint8_t>(prefix >> 8), static_cast<uint8_t>(prefix)};
+  return MacDisplay(bytes).substr(0, 8);
+}
+
+// The maker /maker or /keep-maker asks for, into maker; Done, or why there is
+// none (said on out).
+ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
+                     std::optional<Maker>& maker) {
+  const std::wstring& id = command.adapter;
+  if (command.keepMaker) {
+    // The burned-in address names the card's maker even under an override.
+    std::optional<std::wstring> address = facts.PermanentAddress(id);
+    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
+                            row.unreadColumns.end();
+    if (!address && activeRead) address = Trimmed(row.cells[size_t{kActiveAddressColumn}]);
+    if (!address || address->empty()) {
+      out.Write(Say(TextId::CliMakerNoAddress, {id}) + L"\n");
+      return ExitCode::NoMaker;
+    }
+    maker = MakerOfAddress(*address);
+    if (!maker) {
+      out.Write(Say(TextId::CliMakerUnknown, {id, *address}) + L"\n");
+      return ExitCode::NoMaker;
+    }
+  } else if (MakerSearch search = FindMakers(*command.maker, kMakersListed); search.matched == 1) {
+    maker = std::move(search.makers.front());
+  } else if (search.whole) {
+    maker = std::move(search.whole);
+  } else if (search.matched == 0) {
+    out.Write(Say(TextId::CliMakerNone, {*command.maker}) + L"\n");
+    return ExitCode::NoMaker;
+  } else {
+    std::wstring list = Say(TextId::CliMakerSeveral, {std::to_wstring(search.matched), *command.maker}) + L"\n";
+    for (const Maker& each : search.makers) {
+      list += Say(TextId::CliMakerLine, {PrefixDisplay(each.prefixes.front()), each.name,
+                                         std::to_wstring(each.prefixes.size())}) +
+              L"\n";
+    }
+    if (search.matched > search.makers.size()) {
+      list += Say(TextId::CliMakerMore, {std::to_wstring(search.matched - search.makers.size())}) + L"\n";
+    }
+    out.Write(list);
+    return ExitCode::SeveralMakers;
+  }
+  if (std::none_of(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix)) {
+    out.Write(Say(TextId::CliMakerNoIndividual, {maker->name}) + L"\n");
+    return ExitCode::NoMaker;
+  }
+  return ExitCode::Done;
+}
+
 ExitCode RemoveAddress(const std::wstring& adapterIndex, ConsoleOutput& out) {
   const RecordedChange change = RemoveAndRecord(adapterIndex, LogFileBesideProgram());
   if (change.registry.done) out.Write(Say(TextId::CliRemoved, {adapterIndex}) + L"\n");
@@ -214,7 +269,14 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
     case Verb::Random: {
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      const std::optional<MacBytes> address = RandomAddress(services.random);
+      std::optional<Maker> maker;
+      if (command.maker || command.keepMaker) {
+        if (const ExitCode chosen = ChosenMaker(command, *row, services.facts, out, maker); chosen != ExitCode::Done) {
+          return chosen;
+        }
+      }
+      const std::optional<MacBytes> address =
+          maker ? RandomAddressOf(maker->prefixes, services.random) : RandomAddress(services.random);
       if (!address) {
         out.Write(std::wstring(Say(TextId::CliNoRandom)) + L"\n");
         return ExitCode::NoRandomSource;

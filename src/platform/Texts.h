@@ -43,6 +43,10 @@ enum class TextId : unsigned short {
   // The command line.
   Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
   CliNoRandom, CliTermsFirst, CliUnknownLanguage,
+  // A random address from a chosen maker.
+  CliMakerNone, CliMakerSeveral, CliMakerLine, CliMakerMore, CliMakerUnknown, CliMakerNoAddress, MenuMakerRandom,
+  MakerCaption, MakerSearch, MakerColumnName, MakerColumnPrefixes, MakerMatches, MakerShown, Cancel,
+  CliMakerNoIndividual, MakerNoIndividual,
   Count
 };
 

@@ -159,6 +159,11 @@ constinit const TextTable kChineseTexts = MakeTextTable({
      L"                                 键为英文，只含 ASCII 字符，无法读取的值为 null\n"
      L"  quav.exe /set ID MAC [/force]  把伪装的 MAC 地址写入网络适配器 ID\n"
      L"  quav.exe /random ID [/force]   写入一个随机的本地管理 MAC 地址\n"
+     L"  quav.exe /random ID /maker TEXT [/force]\n"
+     L"                                 写入一个随机的 MAC 地址，属于名称含有 TEXT（不分大小写，忽略空格）\n"
+     L"                                 或前缀为 TEXT (00-1B-21) 的厂商\n"
+     L"  quav.exe /random ID /keep-maker [/force]\n"
+     L"                                 写入一个随机的 MAC 地址，厂商与网络适配器的出厂地址相同\n"
      L"  quav.exe /remove ID            删除网络适配器 ID 的伪装 MAC 地址\n"
      L"  quav.exe /restart ID           禁用并重新启用网络适配器 ID，检查它使用的 MAC 地址\n"
      L"MAC 是 12 个十六进制数字，可用 \"-\" 或 \":\" 分隔每两个数字。\n"
@@ -176,6 +181,22 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::CliNoRandom, L"无法生成随机的 MAC 地址：系统的加密随机数源不可用。"},
     {TextId::CliTermsFirst, L"请先不带参数启动 quav.exe 并接受使用条款，然后才能使用命令行。"},
     {TextId::CliUnknownLanguage, L"/lang 后面要跟 en（英文）或 zh（中文），而不是 \"{1}\"。"},
+    {TextId::CliMakerNone, L"没有名称或前缀与 \"{1}\" 相符的厂商。没有写入。"},
+    {TextId::CliMakerSeveral, L"有 {1} 个厂商与 \"{2}\" 相符。没有写入。请写出更完整的名称，或使用下列前缀之一："},
+    {TextId::CliMakerLine, L"  {1}  {2}（{3} 个前缀）"},
+    {TextId::CliMakerMore, L"  ……另有 {1} 个。"},
+    {TextId::CliMakerUnknown, L"无法确定网络适配器 {1} 的地址 {2} 属于哪个厂商（本地管理地址，或未登记厂商的前缀）。没有写入。"},
+    {TextId::CliMakerNoAddress, L"无法读取网络适配器 {1} 的 MAC 地址，因此不知道它的厂商。没有写入。"},
+    {TextId::MenuMakerRandom, L"指定厂商的随机 MAC 地址(&K)..."},
+    {TextId::MakerCaption, L"指定厂商的随机 MAC 地址"},
+    {TextId::MakerSearch, L"厂商名称或前缀(&M)："},
+    {TextId::MakerColumnName, L"厂商"},
+    {TextId::MakerColumnPrefixes, L"前缀数"},
+    {TextId::MakerMatches, L"相符的厂商：{1} 个。"},
+    {TextId::MakerShown, L"相符的厂商：{1} 个，列出前 {2} 个。"},
+    {TextId::Cancel, L"取消"},
+    {TextId::CliMakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址。没有写入。"},
+    {TextId::MakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址，无法生成这个厂商的随机地址。"},
 });
 
 }  // namespace quav

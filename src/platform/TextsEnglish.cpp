@@ -170,6 +170,11 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
      L"                                 English keys, ASCII only, null for values that cannot be read\n"
      L"  quav.exe /set ID MAC [/force]  Writes a spoofed MAC address to network adapter ID\n"
      L"  quav.exe /random ID [/force]   Writes a random locally administered MAC address\n"
+     L"  quav.exe /random ID /maker TEXT [/force]\n"
+     L"                                 Writes a random MAC address of the maker whose name holds TEXT\n"
+     L"                                 (case and blanks ignored) or whose prefix it is (00-1B-21)\n"
+     L"  quav.exe /random ID /keep-maker [/force]\n"
+     L"                                 Writes a random MAC address of the maker of the adapter's burned-in address\n"
      L"  quav.exe /remove ID            Removes the spoofed MAC address of network adapter ID\n"
      L"  quav.exe /restart ID           Disables and enables network adapter ID, then checks the MAC address it uses\n"
      L"MAC is 12 hexadecimal digits; \"-\" or \":\" may separate each pair of digits.\n"
@@ -190,6 +195,29 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::CliTermsFirst,
      L"Start quav.exe once without arguments and accept the terms of use before using the command line."},
     {TextId::CliUnknownLanguage, L"/lang takes en (English) or zh (Chinese), not \"{1}\"."},
+    {TextId::CliMakerNone, L"No maker's name or prefix matches \"{1}\". Nothing was written."},
+    {TextId::CliMakerSeveral,
+     L"{1} makers match \"{2}\". Nothing was written. Give more of the name, or one of these prefixes:"},
+    {TextId::CliMakerLine, L"  {1}  {2} ({3} prefixes)"},
+    {TextId::CliMakerMore, L"  ... and {1} more."},
+    {TextId::CliMakerUnknown,
+     L"The maker of network adapter {1}'s address {2} is not known (a locally administered address, or a prefix "
+     L"no maker is listed for). Nothing was written."},
+    {TextId::CliMakerNoAddress,
+     L"Cannot read the MAC address of network adapter {1}, so its maker is not known. Nothing was written."},
+    {TextId::MenuMakerRandom, L"Random MAC Address of a Ma&ker..."},
+    {TextId::MakerCaption, L"Random MAC Address of a Maker"},
+    {TextId::MakerSearch, L"&Maker's name or prefix:"},
+    {TextId::MakerColumnName, L"Maker"},
+    {TextId::MakerColumnPrefixes, L"Prefixes"},
+    {TextId::MakerMatches, L"{1} makers match."},
+    {TextId::MakerShown, L"{1} makers match; the first {2} are shown."},
+    {TextId::Cancel, L"Cancel"},
+    {TextId::CliMakerNoIndividual,
+     L"Every prefix of {1} makes a group or locally administered address. Nothing was written."},
+    {TextId::MakerNoIndividual,
+     L"Every prefix of {1} makes a group or locally administered address, so no random address of this maker can "
+     L"be made."},
 });
 
 }  // namespace quav

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -147,6 +149,49 @@ TEST(AddressMaker, AnInflatedTableOutOfLayoutIsRefused) {
     EXPECT_EQ(L"", AddressMakerFrom(bytes, deflatedSize, L"00-0C-29-3A-4B-5C")) << c.fault;
     EXPECT_EQ(kLocalAddressText, AddressMakerFrom(bytes, deflatedSize, L"02-00-4C-4F-4F-50")) << c.fault;
   }
+}
+
+// Every form of a prefix and a name with other case and blanks find the same
+// maker with all its prefixes, each of which the lookup names it by.
+TEST(FindMakers, PrefixFormsAndNamePartsFindOneMaker) {
+  for (const wchar_t* text : {L"00-1B-21", L"001b21", L"00:1B:21", L"intel corporate", L" INTELCORPORATE "}) {
+    const MakerSearch search = FindMakers(text, 5);
+    ASSERT_EQ(1u, search.matched) << text;
+    const Maker& maker = search.makers.front();
+    EXPECT_EQ(L"Intel Corporate", maker.name) << text;
+    EXPECT_TRUE(std::is_sorted(maker.prefixes.begin(), maker.prefixes.end())) << text;
+    EXPECT_TRUE(std::binary_search(maker.prefixes.begin(), maker.prefixes.end(), 0x001B21u)) << text;
+    for (const uint32_t prefix : maker.prefixes) {
+      wchar_t address[16];
+      swprintf(address, 16, L"%06X000001", prefix);
+      ASSERT_EQ(maker.name, AddressMaker(address)) << address;
+    }
+  }
+  EXPECT_EQ(L"Intel Corporate", MakerOfAddress(L"00-1B-21-0A-0B-0C").value().name);
+  for (const wchar_t* none : {L"02-1B-21-0A-0B-0C", L"01-00-5E-00-00-01", L"00-1B-21"}) {
+    EXPECT_FALSE(MakerOfAddress(none)) << none;
+  }
+}
+
+TEST(FindMakers, SeveralMatchesComeByNameUpToTheLimit) {
+  const MakerSearch two = FindMakers(L"Parallels", 10);
+  ASSERT_EQ(2u, two.matched);
+  EXPECT_EQ(L"Alpha Data Parallel Systems, Ltd.", two.makers[0].name);
+  EXPECT_EQ(L"Parallels, Inc.", two.makers[1].name);
+  EXPECT_FALSE(two.whole);
+
+  const MakerSearch ibm = FindMakers(L"ibm", 2);
+  EXPECT_EQ(2u, ibm.makers.size());
+  EXPECT_LT(2u, ibm.matched);
+  ASSERT_TRUE(ibm.whole) << "one maker is called just that";
+  EXPECT_EQ(L"IBM", ibm.whole->name);
+
+  const MakerSearch inc = FindMakers(L"inc", 50);
+  EXPECT_LT(1000u, inc.matched);
+  EXPECT_TRUE(std::is_sorted(inc.makers.begin(), inc.makers.end(), [](const Maker& a, const Maker& b) {
+    return _wcsicmp(a.name.c_str(), b.name.c_str()) < 0;
+  }));
+  for (const wchar_t* nothing : {L"", L"   ", L"no such maker at all"}) EXPECT_EQ(0u, FindMakers(nothing, 5).matched);
 }
 
 }  // namespace

@@ -128,6 +128,28 @@ TEST_F(NewAddressWindow, RandomAddressFillsTheBoxesAndStoresNothing) {
   EXPECT_TRUE(host.messages.empty());
 }
 
+// Picked from the system menu: the chosen maker's prefix, the rest random,
+// nothing stored; a maker with no usable prefix is said so.
+TEST_F(NewAddressWindow, MakersRandomAddressFillsTheBoxesAndStoresNothing) {
+  windows.chosenMaker = Maker{L"Xensource, Inc.", {0x00163E}};
+  ::SendMessageW(form.Hwnd(), WM_SYSCOMMAND, mnuMakerRandom, 0);
+  EXPECT_EQ(1, windows.makersShown);
+  const std::wstring first = form.JoinedBoxes();
+  EXPECT_EQ(0u, first.find(L"00163E")) << first;
+  form.mnuMakerRandom_Click();
+  EXPECT_NE(first, form.JoinedBoxes()) << "the rest is drawn each time";
+  EXPECT_EQ(L"<missing>", Stored());
+  EXPECT_TRUE(host.messages.empty());
+
+  windows.chosenMaker = Maker{L"DATA RECALL LTD.", {0x0270B3}};
+  form.mnuMakerRandom_Click();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"DATA RECALL LTD.")) << host.messages[0].text;
+  windows.chosenMaker.reset();
+  form.mnuMakerRandom_Click();
+  EXPECT_EQ(1u, host.messages.size()) << "closed without a maker: nothing to say";
+}
+
 TEST_F(NewAddressWindow, AMillionRandomAddressesAreLocalAndIndividual) {
   int bad = 0;
   std::set<uint8_t> firstBytes;
@@ -357,6 +379,44 @@ TEST_F(NewAddressWindow, AnEmptyListLocksTheRandomAddressAndTheRestart) {
   EXPECT_FALSE(form.Enabled(cmdClear));
   form.mnuRestart_Click();
   EXPECT_TRUE(devices.restarted.empty()) << "0007 is no longer listed";
+}
+
+// Gives its draws in turn, then fails.
+class DrawsInTurn final : public RandomSource {
+ public:
+  explicit DrawsInTurn(std::vector<MacBytes> draws) : draws_(std::move(draws)) {}
+  bool Fill(MacBytes& bytes) override {
+    if (next_ == draws_.size()) return false;
+    bytes = draws_[next_++];
+    return true;
+  }
+
+ private:
+  std::vector<MacBytes> draws_;
+  size_t next_ = 0;
+};
+
+TEST(RandomAddressOf, TheFirstBytesChooseAnIndividualPrefixTheRestAreKept) {
+  // 0x02C08C and 0x0180C2 would make a local and a group address.
+  const std::vector<uint32_t> prefixes{0x001B21, 0x02C08C, 0x0180C2, 0x00E04C, 0xACED5C};
+  struct Case {
+    std::vector<MacBytes> draws;
+    std::optional<MacBytes> address;
+  } cases[] = {
+      {{{0, 0, 0, 0x33, 0x44, 0x55}}, MacBytes{0x00, 0x1B, 0x21, 0x33, 0x44, 0x55}},
+      {{{0, 0, 3, 0xFE, 0xFF, 0x01}}, MacBytes{0x00, 0x1B, 0x21, 0xFE, 0xFF, 0x01}},
+      {{{0, 0, 2, 1, 2, 3}}, MacBytes{0xAC, 0xED, 0x5C, 1, 2, 3}},
+      // 2^24 is one more than a multiple of three: its last value is drawn again.
+      {{{0xFF, 0xFF, 0xFF, 9, 9, 9}, {0xFF, 0xFF, 0xFD, 1, 2, 3}}, MacBytes{0x00, 0xE0, 0x4C, 1, 2, 3}},
+      {{{0xFF, 0xFF, 0xFF, 9, 9, 9}}, std::nullopt},
+      {{}, std::nullopt},
+  };
+  for (Case& c : cases) {
+    DrawsInTurn source(c.draws);
+    EXPECT_EQ(c.address, RandomAddressOf(prefixes, source)) << c.draws.size();
+  }
+  DrawsInTurn source({{0, 0, 0, 1, 2, 3}});
+  EXPECT_EQ(std::nullopt, RandomAddressOf({0x02C08C, 0x0180C2}, source)) << "no prefix left to draw";
 }
 
 }  // namespace

@@ -60,6 +60,15 @@ TEST(ParseCommandLine, ForceAnywhereAfterTheVerb) {
     EXPECT_EQ(L"010203040506", command.address);
   }
   EXPECT_TRUE(Parsed({L"/random", L"0007", L"/force"}).force) << "the same path as /set";
+  // The maker's text is taken as it stands, after the ID or before it.
+  for (const Args& arguments : {Args{L"/random", L"0007", L"/maker", L"-Intel corp"},
+                                Args{L"/random", L"-MAKER", L"-Intel corp", L"0007", L"/force"}}) {
+    const Command command = Parsed(arguments);
+    EXPECT_EQ(L"0007", command.adapter);
+    EXPECT_EQ(L"-Intel corp", command.maker);
+    EXPECT_FALSE(command.keepMaker);
+  }
+  EXPECT_TRUE(Parsed({L"/random", L"/Keep-Maker", L"0007"}).keepMaker);
   EXPECT_NE(std::wstring::npos, UsageText().find(L"/random ID [/force]")) << "the usage shows what it takes";
 }
 
@@ -88,6 +97,11 @@ TEST(ParseCommandLine, AnythingElseIsAUsageError) {
            Args{L"/remove", L"0007", L"/force"},  // nothing to force
            Args{L"/restart", L"/force", L"0007"},
            Args{L"/random"},
+           Args{L"/random", L"0007", L"/maker"},
+           Args{L"/random", L"0007", L"/maker", L"a", L"/keep-maker"},
+           Args{L"/random", L"0007", L"/maker", L"a", L"/maker", L"b"},
+           Args{L"/set", L"0007", L"010203040506", L"/keep-maker"},
+           Args{L"/set", L"0007", L"/maker", L"intel"},
            Args{L"/?", L"list"},
        }) {
     EXPECT_FALSE(ParseCommandLine(arguments).has_value()) << arguments.size();

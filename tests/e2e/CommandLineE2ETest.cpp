@@ -280,6 +280,21 @@ TEST_F(CommandLine, MistakesAndRefusalsChangeNothing) {
   EXPECT_FALSE(LogExists());
 }
 
+// One maker matched: its prefix and a random rest, logged as any change;
+// several: listed, and nothing stored or logged.
+TEST_F(CommandLine, RandomOfAMakerStoresOnlyWhenOneMatches) {
+  ConsoleRun run = Run(L"/random 0007 /maker parallels");
+  EXPECT_EQ(Code(ExitCode::SeveralMakers), run.exitCode) << Text(run);
+  EXPECT_NE(std::wstring::npos, Text(run).find(L"00-1C-42  Parallels, Inc.")) << Text(run);
+  EXPECT_EQ(L"<missing>", Stored(L"0007"));
+  EXPECT_FALSE(LogExists());
+
+  run = Run(L"/random 0007 /maker \"Intel Corporate\"");
+  EXPECT_EQ(Code(ExitCode::Done), run.exitCode) << Text(run);
+  EXPECT_EQ(L"Intel Corporate", AddressMaker(Stored(L"0007")));
+  EXPECT_EQ(1u, LogLines().size());
+}
+
 TEST_F(CommandLine, NothingRunsBeforeTheTermsAreAccepted) {
   adapters.SetNetworkAddress(L"0004", L"020000000004");
   const test::RegistrySnapshot seeded = test::AdapterRegistry::Snapshot();

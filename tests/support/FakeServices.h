@@ -71,12 +71,19 @@ class FakeWindows final : public ModalWindows {
     if (onAbout) onAbout();
   }
 
+  std::optional<Maker> ShowMakers(HWND) override {
+    ++makersShown;
+    return chosenMaker;
+  }
+
   std::function<bool()> onAgreement;
   std::function<NotificationChoice()> onNotification;
   std::function<void()> onAbout;
   int agreementShown = 0;
   int notificationShown = 0;
   int aboutShown = 0;
+  std::optional<Maker> chosenMaker;  // the maker search's answer
+  int makersShown = 0;
 };
 
 // Devices that restart as the test says, recording each request.

@@ -1,6 +1,8 @@
 // The six entry boxes of the main window and the buttons that fill and empty them.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "change/RandomAddress.h"
 #include "platform/TextRules.h"
 #include "ui/main/MacText.h"
@@ -66,6 +68,24 @@ void frmMain::mnuRandom_Click() {
   if (!address) {
     services_.host.ShowMessage(Hwnd(), Say(TextId::NoRandomInWindow), WindowTitle(),
                                MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  FormatMAC(MacDigits(*address), true);
+  if (Visible()) Focus(txtMAC(0));
+}
+
+void frmMain::mnuMakerRandom_Click() {
+  if (!Enabled(txtMAC(0))) return;
+  const std::optional<Maker> maker = services_.windows.ShowMakers(Hwnd());
+  if (!maker) return;
+  if (std::none_of(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix)) {
+    services_.host.ShowMessage(Hwnd(), Say(TextId::MakerNoIndividual, {maker->name}), WindowTitle(),
+                               MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const std::optional<MacBytes> address = RandomAddressOf(maker->prefixes);
+  if (!address) {
+    services_.host.ShowMessage(Hwnd(), Say(TextId::NoRandomInWindow), WindowTitle(), MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   FormatMAC(MacDigits(*address), true);

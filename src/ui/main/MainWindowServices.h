@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "adapters/AdapterScan.h"
+#include "adapters/AddressMaker.h"
 #include "ui/LinkOpener.h"
 #include "ui/side/frmAbout.h"
 
@@ -48,6 +50,9 @@ class ModalWindows {
   // answer, hide stays as given and nothing is restarted.
   virtual NotificationChoice ShowNotification(HWND owner, bool hideNotify) = 0;
   virtual void ShowAbout(HWND owner, const frmAbout::Content& content) = 0;
+  // The maker search: the maker chosen, none when the window was closed
+  // without one.
+  virtual std::optional<Maker> ShowMakers(HWND owner) = 0;
 };
 
 // What restarting and checking an adapter uses; null members mean the system's.

@@ -1,6 +1,7 @@
 #include "ui/main/SystemModalWindows.h"
 
 #include "ui/side/frmAgreement.h"
+#include "ui/side/frmMakers.h"
 #include "ui/side/frmNotification.h"
 
 namespace quav {
@@ -22,6 +23,12 @@ NotificationChoice SystemModalWindows::ShowNotification(HWND owner, bool hideNot
 void SystemModalWindows::ShowAbout(HWND owner, const frmAbout::Content& content) {
   frmAbout about(content);
   about.ShowModal(owner);
+}
+
+std::optional<Maker> SystemModalWindows::ShowMakers(HWND owner) {
+  frmMakers makers;
+  makers.ShowModal(owner);
+  return makers.Chosen;
 }
 
 }  // namespace quav

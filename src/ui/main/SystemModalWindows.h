@@ -10,6 +10,7 @@ class SystemModalWindows final : public ModalWindows {
   bool ShowAgreement(HWND owner, bool agree) override;
   NotificationChoice ShowNotification(HWND owner, bool hideNotify) override;
   void ShowAbout(HWND owner, const frmAbout::Content& content) override;
+  std::optional<Maker> ShowMakers(HWND owner) override;
 };
 
 }  // namespace quav

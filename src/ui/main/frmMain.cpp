@@ -65,6 +65,7 @@ void frmMain::OnCreate() {
   ::SendMessageW(Item(picLogo), kPictureSetLink, 1, 0);
   SetMainMenuBar(Hwnd());
   AddLanguageMenu(Hwnd(), CurrentLanguage());
+  AddMakerMenuEntry(Hwnd());
   LoadPictures();
 }
 
@@ -160,6 +161,11 @@ bool frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT&
   }
   if (message == WM_SYSCOMMAND && ((wParam & 0xFFF0) == mnuLanguageEnglish || (wParam & 0xFFF0) == mnuLanguageChinese)) {
     mnuLanguage_Click((wParam & 0xFFF0) == mnuLanguageEnglish ? Language::English : Language::Chinese);
+    result = 0;
+    return true;
+  }
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == mnuMakerRandom) {
+    mnuMakerRandom_Click();
     result = 0;
     return true;
   }

@@ -76,6 +76,8 @@ class frmMain final : public Form {
   // --- Beyond the change: a random address, and restarting the adapter so
   // that its driver reads the address, with a check of what it then uses.
   void mnuRandom_Click();
+  // The same with a maker chosen in the maker search: its prefix, the rest random.
+  void mnuMakerRandom_Click();
   void mnuRestart_Click();
   void RestartSelectedAdapter();
 

@@ -46,6 +46,7 @@ enum : int {
 enum : int {
   mnuLanguageEnglish = 0x1200,
   mnuLanguageChinese = 0x1210,
+  mnuMakerRandom = 0x1220,
 };
 
 enum : int {

@@ -92,6 +92,10 @@ void AddLanguageMenu(HWND window, Language spoken) {
   CheckLanguageEntry(window, spoken);
 }
 
+void AddMakerMenuEntry(HWND window) {
+  ::AppendMenuW(::GetSystemMenu(window, FALSE), MF_STRING, mnuMakerRandom, Say(TextId::MenuMakerRandom));
+}
+
 void CheckLanguageEntry(HWND window, Language language) {
   const UINT checked = language == Language::English ? mnuLanguageEnglish : mnuLanguageChinese;
   ::CheckMenuRadioItem(::GetSystemMenu(window, FALSE), mnuLanguageEnglish, mnuLanguageChinese, checked, MF_BYCOMMAND);

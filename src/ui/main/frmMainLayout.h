@@ -18,6 +18,8 @@ void SetMainMenuBar(HWND window);
 // Adds the language entries to the window's system menu, the language
 // spoken now checked.
 void AddLanguageMenu(HWND window, Language spoken);
+// Adds the entry for a random address of a chosen maker to the system menu.
+void AddMakerMenuEntry(HWND window);
 // Checks the entry of a language.
 void CheckLanguageEntry(HWND window, Language language);
 

@@ -38,6 +38,7 @@ class NoModalWindows final : public ModalWindows {
   bool ShowAgreement(HWND, bool agree) override { return agree; }
   NotificationChoice ShowNotification(HWND, bool hideNotify) override { return {hideNotify, false}; }
   void ShowAbout(HWND, const frmAbout::Content&) override {}
+  std::optional<Maker> ShowMakers(HWND) override { return std::nullopt; }
 };
 
 // A main window with fake services, created hidden, to own the side windows.
