@@ -173,7 +173,7 @@ std::wstring frmMain::lvwNIC_TipText(long position) {
   const bool wireless = facts.IsWireless(id);
   return AdapterTipText({ConnectionName(AdapterInstanceId(id)), facts.PermanentAddress(id),
                          Trimmed(lvwNIC.SubItem(position, kActiveAddressColumn)), wireless,
-                         wireless ? facts.RandomAddress(id) : WindowsRandomAddress::Unknown});
+                         wireless ? std::optional(facts.RandomAddress(id)) : std::nullopt});
 }
 
 }  // namespace quav

@@ -36,7 +36,9 @@ std::wstring AdapterTipText(const AdapterTipFacts& facts) {
   };
   std::wstring text;
   for (size_t i = 0; i < std::size(values); ++i) text.append(Say(kLabels[i])).append(values[i]);
-  if (facts.wireless) text.append(Say(TextId::TipRandomAddress)).append(Say(RandomAddressText(facts.randomAddress)));
+  if (facts.wireless && facts.randomAddress) {
+    text.append(Say(TextId::TipRandomAddress)).append(Say(RandomAddressText(*facts.randomAddress)));
+  }
   return text;
 }
 

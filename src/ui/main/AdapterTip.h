@@ -13,7 +13,8 @@ struct AdapterTipFacts {
   std::optional<std::wstring> permanent;  // the burned-in address; none when the driver does not say
   std::wstring active;                    // the row's active address; empty when it has none
   bool wireless = false;
-  WindowsRandomAddress randomAddress = WindowsRandomAddress::Unknown;  // said for wireless adapters only
+  // Windows' own random addresses, said for wireless adapters; none when not read.
+  std::optional<WindowsRandomAddress> randomAddress{};
 };
 
 // One line each: the connection's name, the burned-in address and the active
