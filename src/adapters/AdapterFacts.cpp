@@ -12,6 +12,7 @@
 #include "adapters/ConnectionName.h"
 #include "adapters/InterfaceTable.h"
 #include "adapters/PermanentAddress.h"
+#include "adapters/WlanRandomAddress.h"
 #include "platform/AnsiText.h"
 #include "platform/modRegistry.h"
 
@@ -89,6 +90,12 @@ bool SystemAdapterFacts::IsWireless(const std::wstring& adapterIndex) {
     return true;
   }
   return FindInterface(instanceId).type == kInterfaceTypeIeee80211;
+}
+
+WindowsRandomAddress SystemAdapterFacts::RandomAddress(const std::wstring& adapterIndex) {
+  if (adapterIndex.empty()) return WindowsRandomAddress::Unknown;
+  SystemWlanConnection wlan;
+  return ReadWindowsRandomAddress(AdapterInstanceId(adapterIndex), wlan);
 }
 
 }  // namespace quav

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "adapters/RandomAddressState.h"
+
 namespace quav {
 
 // What Windows reports about an adapter now, beyond the registry pass's rows.
@@ -20,6 +22,11 @@ class AdapterFacts {
   // A wireless LAN adapter: its driver declares an 802.11 physical medium, or
   // the interface table gives it the 802.11 interface type.
   virtual bool IsWireless(const std::wstring& adapterIndex) = 0;
+  // Whether Windows gives the adapter random addresses of its own in place of
+  // the stored one; unknown unless a source says.
+  virtual WindowsRandomAddress RandomAddress(const std::wstring& /*adapterIndex*/) {
+    return WindowsRandomAddress::Unknown;
+  }
 };
 
 // The registry and the interface table of this machine: the class subkey's
@@ -29,6 +36,7 @@ class SystemAdapterFacts final : public AdapterFacts {
   std::optional<std::wstring> ActiveAddress(const std::wstring& adapterIndex) override;
   std::optional<std::wstring> PermanentAddress(const std::wstring& adapterIndex) override;
   bool IsWireless(const std::wstring& adapterIndex) override;
+  WindowsRandomAddress RandomAddress(const std::wstring& adapterIndex) override;
 };
 
 }  // namespace quav

@@ -38,6 +38,7 @@ RestartReport RestartAndVerify(const std::wstring& adapterIndex, AdapterDevices&
   report.active = active.value_or(L"");
   if (active) report.permanent = facts.PermanentAddress(adapterIndex).value_or(L"");
   report.check = CheckAddresses(report.expected, report.active);
+  if (report.check == AddressCheck::Ignored) report.windowsRandom = IsWindowsRandomOn(facts.RandomAddress(adapterIndex));
   return report;
 }
 

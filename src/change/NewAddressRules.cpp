@@ -22,7 +22,7 @@ std::wstring MacDigits(const MacBytes& address) { return HardwareAddressText(add
 
 std::wstring MacDisplay(const MacBytes& address) { return HardwareAddressText(address.data(), address.size()); }
 
-std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless) {
+std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom) {
   std::vector<AddressWarning> warnings;
   if (IsAllZeros(address)) {
     warnings.push_back(AddressWarning::AllZero);
@@ -32,6 +32,7 @@ std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless) 
     warnings.push_back(AddressWarning::Group);
   }
   if (wireless && !IsLocallyAdministered(address)) warnings.push_back(AddressWarning::NotLocal);
+  if (windowsRandom) warnings.push_back(AddressWarning::WindowsRandom);
   return warnings;
 }
 
@@ -52,6 +53,9 @@ std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const M
         break;
       case AddressWarning::NotLocal:
         text += Say(TextId::WarnNotLocal);
+        break;
+      case AddressWarning::WindowsRandom:
+        text += Say(TextId::WarnWindowsRandom);
         break;
     }
   }

@@ -26,12 +26,14 @@ enum class AddressWarning {
   Broadcast,     // FF-FF-FF-FF-FF-FF: every station
   Group,         // any other multicast address
   NotLocal,      // a wireless adapter, an address a maker assigns
+  WindowsRandom, // Windows puts a random address of its own in its place
 };
 
 // Why the address may not work on the adapter, most serious first; empty for
 // an address any driver should take. The broadcast address is not also
-// reported as a group address.
-std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless);
+// reported as a group address. windowsRandom: Windows gives the adapter
+// random hardware addresses of its own.
+std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom = false);
 
 // The confirmation the window and the command line show for the warnings,
 // naming the address and the adapter (its class subkey name).

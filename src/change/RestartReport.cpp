@@ -36,7 +36,8 @@ std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapt
       return Say(TextId::RestartUsesNew, {adapterIndex, report.expected});
     case AddressCheck::Ignored:
       return Say(usesPermanent ? TextId::RestartIgnoredBurnedIn : TextId::RestartIgnored,
-                 {adapterIndex, report.expected, report.active});
+                 {adapterIndex, report.expected, report.active}) +
+             (report.windowsRandom ? Say(TextId::RestartWindowsRandom) : std::wstring());
     case AddressCheck::UsesOwn:
       return Say(usesPermanent ? TextId::RestartUsesBurnedIn : TextId::RestartUsesOwn, {adapterIndex, report.active});
     case AddressCheck::Unknown:

@@ -22,6 +22,7 @@ struct RestartReport {
   std::wstring expected;  // the stored overriding address, display form; empty when none
   std::wstring active;    // the address presented after the restart; empty when unknown
   std::wstring permanent{};  // the adapter's burned-in address; empty when its driver does not say
+  bool windowsRandom = false;  // Windows gives the adapter random hardware addresses of its own
 };
 
 // How the addresses compare; letter case and separators do not count.

@@ -33,7 +33,8 @@ constexpr VerbName kVerbs[] = {
 // The keys of /list /json, in the order of ListedAdapter's values.
 constexpr std::wstring_view kListKeys[] = {L"id",          L"ipEnabled",      L"override",
                                            L"description", L"ipAddress",      L"activeAddress",
-                                           L"connectionName", L"burnedInAddress", L"maker"};
+                                           L"connectionName", L"burnedInAddress", L"maker",
+                                           L"windowsRandomAddress"};
 constexpr size_t kMakerValue = 8;
 
 
@@ -194,8 +195,7 @@ std::wstring ListJson(const std::vector<ListedAdapter>& adapters) {
       const std::optional<std::wstring> value = column < adapters[a].size() ? adapters[a][column] : std::nullopt;
       json += (column > 0 ? L",\"" : L"\"") + std::wstring(kListKeys[column]) + L"\":" + JsonValue(column, value);
     }
-    // Windows' own random hardware addresses are not read yet.
-    json += L",\"windowsRandomAddress\":null}";
+    json += L'}';
   }
   return json + (adapters.empty() ? L"]\n" : L"\n]\n");
 }

@@ -64,7 +64,8 @@ std::wstring ListLine(const std::vector<std::wstring>& cells);
 
 // One adapter as /list gives it: the row's six cells, then the connection's
 // name, the burned-in address and the active address's maker (AddressMaker's
-// text); none for a value that could not be read.
+// text), and for JSON Windows' random hardware address state ("on", "daily",
+// "off"); none for a value that could not be read.
 using ListedAdapter = std::vector<std::optional<std::wstring>>;
 
 // The cells of ListLine: a value that could not be read as "?".

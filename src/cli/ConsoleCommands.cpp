@@ -134,7 +134,13 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
   long readError = 0;
   for (const ScannedAdapter& row : listing.rows) {
     listed.push_back(Listed(row, facts));
-    if (!json) out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
+    if (json) {
+      // Scripts read the plain lines by position, so this value is for JSON only.
+      const std::wstring_view state = RandomAddressKeyword(facts.RandomAddress(row.cells[0]));
+      listed.back().push_back(state.empty() ? std::nullopt : std::optional<std::wstring>(state));
+    } else {
+      out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
+    }
     if (!row.unreadColumns.empty()) {
       unread += (unread.empty() ? L"" : L"、") + ListLine({row.cells[0]});
       readError = row.readError;
@@ -160,7 +166,9 @@ void SayProblem(ConsoleOutput& out, const std::wstring& problem, const std::wstr
 
 ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, const MacBytes& address, bool force,
                       const CommandLineServices& services, ConsoleOutput& out) {
-  const std::vector<AddressWarning> warnings = WarningsFor(address, services.facts.IsWireless(adapterIndex));
+  const bool wireless = services.facts.IsWireless(adapterIndex);
+  const std::vector<AddressWarning> warnings =
+      WarningsFor(address, wireless, wireless && IsWindowsRandomOn(services.facts.RandomAddress(adapterIndex)));
   // The window asks; a script has answered beforehand with /force or not.
   if (!warnings.empty() && !force) {
     out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n" + Say(TextId::CliNotWritten) + L"\n");

@@ -25,6 +25,7 @@ enum class TextId : unsigned short {
   // The row tip and the makers' words.
   TipWithMaker, TipMakerUnknown, TipConnection, TipBurnedIn, TipActive, TipType, TipNone, TipBurnedInUnread,
   TipUnknown, TipWireless, TipWired, MakerGroupAddress, MakerLocalAddress, MakerUnlistedPrefix, ScanFailed,
+  TipRandomAddress, TipRandomOn, TipRandomDaily, TipRandomOff,
   // The side windows.
   AboutDesignCaption, AboutCaption, AboutAllRights, AboutCopyright, AboutBy, AboutCredit1, AboutCredit2, Ok,
   AgreementDesignCaption, AgreementCaption, AgreementRead, AgreementQuestion, Accept, Decline, LicenseMaker,
@@ -37,9 +38,10 @@ enum class TextId : unsigned short {
   LogBeforeFromAddress, LogBeforeNewAddress, LogBeforeUser, LogBeforeOnlyNewAddress, LogRemovalBeforeUser,
   LogCheckBeforeActive, LogCheckBeforeResult, LogLeftDisabled, LogUsesNew, LogIgnored, LogUsesOwn, LogUnread,
   WarningHead, WarnAllZero, WarnBroadcast, WarnGroup, WarnNotLocal, WarningQuestion,
+  WarnWindowsRandom,
   RestartNoDevice, RestartAccessDenied, RestartWrongArchitecture, RestartLeftDisabled, RestartNeedsReboot,
   RestartFailed, RestartUsesNew, RestartIgnored, RestartIgnoredBurnedIn, RestartUsesBurnedIn, RestartUsesOwn,
-  RestartUnread,
+  RestartUnread, RestartWindowsRandom,
   // The command line.
   Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
   CliNoRandom, CliTermsFirst, CliUnknownLanguage,

@@ -63,6 +63,10 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::MakerLocalAddress, L"本地管理的地址"},
     {TextId::MakerUnlistedPrefix, L"未登记的前缀"},
     {TextId::ScanFailed, L"扫描网络适配器时出错，无法列出全部网络适配器。"},
+    {TextId::TipRandomAddress, L"\r\nWindows 随机硬件地址："},
+    {TextId::TipRandomOn, L"开"},
+    {TextId::TipRandomDaily, L"每天更改"},
+    {TextId::TipRandomOff, L"关"},
 
     {TextId::AboutDesignCaption, L"关于"},
     {TextId::AboutCaption, L"关于    {1}"},
@@ -134,6 +138,9 @@ constinit const TextTable kChineseTexts = MakeTextTable({
      L"这是无线网络适配器，而该地址不是本地管理的地址（第一个字节的第二低位为 0）。"
      L"许多无线驱动程序只接受第二个十六进制数字为 2、6、A 或 E 的地址。"},
     {TextId::WarningQuestion, L"\r\n\r\n仍要更新 MAC 地址吗？"},
+    {TextId::WarnWindowsRandom,
+     L"这个无线网络适配器的“随机硬件地址”已打开：Windows 会用自己的随机地址代替伪装的 MAC 地址。"
+     L"可在 设置 → 网络和 Internet → WLAN → 随机硬件地址 中关闭（对所有网络，或在各网络的属性中逐个关闭）。"},
     {TextId::RestartNoDevice, L"无法重启网络适配器 {1}：系统中没有与它的注册表项对应的设备。"},
     {TextId::RestartAccessDenied, L"无法重启网络适配器 {1}：拒绝访问，请以管理员身份运行本程序。"},
     {TextId::RestartWrongArchitecture,
@@ -150,6 +157,8 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::RestartUsesBurnedIn, L"网络适配器 {1} 已重启，现在使用它的出厂地址 {2}。"},
     {TextId::RestartUsesOwn, L"网络适配器 {1} 已重启，现在使用它自己的 MAC 地址 {2}。"},
     {TextId::RestartUnread, L"网络适配器 {1} 已重启，但无法读取它现在使用的 MAC 地址（适配器可能未连接或未启用）。"},
+    {TextId::RestartWindowsRandom,
+     L"可能的原因：Windows 的“随机硬件地址”已打开，可在 设置 → 网络和 Internet → WLAN → 随机硬件地址 中关闭。"},
 
     {TextId::Usage,
      L"用法：\n"

@@ -65,6 +65,10 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::MakerLocalAddress, L"locally administered address"},
     {TextId::MakerUnlistedPrefix, L"unlisted prefix"},
     {TextId::ScanFailed, L"An error occurred while scanning the network adapters: not all of them could be listed."},
+    {TextId::TipRandomAddress, L"\r\nWindows random hardware addresses: "},
+    {TextId::TipRandomOn, L"on"},
+    {TextId::TipRandomDaily, L"change daily"},
+    {TextId::TipRandomOff, L"off"},
 
     {TextId::AboutDesignCaption, L"About"},
     {TextId::AboutCaption, L"About {1}"},
@@ -139,6 +143,10 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
      L"second-lowest bit of the first byte is 0). Many wireless drivers only accept addresses whose second "
      L"hexadecimal digit is 2, 6, A or E."},
     {TextId::WarningQuestion, L"\r\n\r\nUpdate the MAC address anyway?"},
+    {TextId::WarnWindowsRandom,
+     L"\"Random hardware addresses\" is on for this wireless network adapter: Windows uses a random address of its "
+     L"own instead of the spoofed MAC address. Turn it off in Settings > Network & Internet > Wi-Fi > Random "
+     L"hardware addresses (for all networks, or in each network's properties)."},
     {TextId::RestartNoDevice, L"Cannot restart network adapter {1}: no device in the system matches its registry key."},
     {TextId::RestartAccessDenied, L"Cannot restart network adapter {1}: access is denied. Run this program as an administrator."},
     {TextId::RestartWrongArchitecture,
@@ -161,6 +169,9 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::RestartUnread,
      L"Network adapter {1} restarted, but the MAC address it now uses cannot be read (the adapter may be "
      L"disconnected or disabled)."},
+    {TextId::RestartWindowsRandom,
+     L" The likely reason: Windows' \"Random hardware addresses\" is on; turn it off in Settings > Network & "
+     L"Internet > Wi-Fi > Random hardware addresses."},
 
     {TextId::Usage,
      L"Usage:\n"

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "adapters/AdapterKeys.h"
+#include "adapters/WlanRandomAddress.h"
 #include "support/RegistryFixture.h"
 
 namespace quav {
@@ -56,6 +57,48 @@ TEST(SystemAdapterFacts, WirelessComesFromTheMediumOrTheConnection) {
   test::SetText(HKEY_LOCAL_MACHINE, test::AdapterRegistry::ClassKey(L"0010"), L"*PhysicalMediaType", L"9 ");
   EXPECT_FALSE(facts.IsWireless(L"0010")) << "only a whole number counts";
   EXPECT_FALSE(facts.IsWireless(L""));
+}
+
+// RandomMacState in one view of the registry; both builds read the 64-bit one.
+void SetRandomMacState(REGSAM view, const std::wstring& guid, DWORD state) {
+  HKEY key = nullptr;
+  const std::wstring path = L"SOFTWARE\\Microsoft\\WlanSvc\\Interfaces\\" + guid;
+  ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view,
+                                             nullptr, &key, nullptr));
+  const BYTE bytes[8] = {static_cast<BYTE>(state)};
+  EXPECT_EQ(ERROR_SUCCESS, ::RegSetValueExW(key, L"RandomMacState", 0, REG_BINARY, bytes, sizeof bytes));
+  ::RegCloseKey(key);
+}
+
+void DeleteWlanInterface(REGSAM view, const std::wstring& guid) {
+  const std::wstring path = L"SOFTWARE\\Microsoft\\WlanSvc\\Interfaces\\" + guid;
+  ::RegDeleteKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), view, 0);
+}
+
+class FakeWlan final : public WlanConnection {
+ public:
+  std::optional<std::wstring> profile;
+  std::optional<std::wstring> ConnectedProfileXml(const std::wstring&) override { return profile; }
+};
+
+TEST(SystemAdapterFacts, WindowsRandomAddressesFromTheRegistrysWideViewAndTheProfile) {
+  test::AdapterRegistry adapters;
+  adapters.AddClass(L"0001", L"Wi-Fi", kGuid);
+  adapters.AddClass(L"0002", L"No instance", nullptr);
+  SystemAdapterFacts facts;
+  EXPECT_EQ(WindowsRandomAddress::Unknown, facts.RandomAddress(L"0001")) << "nothing stored, no interface";
+  SetRandomMacState(KEY_WOW64_64KEY, kGuid, 1);
+  SetRandomMacState(KEY_WOW64_32KEY, kGuid, 0);
+  // Wine's Native Wi-Fi knows no interfaces: the interface's setting decides.
+  EXPECT_EQ(WindowsRandomAddress::On, facts.RandomAddress(L"0001"));
+  EXPECT_EQ(WindowsRandomAddress::Unknown, facts.RandomAddress(L"0002"));
+  FakeWlan wlan;
+  wlan.profile = L"<MacRandomization><enableRandomization>false</enableRandomization></MacRandomization>";
+  EXPECT_EQ(WindowsRandomAddress::Off, ReadWindowsRandomAddress(kGuid, wlan)) << "the network's own setting wins";
+  SetRandomMacState(KEY_WOW64_64KEY, kGuid, 0);
+  EXPECT_EQ(WindowsRandomAddress::Off, facts.RandomAddress(L"0001"));
+  DeleteWlanInterface(KEY_WOW64_64KEY, kGuid);
+  DeleteWlanInterface(KEY_WOW64_32KEY, kGuid);
 }
 
 }  // namespace

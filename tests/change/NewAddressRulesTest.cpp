@@ -67,6 +67,10 @@ TEST(NewAddressRules, TheMessageNamesTheAddressTheAdapterAndEachReason) {
   EXPECT_NE(std::wstring::npos, text.find(L"无线"));
   EXPECT_EQ(std::wstring::npos, text.find(L"广播地址")) << text;
   EXPECT_EQ(L"？", text.substr(text.size() - 1));
+  // Windows' own random addresses: a warning of its own, naming where to turn them off.
+  EXPECT_EQ(std::vector<W>{W::WindowsRandom}, WarningsFor(FirstByte(0x02), true, true));
+  const std::wstring random = WarningMessage({W::WindowsRandom}, FirstByte(0x02), L"0007");
+  EXPECT_NE(std::wstring::npos, random.find(L"设置 → 网络和 Internet → WLAN → 随机硬件地址")) << random;
 }
 
 TEST(NewAddressRules, AnyBytesBecomeALocalIndividualAddress) {

@@ -62,6 +62,14 @@ TEST(RestartReport, EachOutcomeIsOneSentenceNamingTheAdapter) {
   const std::wstring ignored = RestartMessage(cases[7], L"0007");
   EXPECT_NE(std::wstring::npos, ignored.find(L"02-AB-03-CD-04-EF"));
   EXPECT_NE(std::wstring::npos, ignored.find(L"00-0C-29-3A-4B-5C"));
+  // Windows' own random addresses on: the likely reason follows, only where the address was ignored.
+  RestartReport random = cases[7];
+  random.windowsRandom = true;
+  EXPECT_EQ(ignored + L"可能的原因：Windows 的“随机硬件地址”已打开，可在 设置 → 网络和 Internet → WLAN → 随机硬件地址 中关闭。",
+            RestartMessage(random, L"0007"));
+  RestartReport used = cases[6];
+  used.windowsRandom = true;
+  EXPECT_EQ(RestartMessage(cases[6], L"0007"), RestartMessage(used, L"0007"));
 }
 
 TEST(RestartReport, TheLogLineRecordsWhatTheAdapterUses) {

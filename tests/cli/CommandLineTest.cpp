@@ -159,6 +159,9 @@ TEST(CommandLineListJson, OneObjectPerAdapterWithNullsForTheUnknown) {
             L"\"burnedInAddress\":\"00-0C-29-00-00-01\",\"maker\":null,\"windowsRandomAddress\":null}\n"
             L"]\n",
             ListJson({read, unread, local}));
+  ListedAdapter wireless = local;
+  wireless.push_back(L"daily");
+  EXPECT_NE(std::wstring::npos, ListJson({wireless}).find(L"\"maker\":null,\"windowsRandomAddress\":\"daily\"}"));
   EXPECT_EQ((std::vector<std::wstring>{L"0012", L"?", L"?", L"?", L"?", L"?", L"?", L"?", L"?"}),
             ListCellsShown(unread))
       << "the text list shows the unread as ?";

@@ -170,8 +170,10 @@ void frmMain::lvwNIC_ItemClick(long position) {
 std::wstring frmMain::lvwNIC_TipText(long position) {
   const std::wstring id = Trimmed(lvwNIC.Text(position));
   AdapterFacts& facts = Facts();
+  const bool wireless = facts.IsWireless(id);
   return AdapterTipText({ConnectionName(AdapterInstanceId(id)), facts.PermanentAddress(id),
-                         Trimmed(lvwNIC.SubItem(position, kActiveAddressColumn)), facts.IsWireless(id)});
+                         Trimmed(lvwNIC.SubItem(position, kActiveAddressColumn)), wireless,
+                         wireless ? std::optional(facts.RandomAddress(id)) : std::nullopt});
 }
 
 }  // namespace quav

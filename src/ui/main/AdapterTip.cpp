@@ -14,6 +14,16 @@ std::wstring WithMaker(const std::wstring& address) {
   return Say(TextId::TipWithMaker, {address, maker.empty() ? Say(TextId::TipMakerUnknown) : maker});
 }
 
+TextId RandomAddressText(WindowsRandomAddress state) {
+  switch (state) {
+    case WindowsRandomAddress::On: return TextId::TipRandomOn;
+    case WindowsRandomAddress::Daily: return TextId::TipRandomDaily;
+    case WindowsRandomAddress::Off: return TextId::TipRandomOff;
+    case WindowsRandomAddress::Unknown: break;
+  }
+  return TextId::TipUnknown;
+}
+
 }  // namespace
 
 std::wstring AdapterTipText(const AdapterTipFacts& facts) {
@@ -26,6 +36,9 @@ std::wstring AdapterTipText(const AdapterTipFacts& facts) {
   };
   std::wstring text;
   for (size_t i = 0; i < std::size(values); ++i) text.append(Say(kLabels[i])).append(values[i]);
+  if (facts.wireless && facts.randomAddress) {
+    text.append(Say(TextId::TipRandomAddress)).append(Say(RandomAddressText(*facts.randomAddress)));
+  }
   return text;
 }
 

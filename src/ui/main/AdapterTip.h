@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "adapters/RandomAddressState.h"
+
 // The adapter list's row tip: what the columns leave out.
 namespace quav {
 
@@ -11,10 +13,13 @@ struct AdapterTipFacts {
   std::optional<std::wstring> permanent;  // the burned-in address; none when the driver does not say
   std::wstring active;                    // the row's active address; empty when it has none
   bool wireless = false;
+  // Windows' own random addresses, said for wireless adapters; none when not read.
+  std::optional<WindowsRandomAddress> randomAddress{};
 };
 
 // One line each: the connection's name, the burned-in address and the active
-// one with their makers, wired or wireless. What Windows cannot tell is said.
+// one with their makers, wired or wireless, and for a wireless adapter
+// whether Windows gives it random addresses of its own. What Windows cannot tell is said.
 std::wstring AdapterTipText(const AdapterTipFacts& facts);
 
 }  // namespace quav

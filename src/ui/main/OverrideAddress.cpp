@@ -50,7 +50,9 @@ void frmMain::UpdateOverrideAddress() {
   // user confirms them.
   const std::optional<MacBytes> address = ParseMacArgument(joined);
   if (address && !SelectedAdapterIndex.empty()) {
-    const std::vector<AddressWarning> warnings = WarningsFor(*address, Facts().IsWireless(SelectedAdapterIndex));
+    const bool wireless = Facts().IsWireless(SelectedAdapterIndex);
+    const std::vector<AddressWarning> warnings = WarningsFor(
+        *address, wireless, wireless && IsWindowsRandomOn(Facts().RandomAddress(SelectedAdapterIndex)));
     if (!warnings.empty() &&
         services_.host.ShowMessage(Hwnd(), WarningMessage(warnings, *address, SelectedAdapterIndex), WindowTitle(),
                                    kWarningStyle) != IDYES) {

@@ -15,6 +15,11 @@ TEST(AdapterTip, SaysWhatWindowsCannotTell) {
             known);
   EXPECT_EQ(L"连接名称：无\r\n出厂地址：无法读取（驱动程序没有回答）\r\n活动地址：未知\r\n类型：有线",
             AdapterTipText({L"", std::nullopt, L"", false}));
+  // Windows' own random addresses: said for wireless adapters only.
+  EXPECT_EQ(known + L"\r\nWindows 随机硬件地址：每天更改",
+            AdapterTipText({L"WLAN", L"00-0C-29-3A-4B-5C", L"02-00-4C-4F-4F-50", true, WindowsRandomAddress::Daily}));
+  EXPECT_EQ(L"连接名称：无\r\n出厂地址：无法读取（驱动程序没有回答）\r\n活动地址：未知\r\n类型：有线",
+            AdapterTipText({L"", std::nullopt, L"", false, WindowsRandomAddress::On}));
 }
 
 }  // namespace

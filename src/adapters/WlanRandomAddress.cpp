@@ -1,0 +1,147 @@
+#include "adapters/WlanRandomAddress.h"
+
+#include <windows.h>
+#include <wlanapi.h>
+
+#include <cwchar>
+#include <type_traits>
+
+#include "platform/AnsiText.h"
+#include "platform/DllSearch.h"
+#include "platform/RegistryApi.h"
+#include "platform/ScopeExit.h"
+
+namespace quav {
+namespace {
+
+constexpr char kWlanInterfacesKey[] = "SOFTWARE\\Microsoft\\WlanSvc\\Interfaces\\";
+// The first client version: Windows XP SP2/SP3's wlanapi knows only it.
+constexpr DWORD kWlanClientVersion = 1;
+
+struct WlanFunctions {
+  decltype(&::WlanOpenHandle) open = nullptr;
+  decltype(&::WlanCloseHandle) close = nullptr;
+  decltype(&::WlanQueryInterface) query = nullptr;
+  decltype(&::WlanGetProfile) profile = nullptr;
+  decltype(&::WlanFreeMemory) free = nullptr;
+};
+
+// Resolved once; all null when the DLL or any function is missing.
+const WlanFunctions& Wlan() {
+  static const WlanFunctions functions = [] {
+    WlanFunctions found;
+    const HMODULE module = LoadSystemDll("wlanapi.dll");
+    if (!module) return found;
+    auto get = [module](auto& slot, const char* name) {
+      slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(
+          reinterpret_cast<void*>(::GetProcAddress(module, name)));
+      return slot != nullptr;
+    };
+    if (!(get(found.open, "WlanOpenHandle") && get(found.close, "WlanCloseHandle") &&
+          get(found.query, "WlanQueryInterface") && get(found.profile, "WlanGetProfile") &&
+          get(found.free, "WlanFreeMemory"))) {
+      return WlanFunctions{};
+    }
+    return found;
+  }();
+  return functions;
+}
+
+int HexDigit(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
+// {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX} as the registry names interfaces.
+std::optional<GUID> ParseGuid(const std::wstring& text) {
+  if (text.size() != 38 || text.front() != L'{' || text.back() != L'}') return std::nullopt;
+  unsigned char bytes[16] = {};
+  size_t byte = 0;
+  for (size_t at = 1; at < 37;) {
+    if (at == 9 || at == 14 || at == 19 || at == 24) {
+      if (text[at++] != L'-') return std::nullopt;
+      continue;
+    }
+    const int high = HexDigit(text[at]);
+    const int low = HexDigit(text[at + 1]);
+    if (high < 0 || low < 0) return std::nullopt;
+    bytes[byte++] = static_cast<unsigned char>(high * 16 + low);
+    at += 2;
+  }
+  GUID guid{};
+  guid.Data1 = (DWORD{bytes[0]} << 24) | (DWORD{bytes[1]} << 16) | (DWORD{bytes[2]} << 8) | bytes[3];
+  guid.Data2 = static_cast<WORD>((bytes[4] << 8) | bytes[5]);
+  guid.Data3 = static_cast<WORD>((bytes[6] << 8) | bytes[7]);
+  for (size_t k = 0; k < 8; ++k) guid.Data4[k] = bytes[8 + k];
+  return guid;
+}
+
+// RandomMacState's bytes; none when the key or value is not there.
+std::optional<std::string> RandomMacState(const std::wstring& instanceId) {
+  RegistryApi& api = CurrentRegistryApi();
+  HKEY key = nullptr;
+  const std::string path = kWlanInterfacesKey + ToAnsi(instanceId);
+  if (api.OpenKeyEx(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  const ScopeExit closeKey([&] { api.CloseKey(key); });
+  std::string bytes(64, '\0');
+  DWORD type = 0;
+  auto size = static_cast<DWORD>(bytes.size());
+  if (api.QueryValueEx(key, "RandomMacState", nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_BINARY) {
+    return std::nullopt;
+  }
+  bytes.resize(size);
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<std::wstring> SystemWlanConnection::ConnectedProfileXml(const std::wstring& instanceId) {
+  const WlanFunctions& wlan = Wlan();
+  const std::optional<GUID> guid = ParseGuid(instanceId);
+  if (!wlan.open || !guid) return std::nullopt;
+  DWORD version = 0;
+  HANDLE client = nullptr;
+  if (wlan.open(kWlanClientVersion, nullptr, &version, &client) != ERROR_SUCCESS) return std::nullopt;
+  const ScopeExit closeClient([&] { wlan.close(client, nullptr); });
+
+  DWORD size = 0;
+  PVOID data = nullptr;
+  if (wlan.query(client, &*guid, wlan_intf_opcode_current_connection, nullptr, &size, &data, nullptr) !=
+          ERROR_SUCCESS ||
+      !data) {
+    return std::nullopt;
+  }
+  const ScopeExit freeConnection([&] { wlan.free(data); });
+  const auto* connection = static_cast<const WLAN_CONNECTION_ATTRIBUTES*>(data);
+  if (size < sizeof(WLAN_CONNECTION_ATTRIBUTES) || connection->isState != wlan_interface_state_connected) {
+    return std::nullopt;
+  }
+  std::wstring profileName(connection->strProfileName, WLAN_MAX_NAME_LENGTH);
+  profileName.resize(wcsnlen(profileName.c_str(), WLAN_MAX_NAME_LENGTH));
+  if (profileName.empty()) return std::nullopt;
+
+  LPWSTR xml = nullptr;
+  DWORD flags = 0;
+  DWORD access = 0;
+  if (wlan.profile(client, &*guid, profileName.c_str(), nullptr, &xml, &flags, &access) != ERROR_SUCCESS || !xml) {
+    return std::nullopt;
+  }
+  const ScopeExit freeXml([&] { wlan.free(xml); });
+  return std::wstring(xml);
+}
+
+WindowsRandomAddress ReadWindowsRandomAddress(const std::wstring& instanceId, WlanConnection& wlan) {
+  if (instanceId.empty()) return WindowsRandomAddress::Unknown;
+  const std::optional<std::string> state = RandomMacState(instanceId);
+  const std::optional<std::wstring> profile = wlan.ConnectedProfileXml(instanceId);
+  return DecideRandomAddress(state ? InterfaceRandomSetting(*state) : std::nullopt,
+                             profile ? ProfileRandomSetting(*profile) : std::nullopt);
+}
+
+}  // namespace quav
