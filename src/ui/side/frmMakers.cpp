@@ -41,8 +41,10 @@ void frmMakers::OnCreate() {
 
 void frmMakers::Form_Load() {
   SetCaption(Say(TextId::MakerCaption));
-  lvwMakers.AddColumn(Say(TextId::MakerColumnName), Px(4290));
-  lvwMakers.AddColumn(Say(TextId::MakerColumnPrefixes), Px(810));
+  // "Prefixes" is wider than its Chinese header; the name gives way.
+  const bool english = CurrentLanguage() == Language::English;
+  lvwMakers.AddColumn(Say(TextId::MakerColumnName), Px(english ? 4090 : 4290));
+  lvwMakers.AddColumn(Say(TextId::MakerColumnPrefixes), Px(english ? 1010 : 810));
   lvwMakers.SetReportPresentation();
   txtSearch_Change();
 }
