@@ -94,6 +94,16 @@ TEST_F(English, EverythingANewUserReadsIsEnglish) {
   EXPECT_NE(std::wstring::npos, log.find(L"Spoofed MAC address removed"));
   app->Kill();
 
+  // A run in Chinese logs in the log's one language too: on this code page
+  // the Chinese words would become "?".
+  const ConsoleRun set = app->Run(L"/lang zh /set 0004 02-00-00-00-00-01");
+  EXPECT_EQ(0u, set.exitCode) << set.output;
+  const std::string lines = test::FileBytes(app->LogPath());
+  ASSERT_EQ(3u, test::LineCount(lines));
+  const std::string last = lines.substr(lines.rfind("\r\n", lines.size() - 3) + 2);
+  EXPECT_NE(std::string::npos, last.find("]   Adapter   [0004]")) << last;
+  EXPECT_EQ(std::string::npos, last.find('?')) << last;
+
   const ConsoleRun help = app->Run(L"/?");
   EXPECT_NE(std::string::npos, help.output.find("Usage:")) << help.output;
   EXPECT_FALSE(HasCjk(FromAnsi(help.output))) << help.output;
