@@ -159,6 +159,14 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
   return ExitCode::Done;
 }
 
+// The adapter's name for the sentences; none where it could not be read.
+std::wstring NameOf(const ScannedAdapter& row) {
+  const auto& unread = row.unreadColumns;
+  return std::find(unread.begin(), unread.end(), kDescriptionColumn) == unread.end()
+             ? row.cells[size_t{kDescriptionColumn}]
+             : std::wstring();
+}
+
 // A problem's sentence with the system's words for it on the next line.
 void SayProblem(ConsoleOutput& out, const std::wstring& problem, const std::wstring& detail) {
   out.Write(problem + L"\n" + detail + L"\n");
@@ -171,16 +179,18 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
       WarningsFor(address, wireless, wireless && IsWindowsRandomOn(services.facts.RandomAddress(adapterIndex)));
   // The window asks; a script has answered beforehand with /force or not.
   if (!warnings.empty() && !force) {
-    out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n" + Say(TextId::CliNotWritten) + L"\n");
+    out.Write(WarningMessage(warnings, address, adapterIndex, NameOf(row)) + L"\n" +
+              Say(TextId::CliNotWritten) + L"\n");
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
   // The from address as the window takes it from the row.
   const std::wstring fromAddress = Replaced(Trimmed(row.cells[size_t{kActiveAddressColumn}]), L':', L'-');
+  const std::wstring name = NameOf(row);
   const RecordedChange change =
-      ChangeAndRecord(adapterIndex, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
+      ChangeAndRecord(adapterIndex, name, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
   if (change.registry.done) {
-    out.Write(Say(TextId::CliStored, {adapterIndex, shown}) + L"\n");
+    out.Write(SayNaming(TextId::CliStored, name, {adapterIndex, shown}) + L"\n");
   }
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
@@ -206,12 +216,12 @@ ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterF
                             row.unreadColumns.end();
     if (!address && activeRead) address = Trimmed(row.cells[size_t{kActiveAddressColumn}]);
     if (!address || address->empty()) {
-      out.Write(Say(TextId::CliMakerNoAddress, {id}) + L"\n");
+      out.Write(SayNaming(TextId::CliMakerNoAddress, NameOf(row), {id}) + L"\n");
       return ExitCode::NoMaker;
     }
     maker = MakerOfAddress(*address);
     if (!maker) {
-      out.Write(Say(TextId::CliMakerUnknown, {id, *address}) + L"\n");
+      out.Write(SayNaming(TextId::CliMakerUnknown, NameOf(row), {id, *address}) + L"\n");
       return ExitCode::NoMaker;
     }
   } else if (MakerSearch search = FindMakers(*command.maker, kMakersListed); search.matched == 1) {
@@ -241,17 +251,19 @@ ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterF
   return ExitCode::Done;
 }
 
-ExitCode RemoveAddress(const std::wstring& adapterIndex, ConsoleOutput& out) {
-  const RecordedChange change = RemoveAndRecord(adapterIndex, LogFileBesideProgram());
-  if (change.registry.done) out.Write(Say(TextId::CliRemoved, {adapterIndex}) + L"\n");
+ExitCode RemoveAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, ConsoleOutput& out) {
+  const std::wstring name = NameOf(row);
+  const RecordedChange change = RemoveAndRecord(adapterIndex, name, LogFileBesideProgram());
+  if (change.registry.done) out.Write(SayNaming(TextId::CliRemoved, name, {adapterIndex}) + L"\n");
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
 }
 
-ExitCode RestartAdapter(const std::wstring& adapterIndex, const CommandLineServices& services, ConsoleOutput& out) {
+ExitCode RestartAdapter(const std::wstring& adapterIndex, const ScannedAdapter& row,
+                        const CommandLineServices& services, ConsoleOutput& out) {
   const RecordedRestart restart =
       RestartAndRecord(adapterIndex, services.devices, services.facts, LogFileBesideProgram());
-  out.Write(RestartMessage(restart.report, adapterIndex) + L"\n");
+  out.Write(RestartMessage(restart.report, adapterIndex, NameOf(row)) + L"\n");
   if (!restart.problem.empty()) SayProblem(out, restart.problem, restart.detail);
   return RestartExitCode(restart.report, restart.logStatus);
 }
@@ -294,12 +306,12 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
     case Verb::Remove: {
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      return RemoveAddress(id, out);
+      return RemoveAddress(id, *row, out);
     }
     case Verb::Restart: {
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      return RestartAdapter(id, services, out);
+      return RestartAdapter(id, *row, services, out);
     }
   }
   return ExitCode::Usage;

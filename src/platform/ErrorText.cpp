@@ -8,14 +8,29 @@
 
 namespace quav {
 
-std::wstring SystemErrorText(unsigned long code) {
+namespace {
+
+// The system's text for code in one language (0: the system's own choice);
+// empty when it has none in that language.
+std::wstring SystemText(unsigned long code, DWORD language) {
   wchar_t* buffer = nullptr;
   const DWORD length = ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-      reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+      language, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   std::wstring text;
   if (length > 0 && buffer) text.assign(buffer, length);
   if (buffer) ::LocalFree(buffer);
+  return text;
+}
+
+}  // namespace
+
+std::wstring SystemErrorText(unsigned long code) {
+  // In English, the system's English text where it has one (a Chinese
+  // Windows may not), else its own.
+  std::wstring text;
+  if (CurrentLanguage() == Language::English) text = SystemText(code, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+  if (text.empty()) text = SystemText(code, 0);
   while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) text.pop_back();
   if (!text.empty()) text += L' ';
   return text + Say(TextId::SystemErrorNumber, {std::to_wstring(code)});

@@ -42,6 +42,7 @@ enum class TextId : unsigned short {
   RestartNoDevice, RestartAccessDenied, RestartWrongArchitecture, RestartLeftDisabled, RestartNeedsReboot,
   RestartFailed, RestartUsesNew, RestartIgnored, RestartIgnoredBurnedIn, RestartUsesBurnedIn, RestartUsesOwn,
   RestartUnread, RestartWindowsRandom,
+  AdapterNameAside,
   // The command line.
   Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
   CliNoRandom, CliTermsFirst, CliUnknownLanguage,
@@ -65,6 +66,12 @@ const wchar_t* SayIn(Language language, TextId id);
 // without a piece stays as it is.
 std::wstring Say(TextId id, std::initializer_list<std::wstring_view> pieces);
 std::wstring Filled(std::wstring_view text, std::initializer_list<std::wstring_view> pieces);
+
+// {9} stands for an adapter's name beside its ID, " (Intel(R) PRO/1000 MT)"
+// (AdapterNameAside), said only in English: the Chinese texts name adapters
+// by their ID, as designed. An empty name says nothing.
+inline constexpr char kAdapterNamePlaceholder = '9';
+std::wstring SayNaming(TextId id, std::wstring_view adapterName, std::initializer_list<std::wstring_view> pieces);
 
 // The placeholders a text uses, as a sorted string of their digits ("12").
 std::string Placeholders(std::wstring_view text);

@@ -159,6 +159,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::RestartUnread, L"网络适配器 {1} 已重启，但无法读取它现在使用的 MAC 地址（适配器可能未连接或未启用）。"},
     {TextId::RestartWindowsRandom,
      L"可能的原因：Windows 的“随机硬件地址”已打开，可在 设置 → 网络和 Internet → WLAN → 随机硬件地址 中关闭。"},
+    {TextId::AdapterNameAside, L"（{1}）"},
 
     {TextId::Usage,
      L"用法：\n"
