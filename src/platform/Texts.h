@@ -22,6 +22,7 @@ enum class TextId : unsigned short {
   ColumnId, ColumnActive, ColumnSpoofed, ColumnAdapter, ColumnIpAddress, ColumnActiveMac, Yes, No,
   Disclaimer, RightsMessage, SecondCopy, WindowsVersion, LogCannotOpen, RestartHoldsSession,
   SelectAdapterToRestart, NoRandomInWindow,
+  TipClearNew, TipCopyToNew,
   // The row tip and the makers' words.
   TipWithMaker, TipMakerUnknown, TipConnection, TipBurnedIn, TipActive, TipType, TipNone, TipBurnedInUnread,
   TipUnknown, TipWireless, TipWired, MakerGroupAddress, MakerLocalAddress, MakerUnlistedPrefix, ScanFailed,

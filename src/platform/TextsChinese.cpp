@@ -47,6 +47,8 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::RestartHoldsSession, L"正在重启网络适配器并记录到日志，请稍候。"},
     {TextId::SelectAdapterToRestart, L"请先在列表中选择要重启的网络适配器。"},
     {TextId::NoRandomInWindow, L"无法从系统的加密随机数源取得随机数，没有生成随机 MAC 地址。"},
+    {TextId::TipClearNew, L"清除新伪装的 MAC 地址"},
+    {TextId::TipCopyToNew, L"复制到新伪装的 MAC 地址"},
 
     {TextId::TipWithMaker, L"{1}（{2}）"},
     {TextId::TipMakerUnknown, L"厂商未知"},

@@ -51,6 +51,8 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::SelectAdapterToRestart, L"First select the network adapter to restart in the list."},
     {TextId::NoRandomInWindow,
      L"The system's cryptographic random number source gave no numbers, so no random MAC address was made."},
+    {TextId::TipClearNew, L"Clear the new spoofed MAC address"},
+    {TextId::TipCopyToNew, L"Copy to the new spoofed MAC address"},
 
     {TextId::TipWithMaker, L"{1} ({2})"},
     {TextId::TipMakerUnknown, L"maker unknown"},

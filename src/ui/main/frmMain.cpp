@@ -66,6 +66,7 @@ void frmMain::OnCreate() {
   SetMainMenuBar(Hwnd());
   AddLanguageMenu(Hwnd(), CurrentLanguage());
   AddMakerMenuEntry(Hwnd());
+  AddPictureButtonTips(*this);
   LoadPictures();
 }
 
