@@ -35,8 +35,12 @@ enum class AddressWarning {
 // random hardware addresses of its own.
 std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom = false);
 
-// The confirmation the window and the command line show for the warnings,
-// naming the address and the adapter (its class subkey name).
+// The warnings as the command line states them, naming the address and the
+// adapter (its class subkey name).
+std::wstring WarningStatement(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                              std::wstring_view adapterIndex);
+
+// The window's confirmation: the statement, then whether to store anyway.
 std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
                             std::wstring_view adapterIndex);
 
