@@ -263,8 +263,12 @@ MakerSearch FindMakers(std::wstring_view text, size_t limit) {
 }
 
 std::wstring PrefixText(uint32_t prefix) {
-  wchar_t text[9];
-  ::wsprintfW(text, L"%02X-%02X-%02X", (prefix >> 16) & 0xFF, (prefix >> 8) & 0xFF, prefix & 0xFF);
+  constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+  std::wstring text;
+  for (int shift = 20; shift >= 0; shift -= 4) {
+    text += kHex[(prefix >> shift) & 0xF];
+    if (shift == 16 || shift == 8) text += L'-';
+  }
   return text;
 }
 

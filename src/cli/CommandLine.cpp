@@ -113,7 +113,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments) {
       if (option == L"keep-maker") {
         command.keepMaker = true;
       } else if (k + 1 == arguments.size()) {
-        return {std::nullopt, Say(TextId::CliTooFewArguments, {L"/maker"})};
+        return {std::nullopt, Say(TextId::CliMakerNeedsText)};
       } else {
         // The text is taken as it stands, even when it starts with "-".
         command.maker = arguments[++k];

@@ -46,7 +46,7 @@ enum class TextId : unsigned short {
   Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
   CliNoRandom, CliTermsFirst, CliUnknownLanguage,
   CliListSeparator, CliNothingStored, CliNoCommand, CliUnknownCommand, CliTooFewArguments, CliUnexpectedArgument,
-  CliOneMaker,
+  CliOneMaker, CliMakerNeedsText,
   // A random address from a chosen maker.
   CliMakerNone, CliMakerSeveral, CliMakerLine, CliMakerMore, CliMakerUnknown, CliMakerNoAddress, MenuMakerRandom,
   MakerCaption, MakerSearch, MakerColumnName, MakerColumnPrefixes, MakerMatches, MakerShown, Cancel,

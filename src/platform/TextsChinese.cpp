@@ -205,6 +205,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::CliTooFewArguments, L"{1} 缺少参数。"},
     {TextId::CliUnexpectedArgument, L"{1} 不接受 \"{2}\"。"},
     {TextId::CliOneMaker, L"/maker TEXT 和 /keep-maker 只能给出其中一个，且只能给出一次。"},
+    {TextId::CliMakerNeedsText, L"/maker 后面要跟厂商名称或前缀。"},
     {TextId::CliMakerNone, L"没有名称或前缀与 \"{1}\" 相符的厂商。没有写入。"},
     {TextId::CliMakerSeveral, L"有 {1} 个厂商与 \"{2}\" 相符。没有写入。请写出更完整的名称，或使用下列前缀之一："},
     {TextId::CliMakerLine, L"  {1}  {2}（{3} 个前缀）"},

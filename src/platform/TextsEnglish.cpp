@@ -223,6 +223,7 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::CliTooFewArguments, L"Too few arguments for {1}."},
     {TextId::CliUnexpectedArgument, L"{1} does not take \"{2}\"."},
     {TextId::CliOneMaker, L"Give either /maker TEXT or /keep-maker, and only once."},
+    {TextId::CliMakerNeedsText, L"/maker needs a maker's name or prefix after it."},
     {TextId::CliMakerNone, L"No maker's name or prefix matches \"{1}\". Nothing was written."},
     {TextId::CliMakerSeveral,
      L"{1} makers match \"{2}\". Nothing was written. Give more of the name, or one of these prefixes:"},

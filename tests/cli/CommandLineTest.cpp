@@ -123,7 +123,7 @@ TEST(ParseCommandLine, AnythingElseIsAUsageErrorThatSaysWhatWasWrong) {
       {{L"/restart", L"0007", L"-Keep-Maker"}, unexpected(L"/restart", L"-Keep-Maker")},
       {{L"/random"}, tooFew(L"/random")},
       {{L"/random", L"/maker", L"intel"}, tooFew(L"/random")},
-      {{L"/random", L"0007", L"/maker"}, tooFew(L"/maker")},
+      {{L"/random", L"0007", L"/maker"}, Say(TextId::CliMakerNeedsText)},
       {{L"/random", L"0007", L"/maker", L"a", L"/keep-maker"}, oneMaker},
       {{L"/random", L"0007", L"/keep-maker", L"/maker", L"a"}, oneMaker},
       {{L"/random", L"0007", L"/maker", L"a", L"/maker", L"b"}, oneMaker},
