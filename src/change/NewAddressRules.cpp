@@ -36,8 +36,8 @@ std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, 
   return warnings;
 }
 
-std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
-                            std::wstring_view adapterIndex, std::wstring_view adapterName) {
+std::wstring WarningStatement(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                              std::wstring_view adapterIndex, std::wstring_view adapterName) {
   std::wstring text = SayNaming(TextId::WarningHead, adapterName, {MacDisplay(address), adapterIndex});
   for (const AddressWarning warning : warnings) {
     text += L"\r\n";
@@ -59,8 +59,12 @@ std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const M
         break;
     }
   }
-  text += Say(TextId::WarningQuestion);
   return text;
+}
+
+std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                            std::wstring_view adapterIndex, std::wstring_view adapterName) {
+  return WarningStatement(warnings, address, adapterIndex, adapterName) + Say(TextId::WarningQuestion);
 }
 
 MacBytes LocallyAdministeredUnicast(MacBytes address) {

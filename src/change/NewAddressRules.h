@@ -35,9 +35,12 @@ enum class AddressWarning {
 // random hardware addresses of its own.
 std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom = false);
 
-// The confirmation the window and the command line show for the warnings,
-// naming the address and the adapter (its class subkey name, and in English
-// its name).
+// The warnings as the command line states them, naming the address and the
+// adapter (its class subkey name, and in English its name).
+std::wstring WarningStatement(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                              std::wstring_view adapterIndex, std::wstring_view adapterName);
+
+// The window's confirmation: the statement, then whether to store anyway.
 std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
                             std::wstring_view adapterIndex, std::wstring_view adapterName);
 

@@ -46,10 +46,17 @@ struct Command {
   bool keepMaker = false;             // /random /keep-maker
 };
 
-// The arguments after the program's name. Verbs and /force in any case, with
-// "/" or "-"; /force anywhere after the verb, for /set and /random; /json after
-// /list; either /maker TEXT or /keep-maker after /random. None when the arguments make no command: the caller prints UsageText().
-std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
+// What the arguments ask for, or why they ask for nothing.
+struct ParsedCommandLine {
+  std::optional<Command> command;
+  std::wstring problem;  // when there is no command: what was wrong, one sentence for before the usage
+};
+
+// The arguments after the program's name. Verbs and switches in any case,
+// with "/" or "-"; /force anywhere after the verb, for /set and /random;
+// /json after /list; either /maker TEXT or /keep-maker after /random. A
+// switch a verb does not take is a mistake, never an ID or an address.
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments);
 
 std::wstring UsageText();
 

@@ -12,11 +12,14 @@
 #include "adapters/AdapterScan.h"
 #include "adapters/AddressMaker.h"
 #include "adapters/ErrorReporter.h"
+#include "adapters/ScanRowText.h"
+#include "change/AddressStore.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
 #include "change/RecordedChange.h"
 #include "platform/ErrorText.h"
+#include "platform/NumberText.h"
 #include "platform/Settings.h"
 #include "platform/TextRules.h"
 #include "platform/Texts.h"
@@ -142,7 +145,7 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
       out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
     }
     if (!row.unreadColumns.empty()) {
-      unread += (unread.empty() ? L"" : L"、") + ListLine({row.cells[0]});
+      unread += (unread.empty() ? L"" : Say(TextId::CliListSeparator)) + ListLine({row.cells[0]});
       readError = row.readError;
     }
   }
@@ -177,10 +180,11 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   const bool wireless = services.facts.IsWireless(adapterIndex);
   const std::vector<AddressWarning> warnings =
       WarningsFor(address, wireless, wireless && IsWindowsRandomOn(services.facts.RandomAddress(adapterIndex)));
-  // The window asks; a script has answered beforehand with /force or not.
+  // The window asks; a script has answered beforehand with /force or not,
+  // so it is told what was wrong and how to write the address all the same.
   if (!warnings.empty() && !force) {
-    out.Write(WarningMessage(warnings, address, adapterIndex, NameOf(row)) + L"\n" +
-              Say(TextId::CliNotWritten) + L"\n");
+    out.Write(WarningStatement(warnings, address, adapterIndex, NameOf(row)) + L"\n" + Say(TextId::CliNotWritten) +
+              L"\n");
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
@@ -199,13 +203,15 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
 // How many matching makers /random /maker lists when it cannot choose.
 constexpr size_t kMakersListed = 20;
 
-std::wstring PrefixDisplay(uint32_t prefix) {
-  MacBytes bytes{static_cast<uint8_t>(prefix >> 16), static_cast<uint8_t>(prefix >> 8), static_cast<uint8_t>(prefix)};
-  return MacDisplay(bytes).substr(0, 8);
+// One maker of a list: a prefix, the name and how many prefixes it has.
+std::wstring MakerLine(const Maker& maker) {
+  const size_t count = maker.prefixes.size();
+  return count == 1 ? Say(TextId::CliMakerLineOne, {PrefixText(maker.prefixes.front()), maker.name})
+                    : Say(TextId::CliMakerLine, {PrefixText(maker.prefixes.front()), maker.name, NumberText(count)});
 }
 
-// The maker /maker or /keep-maker asks for, into maker; Done, or why there is
-// none (said on out).
+// The maker /maker or /keep-maker asks for, with the prefixes to draw from,
+// into maker; Done, or why there is none (said on out).
 ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
                      std::optional<Maker>& maker) {
   const std::wstring& id = command.adapter;
@@ -224,35 +230,43 @@ ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterF
       out.Write(SayNaming(TextId::CliMakerUnknown, NameOf(row), {id, *address}) + L"\n");
       return ExitCode::NoMaker;
     }
-  } else if (MakerSearch search = FindMakers(*command.maker, kMakersListed); search.matched == 1) {
-    maker = std::move(search.makers.front());
+  } else if (MakerSearch search = FindMakers(*command.maker, kMakersListed); search.prefix || search.matched == 1) {
+    maker = MakerToDraw(search, 0);
   } else if (search.whole) {
     maker = std::move(search.whole);
   } else if (search.matched == 0) {
     out.Write(Say(TextId::CliMakerNone, {*command.maker}) + L"\n");
     return ExitCode::NoMaker;
   } else {
-    std::wstring list = Say(TextId::CliMakerSeveral, {std::to_wstring(search.matched), *command.maker}) + L"\n";
-    for (const Maker& each : search.makers) {
-      list += Say(TextId::CliMakerLine, {PrefixDisplay(each.prefixes.front()), each.name,
-                                         std::to_wstring(each.prefixes.size())}) +
-              L"\n";
-    }
+    std::wstring list = Say(TextId::CliMakerSeveral, {NumberText(search.matched), *command.maker}) + L"\n";
+    for (const Maker& each : search.makers) list += MakerLine(each) + L"\n";
     if (search.matched > search.makers.size()) {
-      list += Say(TextId::CliMakerMore, {std::to_wstring(search.matched - search.makers.size())}) + L"\n";
+      list += Say(TextId::CliMakerMore, {NumberText(search.matched - search.makers.size())}) + L"\n";
     }
     out.Write(list);
     return ExitCode::SeveralMakers;
   }
   if (std::none_of(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix)) {
-    out.Write(Say(TextId::CliMakerNoIndividual, {maker->name}) + L"\n");
+    out.Write((maker->prefixes.size() == 1
+                   ? Say(TextId::CliPrefixNotIndividual, {PrefixText(maker->prefixes.front()), maker->name})
+                   : Say(TextId::CliMakerNoIndividual, {maker->name})) +
+              L"\n");
     return ExitCode::NoMaker;
   }
   return ExitCode::Done;
 }
 
+// A script that removes an address that is not there is told so: nothing is
+// deleted and no removal is logged. (The window removes and logs all the same.)
+// The scan's answer is read again now, as it may be out of date.
 ExitCode RemoveAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, ConsoleOutput& out) {
   const std::wstring name = NameOf(row);
+  const bool overrideRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kOverriddenColumn) ==
+                            row.unreadColumns.end();
+  if (overrideRead && kNoText == row.cells[size_t{kOverriddenColumn}] && StoredOverrideAddress(adapterIndex).empty()) {
+    out.Write(SayNaming(TextId::CliNothingStored, name, {adapterIndex}) + L"\n");
+    return ExitCode::Done;
+  }
   const RecordedChange change = RemoveAndRecord(adapterIndex, name, LogFileBesideProgram());
   if (change.registry.done) out.Write(SayNaming(TextId::CliRemoved, name, {adapterIndex}) + L"\n");
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
@@ -341,11 +355,12 @@ ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const Comman
     }
     SetLanguage(language);
   }
-  const std::optional<Command> command = ParseCommandLine(rest);
-  if (!command) {
-    out.Write(UsageText());
+  const ParsedCommandLine parsed = ParseCommandLine(rest);
+  if (!parsed.command) {
+    out.Write(parsed.problem + L"\n" + UsageText());
     return ExitCode::Usage;
   }
+  const std::optional<Command>& command = parsed.command;
   // Help needs no terms: it changes nothing and reads nothing.
   if (command->verb != Verb::Help && !AgreementSet()) {
     out.Write(std::wstring(Say(TextId::CliTermsFirst)) + L"\n");

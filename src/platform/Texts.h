@@ -47,10 +47,13 @@ enum class TextId : unsigned short {
   // The command line.
   Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
   CliNoRandom, CliTermsFirst, CliUnknownLanguage,
+  CliListSeparator, CliNothingStored, CliNoCommand, CliUnknownCommand, CliTooFewArguments, CliUnexpectedArgument,
+  CliOneMaker, CliMakerNeedsText,
   // A random address from a chosen maker.
   CliMakerNone, CliMakerSeveral, CliMakerLine, CliMakerMore, CliMakerUnknown, CliMakerNoAddress, MenuMakerRandom,
   MakerCaption, MakerSearch, MakerColumnName, MakerColumnPrefixes, MakerMatches, MakerShown, Cancel,
   CliMakerNoIndividual, MakerNoIndividual,
+  CliMakerLineOne, MakerMatchesOne, CliPrefixNotIndividual, MakerPrefixNotIndividual,
   Count
 };
 

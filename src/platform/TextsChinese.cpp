@@ -165,21 +165,29 @@ constinit const TextTable kChineseTexts = MakeTextTable({
 
     {TextId::Usage,
      L"用法：\n"
-     L"  quav.exe /list                 列出所有网络适配器，每行一个，以制表符分隔：\n"
-     L"                                 ID、活动 (1/0)、伪装 (1/0)、网络适配器、IP 地址、活动 MAC\n"
-     L"  quav.exe /list /json           以一个 JSON 数组列出所有网络适配器，供脚本读取：\n"
-     L"                                 键为英文，只含 ASCII 字符，无法读取的值为 null\n"
-     L"  quav.exe /set ID MAC [/force]  把伪装的 MAC 地址写入网络适配器 ID\n"
-     L"  quav.exe /random ID [/force]   写入一个随机的本地管理 MAC 地址\n"
+     L"  quav.exe /list [/json]\n"
+     L"      列出所有网络适配器，每行一个，共九项，以制表符分隔：ID、活动 (1/0)、\n"
+     L"      伪装 (1/0)、网络适配器、IP 地址、活动 MAC、连接名称、出厂地址、\n"
+     L"      活动 MAC 的厂商。\n"
+     L"      加上 /json 则改为以一个 JSON 数组列出，供脚本读取：键为英文，只含\n"
+     L"      ASCII 字符，无法读取的值为 null。\n"
+     L"  quav.exe /set ID MAC [/force]\n"
+     L"      把 MAC 作为伪装的 MAC 地址写入网络适配器 ID。\n"
+     L"  quav.exe /random ID [/force]\n"
+     L"      写入一个随机的本地管理 MAC 地址。\n"
      L"  quav.exe /random ID /maker TEXT [/force]\n"
-     L"                                 写入一个随机的 MAC 地址，属于名称含有 TEXT（不分大小写，忽略空格）\n"
-     L"                                 或前缀为 TEXT (00-1B-21) 的厂商\n"
+     L"      写入一个属于某个厂商的随机 MAC 地址。TEXT 可以是前缀 (00-1B-21)，\n"
+     L"      地址即以该前缀开头；也可以是厂商名称的一部分（不分大小写，忽略空格），\n"
+     L"      地址即取该厂商的任一前缀。\n"
      L"  quav.exe /random ID /keep-maker [/force]\n"
-     L"                                 写入一个随机的 MAC 地址，厂商与网络适配器的出厂地址相同\n"
-     L"  quav.exe /remove ID            删除网络适配器 ID 的伪装 MAC 地址\n"
-     L"  quav.exe /restart ID           禁用并重新启用网络适配器 ID，检查它使用的 MAC 地址\n"
+     L"      写入一个随机的 MAC 地址，厂商与网络适配器的出厂地址相同。\n"
+     L"  quav.exe /remove ID\n"
+     L"      删除网络适配器 ID 的伪装 MAC 地址。\n"
+     L"  quav.exe /restart ID\n"
+     L"      禁用并重新启用网络适配器 ID，然后检查它使用的 MAC 地址。\n"
      L"MAC 是 12 个十六进制数字，可用 \"-\" 或 \":\" 分隔每两个数字。\n"
-     L"地址有警告时，只有加上 /force 才会写入。\n"
+     L"地址可能无法用于网络适配器时（例如多播地址），只说明原因，不写入；\n"
+     L"加上 /force 仍然写入。\n"
      L"任何命令加上 /lang en 或 /lang zh，即以英文或中文输出。\n"
      L"退出代码见自述文件。\n"},
     {TextId::CliCannotReadKey, L"无法读取注册表项 HKEY_LOCAL_MACHINE\\{1}。{2}"},
@@ -193,6 +201,14 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::CliNoRandom, L"无法生成随机的 MAC 地址：系统的加密随机数源不可用。"},
     {TextId::CliTermsFirst, L"请先不带参数启动 quav.exe 并接受使用条款，然后才能使用命令行。"},
     {TextId::CliUnknownLanguage, L"/lang 后面要跟 en（英文）或 zh（中文），而不是 \"{1}\"。"},
+    {TextId::CliListSeparator, L"、"},
+    {TextId::CliNothingStored, L"网络适配器 {1} 没有伪装的 MAC 地址可删除。没有做任何更改。"},
+    {TextId::CliNoCommand, L"没有给出命令。"},
+    {TextId::CliUnknownCommand, L"\"{1}\" 不是命令。"},
+    {TextId::CliTooFewArguments, L"{1} 缺少参数。"},
+    {TextId::CliUnexpectedArgument, L"{1} 不接受 \"{2}\"。"},
+    {TextId::CliOneMaker, L"/maker TEXT 和 /keep-maker 只能给出其中一个，且只能给出一次。"},
+    {TextId::CliMakerNeedsText, L"/maker 后面要跟厂商名称或前缀。"},
     {TextId::CliMakerNone, L"没有名称或前缀与 \"{1}\" 相符的厂商。没有写入。"},
     {TextId::CliMakerSeveral, L"有 {1} 个厂商与 \"{2}\" 相符。没有写入。请写出更完整的名称，或使用下列前缀之一："},
     {TextId::CliMakerLine, L"  {1}  {2}（{3} 个前缀）"},
@@ -209,6 +225,10 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::Cancel, L"取消"},
     {TextId::CliMakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址。没有写入。"},
     {TextId::MakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址，无法生成这个厂商的随机地址。"},
+    {TextId::CliMakerLineOne, L"  {1}  {2}（1 个前缀）"},
+    {TextId::MakerMatchesOne, L"相符的厂商：1 个。"},
+    {TextId::CliPrefixNotIndividual, L"{2} 的前缀 {1} 会构成组地址或本地管理地址。没有写入。"},
+    {TextId::MakerPrefixNotIndividual, L"{2} 的前缀 {1} 会构成组地址或本地管理地址，无法用它生成随机地址。"},
 });
 
 }  // namespace quav
