@@ -111,7 +111,7 @@ void frmMain::Form_Load() {
 void frmMain::Form_Activate() {
   if (Activated) return;
   Activated = true;
-  BusyWork busy(*this, BusyWork::Commands::Wait);
+  BusyWork busy(*this, BusyWork::Input::Waits);
   Repaint();
   busy.AnswerNow();
   HideNotify = HideNotifySet();

@@ -127,8 +127,7 @@ LRESULT frmMain::OnNotify(const NMHDR& header) {
     case LVN_ITEMCHANGED: {
       // A row the user selects, with the mouse or the keyboard.
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-      // While busy the work selects the row itself.
-      if (!selectingByCode_ && !Busy() && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+      if (!selectingByCode_ && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
           !(change.uOldState & LVIS_SELECTED)) {
         lvwNIC_ItemClick(change.iItem + 1);
       }
@@ -167,10 +166,6 @@ bool frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT&
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == mnuMakerRandom) {
     mnuMakerRandom_Click();
     result = 0;
-    return true;
-  }
-  if (message == WM_QUERYENDSESSION && restarting_) {
-    result = FALSE;
     return true;
   }
   return false;
