@@ -100,7 +100,7 @@ void frmMain::Form_Load() {
     return;
   }
   OS_Version = version;
-  AddSystemMenuItem(*this, L"ORV 2003");
+  AddSystemMenuItem(*this, Say(TextId::SystemMenuEntry));
   SetUpAdapterList();
   COLORREF stripe = kStripeColor;
   StripeListView(stripe, *this, lvwNIC, Item(picImage));
