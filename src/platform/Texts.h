@@ -18,7 +18,7 @@ enum class TextId : unsigned short {
   // The main window.
   MainActiveOnly, MainNewAddress, MainUpdate, MainRemove, MainRefresh, MainExit, MainSpoofedAddress,
   MainActiveAddress, MenuFile, MenuViewLog, MenuRefresh, MenuRandom, MenuRestart, MenuExit, MenuAbout,
-  MenuLanguage, SystemMenuEntry, LanguageFromNextStart,
+  MenuLanguage, SystemMenuEntry, LanguageFromNextStart, OtherLanguageFromNextStart,
   ColumnId, ColumnActive, ColumnSpoofed, ColumnAdapter, ColumnIpAddress, ColumnActiveMac, Yes, No,
   Disclaimer, RightsMessage, SecondCopy, WindowsVersion, LogCannotOpen, RestartHoldsSession,
   SelectAdapterToRestart, NoRandomInWindow,

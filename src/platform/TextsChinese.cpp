@@ -29,6 +29,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::MenuLanguage, L"Language / 语言"},
     {TextId::SystemMenuEntry, L"ORV 2003"},
     {TextId::LanguageFromNextStart, L"QUAV 将在下次启动时使用简体中文。"},
+    {TextId::OtherLanguageFromNextStart, L"QUAV 将在下次启动时使用英文。"},
     {TextId::ColumnId, L"ID"},
     {TextId::ColumnActive, L"活动"},
     {TextId::ColumnSpoofed, L"伪装"},

@@ -30,6 +30,7 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::MenuLanguage, L"Language / 语言"},
     {TextId::SystemMenuEntry, L"ORV 2003"},
     {TextId::LanguageFromNextStart, L"QUAV will speak English from its next start."},
+    {TextId::OtherLanguageFromNextStart, L"QUAV will speak Chinese (Simplified) from its next start."},
     {TextId::ColumnId, L"ID"},
     {TextId::ColumnActive, L"Active"},
     {TextId::ColumnSpoofed, L"Spoofed"},
