@@ -11,7 +11,7 @@
 #include "adapters/AdapterKeys.h"
 #include "adapters/AdapterScan.h"
 #include "adapters/AddressMaker.h"
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
