@@ -193,6 +193,23 @@ const VerbOutcome kVerbOutcomes[] = {
      {L"/random", L"0007", L"/keep-maker"}, ExitCode::Done, L"00E04C334455", 1, "00-E0-4C-33-44-55"},
     {"KeepAnUnknownMakerStoresNothing", [](Stage& s) { s.facts.permanent[L"0007"] = L"02-E0-4C-01-02-03"; },
      {L"/random", L"0007", L"/keep-maker"}, ExitCode::NoMaker, nullptr, 0, "02-E0-4C-01-02-03"},
+    {"ListJsonSaysWindowsRandomAddressesAreOn", [](Stage& s) { s.facts.random[L"0007"] = WindowsRandomAddress::On; },
+     {L"/list", L"/json"}, ExitCode::Done, nullptr, 0, "\"windowsRandomAddress\":\"on\"}"},
+    {"ListJsonSaysWindowsRandomAddressesChangeDaily",
+     [](Stage& s) { s.facts.random[L"0007"] = WindowsRandomAddress::Daily; }, {L"/list", L"/json"}, ExitCode::Done,
+     nullptr, 0, "\"windowsRandomAddress\":\"daily\"}"},
+    {"SetWhileWindowsRandomAddressesAreOnIsRefused",
+     [](Stage& s) {
+       s.facts.wireless[L"0007"] = true;
+       s.facts.random[L"0007"] = WindowsRandomAddress::On;
+     },
+     {L"/set", L"0007", L"02-11-22-33-44-55"}, ExitCode::Refused, nullptr, 0, "Windows"},
+    {"SetWhileWindowsRandomAddressesChangeDailyIsRefused",
+     [](Stage& s) {
+       s.facts.wireless[L"0007"] = true;
+       s.facts.random[L"0007"] = WindowsRandomAddress::Daily;
+     },
+     {L"/set", L"0007", L"02-11-22-33-44-55"}, ExitCode::Refused, nullptr, 0, "Windows"},
     {"ThrownInsideAVerb",
      [](Stage& s) { s.devices.onRestart = [](const std::wstring&) { throw std::runtime_error("stand-in fault"); }; },
      {L"/restart", L"0007"}, ExitCode::Unexpected, nullptr, 0,
