@@ -1,36 +1,61 @@
 #include "adapters/BurnedInAddresses.h"
 
+#include <process.h>
+
 #include <algorithm>
+#include <memory>
 
 namespace quav {
 
+struct BurnedInAddresses::Question {
+  BurnedInAddresses* owner;
+  std::wstring adapterIndex;
+  unsigned round;
+};
+
+class BurnedInAddresses::Locked {
+ public:
+  explicit Locked(CRITICAL_SECTION& section) : section_(section) { ::EnterCriticalSection(&section_); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
+  ~Locked() { ::LeaveCriticalSection(&section_); }
+
+ private:
+  CRITICAL_SECTION& section_;
+};
+
 BurnedInAddresses::BurnedInAddresses(AdapterFacts& facts, std::function<void()> answered)
-    : facts_(facts), answered_(std::move(answered)) {}
+    : facts_(facts), answered_(std::move(answered)) {
+  ::InitializeCriticalSection(&lock_);
+}
 
 BurnedInAddresses::~BurnedInAddresses() {
-  std::vector<std::thread> askers;
+  std::vector<UniqueHandle> askers;
   {
-    const std::lock_guard lock(mutex_);
+    const Locked locked(lock_);
     askers.swap(askers_);
   }
-  for (std::thread& asker : askers) asker.join();
+  for (const UniqueHandle& asker : askers) ::WaitForSingleObject(asker.get(), INFINITE);
+  ::DeleteCriticalSection(&lock_);
 }
 
 BurnedInAddresses::Answer BurnedInAddresses::Find(const std::wstring& adapterIndex) {
-  const std::lock_guard lock(mutex_);
-  // Threads whose question is answered are joined here, so that they do not
-  // pile up over a long session.
-  for (const std::thread::id id : finished_) {
-    const auto asker = std::find_if(askers_.begin(), askers_.end(), [id](const std::thread& t) { return t.get_id() == id; });
-    if (asker == askers_.end()) continue;
-    asker->join();
-    askers_.erase(asker);
-  }
-  finished_.clear();
+  const Locked locked(lock_);
+  // Threads that have ended are let go here, so that they do not pile up
+  // over a long session.
+  askers_.erase(std::remove_if(askers_.begin(), askers_.end(),
+                               [](const UniqueHandle& asker) {
+                                 return ::WaitForSingleObject(asker.get(), 0) == WAIT_OBJECT_0;
+                               }),
+                askers_.end());
   const auto known = answers_.find(adapterIndex);
   if (known != answers_.end()) return known->second;
+  auto question = std::make_unique<Question>(Question{this, adapterIndex, round_});
   // The thread waits for this lock before it can keep its answer.
-  askers_.emplace_back(&BurnedInAddresses::Ask, this, adapterIndex, round_);
+  UniqueHandle asker(reinterpret_cast<HANDLE>(::_beginthreadex(nullptr, 0, &AskOnThread, question.get(), 0, nullptr)));
+  if (!asker) return Answer{false, std::nullopt};
+  static_cast<void>(question.release());
+  askers_.push_back(std::move(asker));
   Answer asking;
   asking.asking = true;
   answers_.emplace(adapterIndex, asking);
@@ -38,12 +63,18 @@ BurnedInAddresses::Answer BurnedInAddresses::Find(const std::wstring& adapterInd
 }
 
 void BurnedInAddresses::Forget() {
-  const std::lock_guard lock(mutex_);
+  const Locked locked(lock_);
   ++round_;
   answers_.clear();
 }
 
-void BurnedInAddresses::Ask(std::wstring adapterIndex, unsigned round) {
+unsigned __stdcall BurnedInAddresses::AskOnThread(void* question) {
+  const std::unique_ptr<Question> asked(static_cast<Question*>(question));
+  asked->owner->Ask(asked->adapterIndex, asked->round);
+  return 0;
+}
+
+void BurnedInAddresses::Ask(const std::wstring& adapterIndex, unsigned round) {
   std::optional<std::wstring> address;
   try {
     address = facts_.PermanentAddress(adapterIndex);
@@ -52,12 +83,11 @@ void BurnedInAddresses::Ask(std::wstring adapterIndex, unsigned round) {
   }
   bool kept = false;
   {
-    const std::lock_guard lock(mutex_);
+    const Locked locked(lock_);
     if (round == round_) {
       answers_[adapterIndex] = Answer{false, std::move(address)};
       kept = true;
     }
-    finished_.push_back(std::this_thread::get_id());
   }
   if (kept && answered_) answered_();
 }

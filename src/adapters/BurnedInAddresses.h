@@ -2,13 +2,12 @@
 
 #include <functional>
 #include <map>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "adapters/AdapterFacts.h"
+#include "platform/Handles.h"
 
 namespace quav {
 
@@ -36,15 +35,19 @@ class BurnedInAddresses {
   void Forget();
 
  private:
-  void Ask(std::wstring adapterIndex, unsigned round);
+  struct Question;
+  class Locked;
+  static unsigned __stdcall AskOnThread(void* question);
+  void Ask(const std::wstring& adapterIndex, unsigned round);
 
   AdapterFacts& facts_;
   std::function<void()> answered_;
-  std::mutex mutex_;  // guards what follows
+  // Guards what follows; a critical section, as the C++ mutex's error
+  // reporting would pull the library's system-error texts into the program.
+  CRITICAL_SECTION lock_;
   unsigned round_ = 0;
   std::map<std::wstring, Answer> answers_;
-  std::vector<std::thread> askers_;
-  std::vector<std::thread::id> finished_;
+  std::vector<UniqueHandle> askers_;  // the threads, until they are seen to have ended
 };
 
 }  // namespace quav
