@@ -11,8 +11,8 @@ constexpr std::wstring_view kProfileV3 = L"http://www.microsoft.com/networking/W
 // The v3 child element of that name; null when there is none.
 const XmlElement* V3Child(const XmlElement& parent, std::wstring_view name) {
   const std::vector<const XmlElement*> named = parent.Children(name);
-  const auto found =
-      std::find_if(named.begin(), named.end(), [](const XmlElement* child) { return child->namespaceUri == kProfileV3; });
+  const auto found = std::find_if(named.begin(), named.end(),
+                                  [](const XmlElement* child) { return child->namespaceUri == kProfileV3; });
   return found == named.end() ? nullptr : *found;
 }
 

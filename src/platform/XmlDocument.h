@@ -25,8 +25,8 @@ struct XmlElement {
 
   // The first child element of that local name; null when there is none.
   const XmlElement* Child(std::wstring_view localName) const {
-    const auto found =
-        std::find_if(children.begin(), children.end(), [&](const XmlElement& child) { return child.name == localName; });
+    const auto found = std::find_if(children.begin(), children.end(),
+                                    [&](const XmlElement& child) { return child.name == localName; });
     return found == children.end() ? nullptr : &*found;
   }
   // Every child element of that local name, in document order.

@@ -328,6 +328,19 @@ TEST_F(NewAddressWindow, ARowTipIsReadWhenItShowsAndItsFailureIsReported) {
   EXPECT_EQ(L"", askText()) << "the row was forgotten with the sort";
 }
 
+// The first row's tip text, as the tip asks for it once the pointer rests on
+// the row; the pointer leaves first, so that the row counts as new.
+std::wstring FirstRowTip(HWND list) {
+  ::SendMessageW(list, WM_MOUSELEAVE, 0, 0);
+  RECT row{};
+  ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+  ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(row.left + 1, row.top + 1));
+  NMTTDISPINFOW info{};
+  info.hdr = {::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr), 0, static_cast<UINT>(TTN_GETDISPINFOW)};
+  ::SendMessageW(list, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  return std::wstring(info.lpszText ? info.lpszText : L"");
+}
+
 // A driver that never answers holds neither the window nor the row's tip: it
 // is asked once, off the window's thread, until the list is filled again.
 TEST_F(NewAddressWindow, ADriverThatNeverAnswersHoldsNeitherTheWindowNorTheTip) {
@@ -335,16 +348,7 @@ TEST_F(NewAddressWindow, ADriverThatNeverAnswersHoldsNeitherTheWindowNorTheTip) 
   const ScopeExit release([&] { ::SetEvent(answer.get()); });
   facts.permanent[L"0007"] = L"00-0C-29-3A-4B-5C";
   facts.onPermanentRead = [&answer](const std::wstring&) { ::WaitForSingleObject(answer.get(), 5000); };
-  const HWND list = form.lvwNIC.Hwnd();
-  const auto hoverText = [&] {
-    RECT row{};
-    ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
-    ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2));
-    NMTTDISPINFOW info{};
-    info.hdr = {::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr), 0, static_cast<UINT>(TTN_GETDISPINFOW)};
-    ::SendMessageW(list, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    return std::wstring(info.lpszText ? info.lpszText : L"");
-  };
+  const auto hoverText = [this] { return FirstRowTip(form.lvwNIC.Hwnd()); };
   const auto answered = [&](int reads) {
     std::wstring text;
     for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < 5000; ::Sleep(10)) {
@@ -372,7 +376,6 @@ TEST_F(NewAddressWindow, ADriverThatNeverAnswersHoldsNeitherTheWindowNorTheTip) 
 // adapter keeps another address.
 TEST_F(NewAddressWindow, WindowsRandomAddressesOnOrDailyAreSaidWarnedOfAndBlamed) {
   facts.wireless[L"0007"] = true;
-  const HWND list = form.lvwNIC.Hwnd();
   for (const auto& [state, said] : {std::pair{WindowsRandomAddress::On, L"：开"},
                                     std::pair{WindowsRandomAddress::Daily, L"：每天更改"}}) {
     facts.random[L"0007"] = state;
@@ -383,15 +386,8 @@ TEST_F(NewAddressWindow, WindowsRandomAddressesOnOrDailyAreSaidWarnedOfAndBlamed
     EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"“随机硬件地址”已打开")) << said;
     EXPECT_EQ(L"<missing>", Stored());
 
-    RECT row{};
-    ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
-    ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(row.left + 1, row.top + 1));
-    NMTTDISPINFOW info{};
-    info.hdr = {::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr), 0, static_cast<UINT>(TTN_GETDISPINFOW)};
-    ::SendMessageW(list, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_NE(std::wstring::npos, std::wstring(info.lpszText ? info.lpszText : L"").find(
-                                      std::wstring(L"Windows 随机硬件地址") + said));
-    ::SendMessageW(list, WM_MOUSELEAVE, 0, 0);
+    EXPECT_NE(std::wstring::npos,
+              FirstRowTip(form.lvwNIC.Hwnd()).find(std::wstring(L"Windows 随机硬件地址") + said));
   }
   adapters.SetNetworkAddress(L"0007", L"021122334455");
   facts.active[L"0007"] = L"00-0C-29-3A-4B-5C";

@@ -29,7 +29,8 @@ TEST(XmlDocument, ElementsAttributesAndTextWithTheirNamespaces) {
 
 TEST(XmlDocument, AnythingButOneWellFormedDocumentIsNone) {
   for (const wchar_t* text :
-       {L"", L"  ", L"text", L"<a>", L"<a></b>", L"<a/><b/>", L"<a/>text", L"<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>"}) {
+       {L"", L"  ", L"text", L"<a>", L"<a></b>", L"<a/><b/>", L"<a/>text",
+        L"<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>"}) {
     EXPECT_FALSE(ReadXmlDocument(text)) << text;
   }
 }
