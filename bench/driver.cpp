@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -194,8 +195,19 @@ std::vector<double> Column(const std::vector<Sample>& samples, double Sample::*f
 }  // namespace
 }  // namespace quav::bench
 
+// "seed SECONDS": the prefix as the rounds meet it, for that long, while a
+// profiler starts the programs (bench/profile.sh). Otherwise: the rounds.
 int main(int argc, char** argv) {
   using namespace quav::bench;
+  if (argc > 2 && std::strcmp(argv[1], "seed") == 0) {
+    quav::test::AdapterRegistry adapters;
+    SeedAdapters(adapters);
+    quav::test::SetText(HKEY_CURRENT_USER, quav::kSettingsKey, quav::kAgreementValue, L"1");
+    std::printf("seeded\n");
+    std::fflush(stdout);
+    ::Sleep(static_cast<DWORD>(std::atoi(argv[2])) * 1000);
+    return 0;
+  }
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
   const std::wstring here = ModuleFolder();
   const std::wstring floorExe = here + L"\\bench_floor.exe";

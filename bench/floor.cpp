@@ -17,7 +17,7 @@
 #include <memory>
 #include <string>
 
-#include "adapters/WmiAdapterSource.h"
+#include "bench/WmiWalk.h"
 #include "platform/Handles.h"
 #include "ui/Form.h"
 #include "ui/ListView.h"
@@ -30,25 +30,8 @@
 namespace {
 
 using namespace quav;
-
-constexpr const wchar_t* kProperties[] = {L"IPEnabled", L"Index", L"Description", L"IPAddress", L"MACAddress"};
-
-// Instances walked with all five properties read; -1 when the query fails.
-int QueryThroughLocator() {
-  const std::unique_ptr<WmiAdapterSource> source = MakeSystemWmiAdapterSource();
-  if (!source->Open()) return -1;
-  int count = 0;
-  std::unique_ptr<WmiInstance> instance;
-  bool failed = false;
-  while (source->Next(instance, failed)) {
-    for (const wchar_t* property : kProperties) {
-      UniqueVariant value;
-      instance->Get(property, value.put());
-    }
-    ++count;
-  }
-  return failed ? -1 : count;
-}
+using bench::kWmiProperties;
+using bench::QueryThroughLocator;
 
 HRESULT InvokeByName(IDispatch* object, const wchar_t* name, WORD flags, DISPPARAMS& parameters, VARIANT* result) {
   LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
@@ -91,7 +74,7 @@ int QueryThroughMoniker() {
     ULONG fetched = 0;
     if (walk->Next(1, item.put(), &fetched) != S_OK || fetched != 1) break;
     if (item.get()->vt != VT_DISPATCH || !item.get()->pdispVal) return -1;
-    for (const wchar_t* property : kProperties) {
+    for (const wchar_t* property : kWmiProperties) {
       UniqueVariant value;
       InvokeByName(item.get()->pdispVal, property, DISPATCH_PROPERTYGET | DISPATCH_METHOD, none, value.put());
     }
