@@ -86,6 +86,18 @@ std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& 
   return line;
 }
 
+std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view moment, std::wstring_view result) {
+  std::wstring line = Head(fields);
+  line += Say(TextId::LogRunBeforeMoment);
+  AppendField(line, moment);
+  line += Say(TextId::LogCheckBeforeResult);
+  AppendField(line, result);
+  line += Say(TextId::LogBeforeUser);
+  AppendField(line, fields.user);
+  line += kEnd;
+  return line;
+}
+
 std::wstring LogFileIn(std::wstring_view folder) {
   std::wstring path(folder);
   if (path.empty() || path.back() != L'\\') path += L'\\';

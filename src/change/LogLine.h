@@ -24,6 +24,10 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
 // A removal line, without its line end.
 std::wstring AddressRemovalLine(const LogLineFields& fields);
 
+// A scheduled run's line, without its line end: the moment that started it
+// (in the words of the log's language) and what the run did.
+std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view moment, std::wstring_view result);
+
 // The log file in a folder; a folder that ends in a backslash (a drive root)
 // gets no second one.
 std::wstring LogFileIn(std::wstring_view folder);

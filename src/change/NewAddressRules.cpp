@@ -22,6 +22,12 @@ std::wstring MacDigits(const MacBytes& address) { return HardwareAddressText(add
 
 std::wstring MacDisplay(const MacBytes& address) { return HardwareAddressText(address.data(), address.size()); }
 
+std::wstring PrefixDisplay(uint32_t prefix) {
+  const uint8_t bytes[] = {static_cast<uint8_t>(prefix >> 16), static_cast<uint8_t>(prefix >> 8),
+                           static_cast<uint8_t>(prefix)};
+  return HardwareAddressText(bytes, 3);
+}
+
 std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom) {
   std::vector<AddressWarning> warnings;
   if (IsAllZeros(address)) {

@@ -20,6 +20,8 @@ std::optional<MacBytes> ParseMacArgument(std::wstring_view text);
 std::wstring MacDigits(const MacBytes& address);
 // The display form: 02-AB-03-CD-04-EF.
 std::wstring MacDisplay(const MacBytes& address);
+// A maker's prefix (0x001B21) in the same form: 00-1B-21.
+std::wstring PrefixDisplay(uint32_t prefix);
 
 enum class AddressWarning {
   AllZero,       // 00-00-00-00-00-00: no station has it

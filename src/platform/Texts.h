@@ -49,6 +49,17 @@ enum class TextId : unsigned short {
   CliMakerNone, CliMakerSeveral, CliMakerLine, CliMakerMore, CliMakerUnknown, CliMakerNoAddress, MenuMakerRandom,
   MakerCaption, MakerSearch, MakerColumnName, MakerColumnPrefixes, MakerMatches, MakerShown, Cancel,
   CliMakerNoIndividual, MakerNoIndividual,
+  // Unattended changes through the Task Scheduler.
+  MomentBoot, MomentLogon, MomentWake, MomentConnect, KindRandom, KindMaker, KindKeepMaker, TaskDescription,
+  LogRunBeforeMoment, LogRunChanges, LogRunOwnChange, LogRunNoAdapter, LogRunDisabled, LogRunScanFailed,
+  LogRunNoAddress, LogRunNotStored, LogRunNotRestarted, LogRunUnsafeRecord, ScheduleNeedsVista, Schedule32On64,
+  InstallFailed, InstallDiffers, InstallUnreadable, InstallUnsafe, TaskSchedulerFailed, RecordFailed, Scheduled,
+  MomentJoin, ScheduleLine, ScheduleTaskMissing, NoSchedules, Unscheduled, NotScheduled, UnscheduleFailed,
+  NoOverrides, Uninstalled, UninstallAtRestart, UninstallFailed, UninstallOverrides, NotInstalledCopy, MenuSchedule,
+  MenuRemoveAll, RemoveAllQuestion, ScheduleCaption, ScheduleAdapter, ScheduleMoments, ScheduleKind,
+  ScheduleKindRandom, ScheduleKindKeepMaker, ScheduleKindMaker, ScheduleCurrent, ScheduleNone, ScheduleApply,
+  ScheduleRemove, ScheduleClose, ScheduleNoMoment, ScheduleSelectAdapter, MomentBootCheck, MomentLogonCheck,
+  MomentWakeCheck, MomentConnectCheck, TaskServiceNotRunning,
   Count
 };
 

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Texts.h"
+
+// What an unattended change is made of, without any system call: the moments
+// that start it, the kind of address it draws, the name and arguments of its
+// task, and whether a run changes anything.
+namespace quav {
+
+// The moments Windows starts a scheduled run at.
+enum class Moment : unsigned char { Boot, Logon, Wake, Connect };
+
+inline constexpr Moment kMoments[] = {Moment::Boot, Moment::Logon, Moment::Wake, Moment::Connect};
+
+// "boot", "logon", "wake", "connect": the word of /at and of the task's name.
+std::wstring_view MomentKeyword(Moment moment);
+std::optional<Moment> MomentFromKeyword(std::wstring_view keyword);
+
+// A comma-separated list of moments (any case, blanks around the words
+// allowed, each at most once), in the order of kMoments; none for an empty
+// list or an unknown word.
+std::optional<std::vector<Moment>> ParseMoments(std::wstring_view list);
+// The list as ParseMoments reads it: "boot,wake".
+std::wstring MomentList(const std::vector<Moment>& moments);
+// /schedule without /at: at each start of Windows and each wake from sleep.
+std::vector<Moment> DefaultMoments();
+
+// Where a run's address comes from. A new kind is a new value here and a
+// row in ScheduleRules.cpp's table: its keyword, its arguments, its words.
+enum class AddressSource : unsigned char {
+  Random,     // a random locally administered address, as /random draws it
+  Maker,      // a random address of one maker, named by one of its prefixes
+  KeepMaker,  // a random address of the maker of the adapter's own address
+};
+
+struct AddressKind {
+  AddressSource source = AddressSource::Random;
+  std::wstring maker;  // Maker: one of the maker's prefixes, as 00-1B-21
+
+  friend bool operator==(const AddressKind&, const AddressKind&) = default;
+};
+
+// The kind as the schedule's record and /list /json write it: "random",
+// "keep-maker", "maker 00-1B-21"; and back (none for anything else).
+std::wstring AddressKindKeyword(const AddressKind& kind);
+std::optional<AddressKind> AddressKindFromKeyword(std::wstring_view keyword);
+// The arguments that ask a run for the kind: none, /keep-maker, /maker 00-1B-21.
+std::vector<std::wstring> AddressKindArguments(const AddressKind& kind);
+// What a person reads for the kind, in the language spoken.
+std::wstring AddressKindText(const AddressKind& kind);
+
+// One adapter's schedule: its ID (class subkey), its moments, its kind of address.
+struct Schedule {
+  std::wstring adapter;
+  std::vector<Moment> moments;
+  AddressKind address;
+};
+
+// An adapter ID that may name a task and a registry key: 1 to 8 digits, as
+// the network class key's subkeys are named (0007).
+bool IsScheduleId(std::wstring_view adapter);
+
+// The Task Scheduler folder of the program's tasks, and one task per adapter
+// and moment in it: "Adapter 0007 at boot". A run learns its moment from the
+// task's fixed arguments.
+inline constexpr wchar_t kTaskFolder[] = L"\\QUAV";
+std::wstring TaskName(std::wstring_view adapter, Moment moment);
+std::wstring TaskPath(std::wstring_view adapter, Moment moment);
+
+// The verb a task starts the program with: "/run 0007 /at boot [kind] /lang zh".
+inline constexpr wchar_t kRunVerb[] = L"run";
+std::wstring RunArguments(const Schedule& schedule, Moment moment, Language language);
+
+// A moment in the words of the log and the window.
+std::wstring MomentText(Moment moment);
+
+// The change a schedule made last: the address it stored and when, in
+// seconds of the system's clock (FILETIME / 10^7).
+struct OwnChange {
+  std::wstring address;  // display form, 02-AB-03-CD-04-EF
+  uint64_t seconds = 0;
+};
+
+// How long after its own change a run at connect takes a connection for the
+// one its restart made: a restart, DHCP and Windows' naming of the network
+// take well under a minute.
+inline constexpr uint64_t kOwnChangeSeconds = 180;
+
+enum class RunDecision { Change, SkipOwnChange };
+
+// Whether a run goes ahead. The restart a run makes connects the adapter
+// again, which starts the connect task: that run finds the adapter
+// presenting the address its schedule stored moments ago and does nothing,
+// so a schedule at connect never loops. presented is the address the
+// adapter presents now (display form, empty when unknown).
+RunDecision DecideRun(Moment moment, const std::optional<OwnChange>& last, uint64_t nowSeconds,
+                      std::wstring_view presented);
+
+}  // namespace quav
