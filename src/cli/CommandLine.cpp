@@ -20,6 +20,8 @@ struct VerbName {
   bool takesForce;
   bool takesJson;
   bool takesMaker;  // /maker TEXT or /keep-maker
+  bool takesAt = false;    // /at LIST, and for /schedule /xml
+  bool takesFewer = false;  // the arguments may also be left out (/schedule alone lists)
 };
 
 // /random writes through the same path as /set, so it takes /force too.
@@ -28,14 +30,19 @@ constexpr VerbName kVerbs[] = {
     {L"list", Verb::List, 0, false, true, false},      {L"set", Verb::Set, 2, true, false, false},
     {L"remove", Verb::Remove, 1, false, false, false}, {L"random", Verb::Random, 1, true, false, true},
     {L"restart", Verb::Restart, 1, false, false, false},
+    {L"schedule", Verb::Schedule, 1, false, false, true, true, true},
+    {L"unschedule", Verb::Unschedule, 1, false, false, false},
+    {L"run", Verb::Run, 1, false, false, true, true},
+    {L"uninstall", Verb::Uninstall, 0, false, false, false},
 };
 
 // The keys of /list /json, in the order of ListedAdapter's values.
 constexpr std::wstring_view kListKeys[] = {L"id",          L"ipEnabled",      L"override",
                                            L"description", L"ipAddress",      L"activeAddress",
                                            L"connectionName", L"burnedInAddress", L"maker",
-                                           L"windowsRandomAddress"};
+                                           L"windowsRandomAddress", L"schedule"};
 constexpr size_t kMakerValue = 8;
+constexpr size_t kScheduleValue = 10;
 
 
 // Only ASCII letters fold: the verbs are ASCII, and the user's locale must
@@ -74,6 +81,7 @@ void AppendEscaped(std::wstring& json, uint32_t unit) {
 // locally administered address, an unlisted prefix).
 std::wstring JsonValue(size_t column, const std::optional<std::wstring>& value) {
   if (!value) return L"null";
+  if (column == kScheduleValue) return *value;
   if (column == 1 || column == 2) {
     if (*value == kYesText) return L"true";
     if (*value == kNoText) return L"false";
@@ -111,17 +119,30 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
       command.maker = arguments[++k];
     } else if (known->takesMaker && option == L"keep-maker") {
       command.keepMaker = true;
+    } else if (known->takesAt && option == L"at") {
+      if (command.at || k + 1 == arguments.size()) return std::nullopt;
+      command.at = arguments[++k];
+    } else if (known->takesAt && known->takesFewer && option == L"xml") {
+      command.xml = true;
     } else {
       rest.push_back(arguments[k]);
     }
   }
-  if (rest.size() != known->arguments || (command.maker && command.keepMaker)) return std::nullopt;
+  if (command.maker && command.keepMaker) return std::nullopt;
+  if (rest.size() != known->arguments) {
+    // /schedule alone lists, and takes nothing else.
+    const bool alone = known->takesFewer && arguments.size() == 1;
+    if (!alone) return std::nullopt;
+  }
+  if (known->verb == Verb::Run && !command.at) return std::nullopt;
   if (!rest.empty()) command.adapter = rest[0];
   if (rest.size() > 1) command.address = rest[1];
   return command;
 }
 
-std::wstring UsageText() { return Say(TextId::Usage); }
+std::wstring UsageText() { return std::wstring(Say(TextId::Usage)) + Say(TextId::UsageSchedule); }
+
+bool NamesAllAdapters(std::wstring_view adapter) { return AsciiLower(adapter) == kAllAdapters; }
 
 std::optional<std::wstring> TakeLanguageSwitch(std::vector<std::wstring>& arguments) {
   for (size_t k = 0; k < arguments.size(); ++k) {
@@ -203,6 +224,14 @@ std::wstring ListJson(const std::vector<ListedAdapter>& adapters) {
 ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus) {
   if (!outcome.done) return outcome.status == kAccessDeniedError ? ExitCode::AccessDenied : ExitCode::RegistryFailure;
   return logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
+}
+
+std::wstring ScheduleJson(const Schedule& schedule) {
+  std::wstring json = L"{\"at\":[";
+  for (size_t k = 0; k < schedule.moments.size(); ++k) {
+    json += (k > 0 ? L"," : L"") + JsonString(MomentKeyword(schedule.moments[k]));
+  }
+  return json + L"],\"address\":" + JsonString(AddressKindKeyword(schedule.address)) + L"}";
 }
 
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus) {

@@ -7,6 +7,7 @@
 
 #include "change/AddressStore.h"
 #include "change/RestartReport.h"
+#include "schedule/ScheduleRules.h"
 
 // The command line for scripts: what the arguments ask for, the exit codes
 // that answer, and the text of the listing. The Windows side runs it.
@@ -32,9 +33,13 @@ enum class ExitCode : int {
   Unexpected = 15,         // an unforeseen error stopped the command; its description is printed
   SeveralMakers = 16,      // /random /maker: several makers matched; they are printed, nothing is stored
   NoMaker = 17,            // /random /maker: no maker matched; /keep-maker: the adapter's maker is unknown
+  SchedulingNotPossible = 18,  // Windows before Vista, or the 32-bit program on 64-bit Windows
+  NotSafe = 19,            // the installed copy could not be made, differs, or others can change it or the record
+  TaskSchedulerFailed = 20,  // the Task Scheduler could not be reached or refused a task
+  AdapterNotStarted = 21,  // /run: the adapter is disabled or not started; nothing changed
 };
 
-enum class Verb { Help, List, Set, Remove, Random, Restart };
+enum class Verb { Help, List, Set, Remove, Random, Restart, Schedule, Unschedule, Run, Uninstall };
 
 struct Command {
   Verb verb = Verb::Help;
@@ -44,11 +49,20 @@ struct Command {
   bool json = false;  // /list /json
   std::optional<std::wstring> maker;  // /random /maker TEXT
   bool keepMaker = false;             // /random /keep-maker
+  std::optional<std::wstring> at;     // /schedule and /run: /at LIST
+  bool xml = false;                   // /schedule ID /xml
 };
+
+// /remove all, /unschedule all: every adapter.
+inline constexpr wchar_t kAllAdapters[] = L"all";
+bool NamesAllAdapters(std::wstring_view adapter);
 
 // The arguments after the program's name. Verbs and /force in any case, with
 // "/" or "-"; /force anywhere after the verb, for /set and /random; /json after
-// /list; either /maker TEXT or /keep-maker after /random. None when the arguments make no command: the caller prints UsageText().
+// /list; either /maker TEXT or /keep-maker after /random, /schedule ID and
+// /run; /at LIST after /schedule ID and /run (which needs it); /xml after
+// /schedule ID. /schedule alone lists. None when the arguments make no
+// command: the caller prints UsageText().
 std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
 
 std::wstring UsageText();
@@ -65,7 +79,8 @@ std::wstring ListLine(const std::vector<std::wstring>& cells);
 // One adapter as /list gives it: the row's six cells, then the connection's
 // name, the burned-in address and the active address's maker (AddressMaker's
 // text), and for JSON Windows' random hardware address state ("on", "daily",
-// "off"); none for a value that could not be read.
+// "off") and the adapter's schedule (ScheduleJson's text, written as it
+// stands); none for a value that could not be read.
 using ListedAdapter = std::vector<std::optional<std::wstring>>;
 
 // The cells of ListLine: a value that could not be read as "?".
@@ -86,5 +101,8 @@ ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus);
 
 // The answer to a restart; logStatus as above, for a restart that happened.
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus);
+
+// /list /json's schedule value: {"at":["boot","wake"],"address":"random"}.
+std::wstring ScheduleJson(const Schedule& schedule);
 
 }  // namespace quav

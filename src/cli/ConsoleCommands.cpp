@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -15,7 +16,12 @@
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
+#include "change/MakerChoice.h"
 #include "change/RecordedChange.h"
+#include "change/RemoveAll.h"
+#include "schedule/ScheduleOperation.h"
+#include "schedule/ScheduleRecord.h"
+#include "schedule/ScheduledRun.h"
 #include "platform/ErrorText.h"
 #include "platform/Settings.h"
 #include "platform/TextRules.h"
@@ -129,6 +135,8 @@ ListedAdapter Listed(const ScannedAdapter& row, AdapterFacts& facts) {
 // always parse it: the exit code says what went wrong.
 ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
   const Listing listing = ScanAllAdapters(json ? nullptr : &out);
+  long scheduleStatus = ERROR_SUCCESS;
+  const std::vector<Schedule> schedules = json ? ReadScheduleRecords(scheduleStatus) : std::vector<Schedule>();
   std::vector<ListedAdapter> listed;
   std::wstring unread;
   long readError = 0;
@@ -138,6 +146,12 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
       // Scripts read the plain lines by position, so this value is for JSON only.
       const std::wstring_view state = RandomAddressKeyword(facts.RandomAddress(row.cells[0]));
       listed.back().push_back(state.empty() ? std::nullopt : std::optional<std::wstring>(state));
+      const auto schedule = std::find_if(schedules.begin(), schedules.end(),
+                                         [&](const Schedule& s) { return s.adapter == Trimmed(row.cells[0]); });
+      // "null" when it has none; unknown (also null) when the records could not be read.
+      listed.back().push_back(schedule == schedules.end() ? std::optional<std::wstring>(L"null")
+                                                         : std::optional(ScheduleJson(*schedule)));
+      if (scheduleStatus != ERROR_SUCCESS && schedule == schedules.end()) listed.back().back().reset();
     } else {
       out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
     }
@@ -256,6 +270,169 @@ ExitCode RestartAdapter(const std::wstring& adapterIndex, const CommandLineServi
   return RestartExitCode(restart.report, restart.logStatus);
 }
 
+// The Task Scheduler and the installed copy's place, the services' or the system's.
+struct SchedulePlumbing {
+  std::unique_ptr<TaskStore> owned;
+  TaskStore* tasks;
+  InstallPlace place;
+  explicit SchedulePlumbing(const CommandLineServices& services)
+      : owned(services.tasks ? nullptr : SystemTaskStore()),
+        tasks(services.tasks ? services.tasks : owned.get()),
+        place(services.place ? *services.place : SystemInstallPlace()) {}
+};
+
+ExitCode ScheduleExitCode(ScheduleStatus status) {
+  switch (status) {
+    case ScheduleStatus::Done: return ExitCode::Done;
+    case ScheduleStatus::NotPossible: return ExitCode::SchedulingNotPossible;
+    case ScheduleStatus::NotInstalled: return ExitCode::NotSafe;
+    case ScheduleStatus::TaskRefused: return ExitCode::TaskSchedulerFailed;
+    case ScheduleStatus::RecordFailed: return ExitCode::RegistryFailure;
+  }
+  return ExitCode::Unexpected;
+}
+
+ExitCode Said(ConsoleOutput& out, const ScheduleOutcome& outcome) {
+  if (!outcome.sentence.empty()) out.Write(outcome.sentence + L"\n");
+  return ScheduleExitCode(outcome.status);
+}
+
+ExitCode MakerExitCode(const MakerChoice& choice, ConsoleOutput& out) {
+  out.Write(choice.sentence);
+  return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
+}
+
+// The kind of address /maker or /keep-maker asks for: a maker is recorded
+// by one of its prefixes, so that each run finds the same maker.
+ExitCode ChosenKind(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
+                    AddressKind& kind) {
+  if (command.maker) {
+    const MakerChoice choice = ChooseMakerByText(*command.maker);
+    if (choice.status != MakerChoiceStatus::Chosen) return MakerExitCode(choice, out);
+    const auto prefix = std::find_if(choice.maker->prefixes.begin(), choice.maker->prefixes.end(), IndividualPrefix);
+    kind = {AddressSource::Maker, PrefixDisplay(*prefix)};
+  } else if (command.keepMaker) {
+    // Said now rather than at each run: the adapter's maker must be known.
+    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
+                            row.unreadColumns.end();
+    const MakerChoice choice = ChooseMakerOfAdapter(
+        command.adapter, facts.PermanentAddress(command.adapter),
+        activeRead ? std::optional(Trimmed(row.cells[size_t{kActiveAddressColumn}])) : std::nullopt);
+    if (choice.status != MakerChoiceStatus::Chosen) return MakerExitCode(choice, out);
+    kind = {AddressSource::KeepMaker, L""};
+  }
+  return ExitCode::Done;
+}
+
+ExitCode ListSchedulesOn(ConsoleOutput& out, TaskStore& tasks) {
+  const ScheduleListing listing = ListSchedules(tasks);
+  std::wstring text;
+  for (const ScheduleEntry& entry : listing.entries) {
+    text += ScheduleText(entry.schedule) + L"\n";
+    for (const std::wstring& missing : entry.missingTasks) text += Say(TextId::ScheduleTaskMissing, {missing}) + L"\n";
+  }
+  if (listing.entries.empty() && listing.status == ScheduleStatus::Done) text = Say(TextId::NoSchedules) + std::wstring(L"\n");
+  if (!listing.problem.empty()) text += listing.problem + L"\n";
+  out.Write(text);
+  return ScheduleExitCode(listing.status);
+}
+
+ExitCode ScheduleVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
+  SchedulePlumbing plumbing(services);
+  if (command.adapter.empty()) return ListSchedulesOn(out, *plumbing.tasks);
+  const std::wstring& id = command.adapter;
+  Schedule schedule{id, DefaultMoments(), {}};
+  if (command.at) {
+    std::optional<std::vector<Moment>> moments = ParseMoments(*command.at);
+    if (!moments) {
+      out.Write(Say(TextId::CliUnknownMoments, {*command.at}) + L"\n" + UsageText());
+      return ExitCode::Usage;
+    }
+    schedule.moments = std::move(*moments);
+  }
+  std::optional<ScannedAdapter> row;
+  if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
+  if (!IsScheduleId(id)) return NoSuchAdapter(out, id);
+  if (const ExitCode chosen = ChosenKind(command, *row, services.facts, out, schedule.address); chosen != ExitCode::Done) {
+    return chosen;
+  }
+  if (command.xml) {
+    out.Write(ScheduleXml(schedule, plumbing.place));
+    return ExitCode::Done;
+  }
+  ScheduleServices scheduling{*plumbing.tasks, plumbing.place};
+  return Said(out, ScheduleAdapter(schedule, scheduling));
+}
+
+ExitCode UnscheduleVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
+  SchedulePlumbing plumbing(services);
+  const bool all = NamesAllAdapters(command.adapter);
+  if (!all && !IsScheduleId(command.adapter)) return NoSuchAdapter(out, command.adapter);
+  return Said(out, Unschedule(all ? std::nullopt : std::optional(command.adapter), *plumbing.tasks));
+}
+
+ExitCode RunExitCode(const RunOutcome& run) {
+  switch (run.status) {
+    case RunStatus::SkippedOwn: return run.logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
+    case RunStatus::NoAdapter: return ExitCode::NoSuchAdapter;
+    case RunStatus::ScanFailed: return ExitCode::ScanFailed;
+    case RunStatus::Disabled: return ExitCode::AdapterNotStarted;
+    case RunStatus::UnsafeRecord: return ExitCode::NotSafe;
+    case RunStatus::NoRandom: return ExitCode::NoRandomSource;
+    case RunStatus::NoMaker: return ExitCode::NoMaker;
+    case RunStatus::NotStored: return ChangeExitCode(run.change.registry, run.change.logStatus);
+    case RunStatus::NotRestarted:
+    case RunStatus::Changed: break;
+  }
+  if (const ExitCode change = ChangeExitCode(run.change.registry, run.change.logStatus); change != ExitCode::Done) {
+    return change;
+  }
+  const ExitCode restart = RestartExitCode(run.restart.report, run.restart.logStatus);
+  return restart == ExitCode::Done && run.logStatus != 0 ? ExitCode::NotLogged : restart;
+}
+
+ExitCode RunVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
+  const std::optional<std::vector<Moment>> moments = ParseMoments(*command.at);
+  if (!moments || moments->size() != 1 || !IsScheduleId(command.adapter) ||
+      (command.maker && !AddressKindFromKeyword(L"maker " + *command.maker))) {
+    out.Write(UsageText());
+    return ExitCode::Usage;
+  }
+  AddressKind kind;
+  if (command.maker) kind = {AddressSource::Maker, *command.maker};
+  if (command.keepMaker) kind = {AddressSource::KeepMaker, L""};
+  const RunOutcome run = RunScheduled({command.adapter, moments->front(), kind},
+                                      {services.devices, services.facts, services.random}, LogFileBesideProgram(),
+                                      ClockSeconds());
+  out.Write(run.sentence);
+  return RunExitCode(run);
+}
+
+ExitCode RemoveAllVerb(ConsoleOutput& out) {
+  const RemoveAllOutcome outcome = RemoveAllAndRecord(LogFileBesideProgram());
+  out.Write(outcome.sentence);
+  for (const RemovedAdapter& each : outcome.removed) {
+    if (const ExitCode code = ChangeExitCode(each.change.registry, each.change.logStatus); code != ExitCode::Done) {
+      return code;
+    }
+  }
+  return outcome.scanFailed ? ExitCode::ScanFailed : ExitCode::Done;
+}
+
+ExitCode UninstallVerb(const CommandLineServices& services, ConsoleOutput& out) {
+  SchedulePlumbing plumbing(services);
+  ScheduleServices scheduling{*plumbing.tasks, plumbing.place};
+  const ExitCode code = Said(out, Uninstall(scheduling));
+  // A script cannot answer a question: the way back is said instead.
+  bool scanFailed = false;
+  std::wstring overridden;
+  for (const std::wstring& adapter : AdaptersWithOverride(scanFailed)) {
+    overridden += (overridden.empty() ? L"" : Say(TextId::MomentJoin)) + adapter;
+  }
+  if (!overridden.empty()) out.Write(Say(TextId::UninstallOverrides, {overridden}) + L"\n");
+  return code;
+}
+
 ExitCode Run(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
   const std::wstring& id = command.adapter;
   switch (command.verb) {
@@ -292,6 +469,7 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       return StoreAddress(id, *row, *address, command.force, services, out);
     }
     case Verb::Remove: {
+      if (NamesAllAdapters(id)) return RemoveAllVerb(out);
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       return RemoveAddress(id, out);
@@ -301,6 +479,14 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       return RestartAdapter(id, services, out);
     }
+    case Verb::Schedule:
+      return ScheduleVerb(command, services, out);
+    case Verb::Unschedule:
+      return UnscheduleVerb(command, services, out);
+    case Verb::Run:
+      return RunVerb(command, services, out);
+    case Verb::Uninstall:
+      return UninstallVerb(services, out);
   }
   return ExitCode::Usage;
 }
@@ -334,8 +520,9 @@ ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const Comman
     out.Write(UsageText());
     return ExitCode::Usage;
   }
-  // Help needs no terms: it changes nothing and reads nothing.
-  if (command->verb != Verb::Help && !AgreementSet()) {
+  // Help needs no terms: it changes nothing and reads nothing. A scheduled
+  // run has no user's settings to read: whoever scheduled it accepted them.
+  if (command->verb != Verb::Help && command->verb != Verb::Run && !AgreementSet()) {
     out.Write(std::wstring(Say(TextId::CliTermsFirst)) + L"\n");
     return ExitCode::TermsNotAccepted;
   }

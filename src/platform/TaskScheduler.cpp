@@ -18,6 +18,9 @@ constexpr HRESULT kServiceNotRunning = static_cast<HRESULT>(0x80041315);
 
 UniqueBstr Bstr(const std::wstring& text) { return UniqueBstr(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))); }
 
+// A folder as its parent, the root, names it: without the leading backslash.
+std::wstring BelowRoot(const std::wstring& folder) { return folder.starts_with(L"\\") ? folder.substr(1) : folder; }
+
 bool NotFound(HRESULT result) {
   return result == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) || result == HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND);
 }
@@ -90,7 +93,7 @@ class SystemTasks final : public TaskStore {
     }
     ComPtr<ITaskFolder> root;
     if (FAILED(result = Folder(L"\\", root))) return result;
-    const UniqueBstr path = Bstr(folder);
+    const UniqueBstr path = Bstr(BelowRoot(folder));
     result = root->DeleteFolder(path.get(), 0);
     return NotFound(result) ? S_OK : result;
   }
@@ -118,7 +121,7 @@ class SystemTasks final : public TaskStore {
   HRESULT CreateFolder(const std::wstring& path, ComPtr<ITaskFolder>& folder) {
     ComPtr<ITaskFolder> root;
     if (const HRESULT result = Folder(L"\\", root); FAILED(result)) return result;
-    const UniqueBstr text = Bstr(path);
+    const UniqueBstr text = Bstr(BelowRoot(path));
     UniqueVariant none;
     return root->CreateFolder(text.get(), *none.get(), folder.put());
   }

@@ -59,7 +59,7 @@ enum class TextId : unsigned short {
   MenuRemoveAll, RemoveAllQuestion, ScheduleCaption, ScheduleAdapter, ScheduleMoments, ScheduleKind,
   ScheduleKindRandom, ScheduleKindKeepMaker, ScheduleKindMaker, ScheduleCurrent, ScheduleNone, ScheduleApply,
   ScheduleRemove, ScheduleClose, ScheduleNoMoment, ScheduleSelectAdapter, MomentBootCheck, MomentLogonCheck,
-  MomentWakeCheck, MomentConnectCheck, TaskServiceNotRunning,
+  MomentWakeCheck, MomentConnectCheck, TaskServiceNotRunning, CliUnknownMoments, UsageSchedule,
   Count
 };
 

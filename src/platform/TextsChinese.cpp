@@ -267,6 +267,17 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::MomentBootCheck, L"开机(&B)"},
     {TextId::MomentLogonCheck, L"用户登录(&L)"},
     {TextId::MomentWakeCheck, L"从睡眠中唤醒(&W)"},
+    {TextId::CliUnknownMoments, L"/at 后面要跟以逗号分隔的 boot、logon、wake、connect，而不是 \"{1}\"。"},
+    {TextId::UsageSchedule,
+     L"计划更换（Windows Vista 或更高版本，以管理员身份运行）：\n"
+     L"  quav.exe /schedule ID [/at boot,logon,wake,connect] [/maker TEXT | /keep-maker] [/xml]\n"
+     L"                                 在每次开机、用户登录、从睡眠中唤醒或连接网络时（默认：boot,wake），\n"
+     L"                                 由任务计划程序以 SYSTEM 身份为网络适配器 ID 设置新的随机地址；\n"
+     L"                                 程序先复制到 %ProgramFiles%\\QUAV；/xml 只输出任务的 XML\n"
+     L"  quav.exe /schedule             列出所有计划\n"
+     L"  quav.exe /unschedule ID|all    删除网络适配器 ID 的计划（all：所有计划）\n"
+     L"  quav.exe /remove all           删除所有网络适配器的伪装 MAC 地址\n"
+     L"  quav.exe /uninstall            删除所有计划和安装的副本\n"},
     {TextId::TaskServiceNotRunning, L"任务计划程序服务没有运行。"},
     {TextId::MomentConnectCheck, L"连接网络(&N)"},
 });

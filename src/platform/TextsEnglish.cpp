@@ -290,6 +290,18 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::MomentBootCheck, L"Windows &startup"},
     {TextId::MomentLogonCheck, L"Any user's &logon"},
     {TextId::MomentWakeCheck, L"&Wake from sleep"},
+    {TextId::CliUnknownMoments, L"/at takes boot, logon, wake and connect, separated by commas, not \"{1}\"."},
+    {TextId::UsageSchedule,
+     L"Unattended changes (Windows Vista or later, as an administrator):\n"
+     L"  quav.exe /schedule ID [/at boot,logon,wake,connect] [/maker TEXT | /keep-maker] [/xml]\n"
+     L"                                 Has the Task Scheduler give network adapter ID a new random MAC address\n"
+     L"                                 as SYSTEM at each startup, logon, wake from sleep or network connection\n"
+     L"                                 (boot,wake unless /at says); QUAV first copies itself to\n"
+     L"                                 %ProgramFiles%\\QUAV. /xml only writes the tasks' XML\n"
+     L"  quav.exe /schedule             Lists the schedules\n"
+     L"  quav.exe /unschedule ID|all    Removes the schedule of network adapter ID (all: every schedule)\n"
+     L"  quav.exe /remove all           Removes the spoofed MAC address of every network adapter\n"
+     L"  quav.exe /uninstall            Removes every schedule and the installed copy\n"},
     {TextId::TaskServiceNotRunning, L"The Task Scheduler service is not running. "},
     {TextId::MomentConnectCheck, L"&Network connection"},
 });

@@ -72,6 +72,23 @@ TEST(ParseCommandLine, ForceAnywhereAfterTheVerb) {
   EXPECT_NE(std::wstring::npos, UsageText().find(L"/random ID [/force]")) << "the usage shows what it takes";
 }
 
+TEST(ParseCommandLine, ScheduleVerbs) {
+  const Command listed = Parsed({L"/schedule"});
+  EXPECT_EQ(Verb::Schedule, listed.verb);
+  EXPECT_TRUE(listed.adapter.empty());
+  const Command scheduled = Parsed({L"-Schedule", L"/AT", L"boot,wake", L"0004", L"/keep-maker", L"/xml"});
+  EXPECT_EQ(L"0004", scheduled.adapter);
+  EXPECT_EQ(L"boot,wake", scheduled.at);
+  EXPECT_TRUE(scheduled.keepMaker && scheduled.xml);
+  EXPECT_EQ(L"intel", Parsed({L"/schedule", L"0004", L"/maker", L"intel"}).maker);
+  const Command run = Parsed({L"/run", L"0004", L"/at", L"connect", L"/maker", L"00-1B-21"});
+  EXPECT_EQ(Verb::Run, run.verb);
+  EXPECT_EQ(L"connect", run.at);
+  EXPECT_EQ(L"all", Parsed({L"/unschedule", L"all"}).adapter);
+  EXPECT_EQ(Verb::Uninstall, Parsed({L"/uninstall"}).verb);
+  EXPECT_TRUE(NamesAllAdapters(Parsed({L"/remove", L"ALL"}).adapter));
+}
+
 TEST(ParseCommandLine, AnythingElseIsAUsageError) {
   for (const Args& arguments : {
            Args{},
@@ -103,6 +120,16 @@ TEST(ParseCommandLine, AnythingElseIsAUsageError) {
            Args{L"/set", L"0007", L"010203040506", L"/keep-maker"},
            Args{L"/set", L"0007", L"/maker", L"intel"},
            Args{L"/?", L"list"},
+           Args{L"/schedule", L"/xml"},  // the listing takes nothing
+           Args{L"/schedule", L"/at", L"boot"},
+           Args{L"/schedule", L"0004", L"/at"},
+           Args{L"/schedule", L"0004", L"0007"},
+           Args{L"/schedule", L"0004", L"/force"},
+           Args{L"/run", L"0004"},  // a run knows its moment
+           Args{L"/run", L"0004", L"/at", L"boot", L"/xml"},
+           Args{L"/unschedule"},
+           Args{L"/uninstall", L"0004"},
+           Args{L"/list", L"/at", L"boot"},
        }) {
     EXPECT_FALSE(ParseCommandLine(arguments).has_value()) << arguments.size();
   }
@@ -150,18 +177,23 @@ TEST(CommandLineListJson, OneObjectPerAdapterWithNullsForTheUnknown) {
             L"{\"id\":\"0007\",\"ipEnabled\":true,\"override\":false,\"description\":\"A \\\"NIC\\\"\","
             L"\"ipAddress\":\"192.168.1.5\",\"activeAddress\":\"00-50-56-C0-00-08\","
             L"\"connectionName\":\"\\u672c\\u5730\\u8fde\\u63a5\",\"burnedInAddress\":null,"
-            L"\"maker\":\"VMware, Inc.\",\"windowsRandomAddress\":null},\n"
+            L"\"maker\":\"VMware, Inc.\",\"windowsRandomAddress\":null,\"schedule\":null},\n"
             L"{\"id\":\"0012\",\"ipEnabled\":null,\"override\":null,\"description\":null,\"ipAddress\":null,"
             L"\"activeAddress\":null,\"connectionName\":null,\"burnedInAddress\":null,\"maker\":null,"
-            L"\"windowsRandomAddress\":null},\n"
+            L"\"windowsRandomAddress\":null,\"schedule\":null},\n"
             L"{\"id\":\"0001\",\"ipEnabled\":false,\"override\":true,\"description\":\"\",\"ipAddress\":\"\","
             L"\"activeAddress\":\"02-00-00-00-00-01\",\"connectionName\":\"\","
-            L"\"burnedInAddress\":\"00-0C-29-00-00-01\",\"maker\":null,\"windowsRandomAddress\":null}\n"
+            L"\"burnedInAddress\":\"00-0C-29-00-00-01\",\"maker\":null,\"windowsRandomAddress\":null,"
+            L"\"schedule\":null}\n"
             L"]\n",
             ListJson({read, unread, local}));
   ListedAdapter wireless = local;
   wireless.push_back(L"daily");
-  EXPECT_NE(std::wstring::npos, ListJson({wireless}).find(L"\"maker\":null,\"windowsRandomAddress\":\"daily\"}"));
+  wireless.push_back(ScheduleJson({L"0001", {Moment::Boot, Moment::Wake}, {AddressSource::Maker, L"00-1B-21"}}));
+  EXPECT_NE(std::wstring::npos,
+            ListJson({wireless}).find(L"\"maker\":null,\"windowsRandomAddress\":\"daily\","
+                                      L"\"schedule\":{\"at\":[\"boot\",\"wake\"],\"address\":\"maker 00-1B-21\"}}"))
+      << ListJson({wireless});
   EXPECT_EQ((std::vector<std::wstring>{L"0012", L"?", L"?", L"?", L"?", L"?", L"?", L"?", L"?"}),
             ListCellsShown(unread))
       << "the text list shows the unread as ?";

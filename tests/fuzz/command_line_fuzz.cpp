@@ -22,7 +22,13 @@ constexpr Expected kVerbs[] = {
     {L"list", quav::Verb::List, 0, false},    {L"set", quav::Verb::Set, 2, true},
     {L"remove", quav::Verb::Remove, 1, false}, {L"random", quav::Verb::Random, 1, true},
     {L"restart", quav::Verb::Restart, 1, false},
+    {L"schedule", quav::Verb::Schedule, 1, false},   {L"unschedule", quav::Verb::Unschedule, 1, false},
+    {L"run", quav::Verb::Run, 1, false},             {L"uninstall", quav::Verb::Uninstall, 0, false},
 };
+
+// Switches that take or change what follows them; a command holding one is
+// left to the parser's own tests.
+constexpr std::wstring_view kOptions[] = {L"json", L"maker", L"keep-maker", L"at", L"xml"};
 
 // "/name" or "-name" with name in any ASCII case; no other letter folds.
 bool IsSwitch(const std::wstring& argument, std::wstring_view name) {
@@ -74,6 +80,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!arguments.empty()) {
     for (const Expected& candidate : kVerbs) {
       if (IsSwitch(arguments[0], candidate.name)) verb = &candidate;
+    }
+  }
+  if (verb) {
+    for (size_t k = 1; k < arguments.size(); ++k) {
+      for (const std::wstring_view option : kOptions) {
+        if (IsSwitch(arguments[k], option)) return 0;
+      }
+    }
+    // A run needs its moment; /schedule alone lists.
+    if (verb->verb == quav::Verb::Run) return 0;
+    if (verb->verb == quav::Verb::Schedule && arguments.size() == 1) {
+      FUZZ_CHECK(parsed && parsed->verb == quav::Verb::Schedule && parsed->adapter.empty());
+      return 0;
     }
   }
   std::vector<std::wstring> rest;

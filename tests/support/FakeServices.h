@@ -75,6 +75,10 @@ class FakeWindows final : public ModalWindows {
     ++makersShown;
     return chosenMaker;
   }
+  frmSchedule::Answer ShowSchedule(HWND, const frmSchedule::Input& input) override {
+    scheduleShown.push_back(input);
+    return scheduleAnswer;
+  }
 
   std::function<bool()> onAgreement;
   std::function<NotificationChoice()> onNotification;
@@ -84,6 +88,8 @@ class FakeWindows final : public ModalWindows {
   int aboutShown = 0;
   std::optional<Maker> chosenMaker;  // the maker search's answer
   int makersShown = 0;
+  std::vector<frmSchedule::Input> scheduleShown;
+  frmSchedule::Answer scheduleAnswer;  // the schedule window's answer
 };
 
 // Devices that restart as the test says, recording each request.

@@ -96,6 +96,12 @@ void AddMakerMenuEntry(HWND window) {
   ::AppendMenuW(::GetSystemMenu(window, FALSE), MF_STRING, mnuMakerRandom, Say(TextId::MenuMakerRandom));
 }
 
+void AddScheduleMenuEntries(HWND window) {
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  ::AppendMenuW(menu, MF_STRING, mnuSchedule, Say(TextId::MenuSchedule));
+  ::AppendMenuW(menu, MF_STRING, mnuRemoveAll, Say(TextId::MenuRemoveAll));
+}
+
 void CheckLanguageEntry(HWND window, Language language) {
   const UINT checked = language == Language::English ? mnuLanguageEnglish : mnuLanguageChinese;
   ::CheckMenuRadioItem(::GetSystemMenu(window, FALSE), mnuLanguageEnglish, mnuLanguageChinese, checked, MF_BYCOMMAND);

@@ -17,6 +17,8 @@
 #include "ui/side/frmAbout.h"
 #include "ui/side/frmAgreement.h"
 #include "ui/side/frmNotification.h"
+#include "ui/side/frmSchedule.h"
+#include "schedule/ScheduleOperation.h"
 
 namespace quav {
 namespace {
@@ -33,7 +35,8 @@ struct Window {
 int Chrome(ControlKind kind) {
   switch (kind) {
     case ControlKind::Button: return 8;
-    case ControlKind::CheckBox: return ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton: return ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
     default: return 0;
   }
 }
@@ -52,6 +55,12 @@ TEST(LayoutFit, EveryTextFitsItsControl) {
         {"frmAbout", frmAbout::Layout(), {{frmAboutControls::lblTitle, WindowTitle()}}},
         {"frmAgreement", frmAgreement::Layout(), {}},
         {"frmNotification", frmNotification::Layout(), {{frmNotificationControls::lblNotify, Say(TextId::Notice)}}},
+        {"frmSchedule",
+         frmSchedule::Layout(),
+         {{frmScheduleControls::lblAdapter, Say(TextId::ScheduleAdapter, {L"0007", L"Intel(R) PRO/1000 MT Network Connection"})},
+          {frmScheduleControls::lblCurrent,
+           ScheduleText({L"0007", {Moment::Boot, Moment::Logon, Moment::Wake, Moment::Connect},
+                         {AddressSource::Maker, L"00-1B-21"}})}}},
     };
     for (const int dpi : {96, 120}) {
       FontCache fonts(dpi);
