@@ -60,6 +60,8 @@ enum class TextId : unsigned short {
   ScheduleKindRandom, ScheduleKindKeepMaker, ScheduleKindMaker, ScheduleCurrent, ScheduleNone, ScheduleApply,
   ScheduleRemove, ScheduleClose, ScheduleNoMoment, ScheduleSelectAdapter, MomentBootCheck, MomentLogonCheck,
   MomentWakeCheck, MomentConnectCheck, TaskServiceNotRunning, CliUnknownMoments, UsageSchedule,
+  // One address per network.
+  NetworkKeyFailed, NetworkKeyUnsafe, NetworkKeyNoRandom,
   Count
 };
 

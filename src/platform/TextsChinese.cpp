@@ -280,6 +280,12 @@ constinit const TextTable kChineseTexts = MakeTextTable({
      L"  quav.exe /uninstall            删除所有计划和安装的副本\n"},
     {TextId::TaskServiceNotRunning, L"任务计划程序服务没有运行。"},
     {TextId::MomentConnectCheck, L"连接网络(&N)"},
+    // One address per network.
+    {TextId::NetworkKeyFailed, L"无法读取或生成按网络地址所用的密钥（{1}）。{2}"},
+    {TextId::NetworkKeyUnsafe,
+     L"除 Administrators 和 SYSTEM 之外，还有其他用户可以读取按网络地址所用的密钥（{1}）：{2}。"
+     L"该密钥不会被使用。quav.exe /uninstall 会删除它，之后重新计划即可生成新的密钥。"},
+    {TextId::NetworkKeyNoRandom, L"无法使用 Windows 的随机数生成器，因此无法生成按网络地址所用的密钥。"},
 });
 
 }  // namespace quav

@@ -304,6 +304,13 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
      L"  quav.exe /uninstall            Removes every schedule and the installed copy\n"},
     {TextId::TaskServiceNotRunning, L"The Task Scheduler service is not running. "},
     {TextId::MomentConnectCheck, L"&Network connection"},
+    // One address per network.
+    {TextId::NetworkKeyFailed, L"The key that per-network addresses are made from ({1}) could not be read or made. {2}"},
+    {TextId::NetworkKeyUnsafe,
+     L"Others than Administrators and SYSTEM can read the key that per-network addresses are made from ({1}): {2}. "
+     L"It is not used. quav.exe /uninstall removes it; scheduling again then makes a new one."},
+    {TextId::NetworkKeyNoRandom,
+     L"Windows' random number generator cannot be used, so no key for per-network addresses could be made."},
 });
 
 }  // namespace quav

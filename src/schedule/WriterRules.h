@@ -25,6 +25,9 @@ inline constexpr wchar_t kEveryoneSid[] = L"S-1-1-0";
 // owner, and the generic write and all rights.
 inline constexpr uint32_t kChangeRights = 0x00000002 | 0x00000004 | 0x00000040 | 0x00010000 | 0x00040000 |
                                           0x00080000 | 0x40000000 | 0x10000000;
+// The rights that read a registry key's values: query a value, generic
+// read. Whoever holds them, or kChangeRights, can learn a secret the key holds.
+inline constexpr uint32_t kReadRights = 0x00000001 | 0x80000000;
 // The rights on a parent folder that let its holder rename or replace what
 // is in it: delete a child, change the DACL or the owner, all rights.
 inline constexpr uint32_t kReplaceChildRights = 0x00000040 | 0x00040000 | 0x00080000 | 0x10000000;
