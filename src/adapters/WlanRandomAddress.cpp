@@ -24,6 +24,7 @@ struct WlanFunctions {
   decltype(&::WlanQueryInterface) query = nullptr;
   decltype(&::WlanGetProfile) profile = nullptr;
   decltype(&::WlanFreeMemory) free = nullptr;
+  decltype(&::WlanSetProfile) setProfile = nullptr;
 };
 
 // Resolved once; all null when the DLL or any function is missing.
@@ -39,7 +40,7 @@ const WlanFunctions& Wlan() {
     };
     if (!(get(found.open, "WlanOpenHandle") && get(found.close, "WlanCloseHandle") &&
           get(found.query, "WlanQueryInterface") && get(found.profile, "WlanGetProfile") &&
-          get(found.free, "WlanFreeMemory"))) {
+          get(found.free, "WlanFreeMemory") && get(found.setProfile, "WlanSetProfile"))) {
       return WlanFunctions{};
     }
     return found;
@@ -142,6 +143,57 @@ WindowsRandomAddress ReadWindowsRandomAddress(const std::wstring& instanceId, Wl
   const std::optional<std::wstring> profile = wlan.ConnectedProfileXml(instanceId);
   return DecideRandomAddress(state ? InterfaceRandomSetting(*state) : std::nullopt,
                              profile ? ProfileRandomSetting(*profile) : std::nullopt);
+}
+
+WlanConnection::Current SystemWlanConnection::CurrentConnection(const std::wstring& instanceId) {
+  Current current;
+  const WlanFunctions& wlan = Wlan();
+  const std::optional<GUID> guid = ParseGuid(instanceId);
+  if (!wlan.open || !guid) return {ERROR_NOT_SUPPORTED, false, {}, 0, {}};
+  DWORD version = 0;
+  HANDLE client = nullptr;
+  if (const DWORD opened = wlan.open(kWlanClientVersion, nullptr, &version, &client); opened != ERROR_SUCCESS) {
+    return {opened, false, {}, 0, {}};
+  }
+  const ScopeExit closeClient([&] { wlan.close(client, nullptr); });
+  DWORD size = 0;
+  PVOID data = nullptr;
+  current.status = wlan.query(client, &*guid, wlan_intf_opcode_current_connection, nullptr, &size, &data, nullptr);
+  // Windows answers a query of an interface that is not connected with this.
+  if (current.status == ERROR_INVALID_STATE) current.status = ERROR_SUCCESS;
+  if (current.status != ERROR_SUCCESS || !data) return current;
+  const ScopeExit freeConnection([&] { wlan.free(data); });
+  const auto* connection = static_cast<const WLAN_CONNECTION_ATTRIBUTES*>(data);
+  if (size < sizeof(WLAN_CONNECTION_ATTRIBUTES) || connection->isState != wlan_interface_state_connected) {
+    return current;
+  }
+  const DOT11_SSID& ssid = connection->wlanAssociationAttributes.dot11Ssid;
+  current.connected = true;
+  current.ssid.assign(reinterpret_cast<const char*>(ssid.ucSSID), ssid.uSSIDLength < 32 ? ssid.uSSIDLength : 32);
+  current.authentication = connection->wlanSecurityAttributes.dot11AuthAlgorithm;
+  current.profile.assign(connection->strProfileName, wcsnlen(connection->strProfileName, WLAN_MAX_NAME_LENGTH));
+  return current;
+}
+
+unsigned long SystemWlanConnection::SetProfileXml(const std::wstring& instanceId, const std::wstring& xml) {
+  const WlanFunctions& wlan = Wlan();
+  const std::optional<GUID> guid = ParseGuid(instanceId);
+  if (!wlan.open || !guid) return ERROR_NOT_SUPPORTED;
+  DWORD version = 0;
+  HANDLE client = nullptr;
+  if (const DWORD opened = wlan.open(kWlanClientVersion, nullptr, &version, &client); opened != ERROR_SUCCESS) {
+    return opened;
+  }
+  const ScopeExit closeClient([&] { wlan.close(client, nullptr); });
+  DWORD reason = 0;
+  return wlan.setProfile(client, &*guid, 0, xml.c_str(), nullptr, TRUE, nullptr, &reason);
+}
+
+unsigned long TurnOnWindowsRandomAddress(const std::wstring& instanceId, bool daily, WlanConnection& wlan) {
+  const std::optional<std::wstring> profile = wlan.ConnectedProfileXml(instanceId);
+  const std::optional<std::wstring> changed = profile ? ProfileWithRandomAddress(*profile, daily) : std::nullopt;
+  if (!changed) return ERROR_NOT_FOUND;
+  return wlan.SetProfileXml(instanceId, *changed);
 }
 
 }  // namespace quav
