@@ -70,8 +70,12 @@ TEST(TaskXml, EachMomentsTaskReadsAsTheTaskSchedulerReadsIt) {
     EXPECT_EQ(L"\"C:\\Program Files\\QUAV\\quav.exe\"", task.Text(L"/t:Task/t:Actions/t:Exec/t:Command"));
     EXPECT_EQ(L"/run 0004 /at x", task.Text(L"/t:Task/t:Actions/t:Exec/t:Arguments"));
     EXPECT_EQ(L"网络 & <适配器> \"0004\"", task.Text(L"/t:Task/t:RegistrationInfo/t:Description"));
-    if (m.moment == Moment::Boot) EXPECT_EQ(L"PT30S", task.Text(L"//t:BootTrigger/t:Delay"));
-    if (m.moment == Moment::Logon) EXPECT_EQ(0, task.Count(L"//t:LogonTrigger/t:UserId")) << "any user's logon";
+    if (m.moment == Moment::Boot) {
+      EXPECT_EQ(L"PT30S", task.Text(L"//t:BootTrigger/t:Delay"));
+    }
+    if (m.moment == Moment::Logon) {
+      EXPECT_EQ(0, task.Count(L"//t:LogonTrigger/t:UserId")) << "any user's logon";
+    }
     if (!m.log) continue;
     // The subscription is a query of its own, read by the event log.
     const test::XmlDocument query = Parsed(task.Text(L"//t:EventTrigger/t:Subscription"));
@@ -183,6 +187,7 @@ TEST_F(Scheduling, RegistersOneTaskPerMomentAndTakesThemAllBack) {
 // Wine's Task Scheduler keeps a task's name (not its triggers, principal or
 // action): registration and removal by name through the real interfaces.
 TEST(TaskStore, RegistersAndDeletesTasksOfTheSystemsTaskScheduler) {
+  ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
   const std::unique_ptr<TaskStore> store = SystemTaskStore();
   const std::wstring folder = L"\\QUAV test";
   const long registered =
