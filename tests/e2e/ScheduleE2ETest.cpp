@@ -12,6 +12,7 @@
 #include "e2e/E2EFixture.h"
 #include "platform/AnsiText.h"
 #include "platform/FileApi.h"
+#include "platform/Settings.h"
 #include "platform/SystemFacts.h"
 #include "platform/TaskScheduler.h"
 #include "schedule/ScheduleRecord.h"
@@ -27,6 +28,7 @@ class Schedule : public E2E {
  protected:
   void SetUp() override {
     E2E::SetUp();
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     own = test::FirstOwnInterface();
     ASSERT_TRUE(own);
     // The machine's own interface, so that the adapter is started.
@@ -167,7 +169,11 @@ TEST_F(Schedule, RefusedWhereItCannotBeSafe) {
   static constexpr wchar_t kVersionKey[] = L"Software\\Wine\\AppDefaults\\quav.exe";
   test::SetText(HKEY_CURRENT_USER, kVersionKey, L"Version", L"winxp");
   run = Run(L"/schedule 0004");
-  ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kVersionKey, L"Version");
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(HKEY_CURRENT_USER, kVersionKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    ::RegDeleteValueW(key, L"Version");
+    ::RegCloseKey(key);
+  }
   EXPECT_EQ(Code(ExitCode::SchedulingNotPossible), run.exitCode) << run.output;
   EXPECT_NE(std::wstring::npos, Text(run).find(L"Windows Vista")) << run.output;
 }

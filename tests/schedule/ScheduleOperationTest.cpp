@@ -187,6 +187,7 @@ TEST_F(Scheduling, RegistersOneTaskPerMomentAndTakesThemAllBack) {
 // Wine's Task Scheduler keeps a task's name (not its triggers, principal or
 // action): registration and removal by name through the real interfaces.
 TEST(TaskStore, RegistersAndDeletesTasksOfTheSystemsTaskScheduler) {
+  ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
   const std::unique_ptr<TaskStore> store = SystemTaskStore();
   const std::wstring folder = L"\\QUAV test";
   const long registered =

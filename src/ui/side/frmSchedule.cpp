@@ -30,10 +30,10 @@ const ControlDesign kLayout[] = {
     {optMaker,          "optMaker",          K::OptionButton, 240, 2670, 2100,  285, TextId::ScheduleKindMaker,        nullptr,  6},
     {txtMaker,          "txtMaker",          K::TextBox,     2400, 2655, 3180,  315, nullptr,                          nullptr,  7, true, 0, WS_GROUP},
     {lblCurrentCaption, "lblCurrentCaption", K::Label,        120, 3105, 5460,  240, TextId::ScheduleCurrent,          nullptr, -1},
-    {lblCurrent,        "lblCurrent",        K::Label,        240, 3375, 5340,  480, nullptr,                          nullptr, -1},
-    {cmdSchedule,       "cmdSchedule",       K::Button,      1410, 4020, 1320,  375, TextId::ScheduleApply,            nullptr,  8, true, 0, BS_DEFPUSHBUTTON},
-    {cmdRemove,         "cmdRemove",         K::Button,      2850, 4020, 1320,  375, TextId::ScheduleRemove,           nullptr,  9},
-    {cmdClose,          "cmdClose",          K::Button,      4290, 4020, 1290,  375, TextId::ScheduleClose,            nullptr, 10},
+    {lblCurrent,        "lblCurrent",        K::Label,        240, 3375, 5340,  720, nullptr,                          nullptr, -1},
+    {cmdSchedule,       "cmdSchedule",       K::Button,      1410, 4260, 1320,  375, TextId::ScheduleApply,            nullptr,  8, true, 0, BS_DEFPUSHBUTTON},
+    {cmdRemove,         "cmdRemove",         K::Button,      2850, 4260, 1320,  375, TextId::ScheduleRemove,           nullptr,  9},
+    {cmdClose,          "cmdClose",          K::Button,      4290, 4260, 1290,  375, TextId::ScheduleClose,            nullptr, 10},
 };
 
 bool Checked(const Form& form, int id) { return CheckBox(form.Item(id)).Value() == 1; }
@@ -43,7 +43,7 @@ bool Checked(const Form& form, int id) { return CheckBox(form.Item(id)).Value() 
 std::span<const ControlDesign> frmSchedule::Layout() { return kLayout; }
 
 frmSchedule::frmSchedule(Input input)
-    : Form(FormDesign{L"QUAV.frmSchedule", L"", 5700, 4560, true, false, true, 0}), input_(std::move(input)) {}
+    : Form(FormDesign{L"QUAV.frmSchedule", L"", 5700, 4800, true, false, true, 0}), input_(std::move(input)) {}
 
 void frmSchedule::OnCreate() {
   AddControls(Layout());
