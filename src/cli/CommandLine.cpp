@@ -119,6 +119,10 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
       command.maker = arguments[++k];
     } else if (known->takesMaker && option == L"keep-maker") {
       command.keepMaker = true;
+    } else if (known->takesAt && option == L"per-network") {
+      command.perNetwork = true;
+    } else if (known->takesAt && option == L"daily") {
+      command.daily = true;
     } else if (known->takesAt && option == L"at") {
       if (command.at || k + 1 == arguments.size()) return std::nullopt;
       command.at = arguments[++k];
@@ -129,6 +133,8 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
     }
   }
   if (command.maker && command.keepMaker) return std::nullopt;
+  // A network's address keeps the adapter's maker or none: no other maker's.
+  if ((command.perNetwork && command.maker) || (command.daily && !command.perNetwork)) return std::nullopt;
   if (rest.size() != known->arguments) {
     // /schedule alone lists, and takes nothing else.
     const bool alone = known->takesFewer && arguments.size() == 1;
@@ -140,7 +146,9 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
   return command;
 }
 
-std::wstring UsageText() { return std::wstring(Say(TextId::Usage)) + Say(TextId::UsageSchedule); }
+std::wstring UsageText() {
+  return std::wstring(Say(TextId::Usage)) + Say(TextId::UsageSchedule) + Say(TextId::UsagePerNetwork);
+}
 
 bool NamesAllAdapters(std::wstring_view adapter) { return AsciiLower(adapter) == kAllAdapters; }
 
@@ -226,12 +234,21 @@ ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus) {
   return logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
 }
 
-std::wstring ScheduleJson(const Schedule& schedule) {
+std::wstring ScheduleJson(const Schedule& schedule, const std::optional<NetworkShown>& network) {
   std::wstring json = L"{\"at\":[";
   for (size_t k = 0; k < schedule.moments.size(); ++k) {
     json += (k > 0 ? L"," : L"") + JsonString(MomentKeyword(schedule.moments[k]));
   }
-  return json + L"],\"address\":" + JsonString(AddressKindKeyword(schedule.address)) + L"}";
+  json += L"],\"address\":" + JsonString(AddressKindKeyword(schedule.address));
+  if (network) {
+    const auto value = [](const std::optional<std::wstring>& text) { return text ? JsonString(*text) : L"null"; };
+    const std::optional<std::wstring> by = network->byWindows ? std::optional<std::wstring>(L"windows")
+                                           : network->address ? std::optional<std::wstring>(L"quav")
+                                                              : std::nullopt;
+    json += L",\"network\":" + value(network->network) + L",\"networkAddress\":" + value(network->address) +
+            L",\"networkAddressBy\":" + value(by);
+  }
+  return json + L"}";
 }
 
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus) {

@@ -37,6 +37,7 @@ enum class ExitCode : int {
   NotSafe = 19,            // the installed copy could not be made, differs, or others can change it or the record
   TaskSchedulerFailed = 20,  // the Task Scheduler could not be reached or refused a task
   AdapterNotStarted = 21,  // /run: the adapter is disabled or not started; nothing changed
+  NoNetwork = 22,          // /run /per-network: the adapter's network cannot be told; nothing changed
 };
 
 enum class Verb { Help, List, Set, Remove, Random, Restart, Schedule, Unschedule, Run, Uninstall };
@@ -51,6 +52,8 @@ struct Command {
   bool keepMaker = false;             // /random /keep-maker
   std::optional<std::wstring> at;     // /schedule and /run: /at LIST
   bool xml = false;                   // /schedule ID /xml
+  bool perNetwork = false;            // /schedule ID and /run: /per-network
+  bool daily = false;                 // with /per-network: /daily
 };
 
 // /remove all, /unschedule all: every adapter.
@@ -61,7 +64,8 @@ bool NamesAllAdapters(std::wstring_view adapter);
 // "/" or "-"; /force anywhere after the verb, for /set and /random; /json after
 // /list; either /maker TEXT or /keep-maker after /random, /schedule ID and
 // /run; /at LIST after /schedule ID and /run (which needs it); /xml after
-// /schedule ID. /schedule alone lists. None when the arguments make no
+// /schedule ID; /per-network (and with it /daily, and /keep-maker but no
+// /maker) after /schedule ID and /run. /schedule alone lists. None when the arguments make no
 // command: the caller prints UsageText().
 std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
 
@@ -102,7 +106,18 @@ ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus);
 // The answer to a restart; logStatus as above, for a restart that happened.
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus);
 
-// /list /json's schedule value: {"at":["boot","wake"],"address":"random"}.
-std::wstring ScheduleJson(const Schedule& schedule);
+// What /list /json says of a per-network schedule's adapter now: the
+// network it is on, the address it gets there, and whether Windows gives it
+// a random address of its own there instead; none for what is not known.
+struct NetworkShown {
+  std::optional<std::wstring> network;
+  std::optional<std::wstring> address;
+  bool byWindows = false;
+};
+
+// /list /json's schedule value: {"at":["boot","wake"],"address":"random"};
+// for a per-network schedule also "network", "networkAddress" and
+// "networkAddressBy" ("quav" or "windows"; null while there is none).
+std::wstring ScheduleJson(const Schedule& schedule, const std::optional<NetworkShown>& network = std::nullopt);
 
 }  // namespace quav

@@ -19,6 +19,7 @@
 #include "change/MakerChoice.h"
 #include "change/RecordedChange.h"
 #include "change/RemoveAll.h"
+#include "schedule/PerNetworkAddress.h"
 #include "schedule/ScheduleOperation.h"
 #include "schedule/ScheduleRecord.h"
 #include "schedule/ScheduledRun.h"
@@ -129,6 +130,18 @@ ListedAdapter Listed(const ScannedAdapter& row, AdapterFacts& facts) {
   return values;
 }
 
+// For a per-network schedule, the network the adapter is on and its address
+// there (the key is not made for it).
+std::optional<NetworkShown> NetworkShownOf(const Schedule& schedule, AdapterFacts& facts) {
+  if (schedule.address.source != AddressSource::PerNetwork) return std::nullopt;
+  const NetworkAddressNow now = AddressOnNetwork(schedule.adapter, schedule.address, facts, false, ClockSeconds());
+  NetworkShown shown;
+  if (now.network.status == NetworkIdentityStatus::Known) shown.network = now.network.name;
+  if (now.address) shown.address = MacDisplay(*now.address);
+  if (now.status == NetworkAddressStatus::WindowsOwn) shown.byWindows = true;
+  return shown;
+}
+
 // One line per adapter; a cell that could not be read shows "?", and the
 // lines are followed by which adapters' keys those are and why. With json
 // the output is the JSON array alone, whatever happened, so that a script can
@@ -150,7 +163,7 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
                                          [&](const Schedule& s) { return s.adapter == Trimmed(row.cells[0]); });
       // "null" when it has none; unknown (also null) when the records could not be read.
       listed.back().push_back(schedule == schedules.end() ? std::optional<std::wstring>(L"null")
-                                                         : std::optional(ScheduleJson(*schedule)));
+                                                         : std::optional(ScheduleJson(*schedule, NetworkShownOf(*schedule, facts))));
       if (scheduleStatus != ERROR_SUCCESS && schedule == schedules.end()) listed.back().back().reset();
     } else {
       out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
@@ -288,6 +301,7 @@ ExitCode ScheduleExitCode(ScheduleStatus status) {
     case ScheduleStatus::NotInstalled: return ExitCode::NotSafe;
     case ScheduleStatus::TaskRefused: return ExitCode::TaskSchedulerFailed;
     case ScheduleStatus::RecordFailed: return ExitCode::RegistryFailure;
+    case ScheduleStatus::KeyUnsafe: return ExitCode::NotSafe;
   }
   return ExitCode::Unexpected;
 }
@@ -321,7 +335,24 @@ ExitCode ChosenKind(const Command& command, const ScannedAdapter& row, AdapterFa
     if (choice.status != MakerChoiceStatus::Chosen) return MakerExitCode(choice, out);
     kind = {AddressSource::KeepMaker, L""};
   }
+  if (command.perNetwork) {
+    // Wireless drivers take locally administered addresses; a maker's is not one.
+    if (command.keepMaker && facts.IsWireless(command.adapter)) {
+      out.Write(Say(TextId::PerNetworkWireless, {command.adapter}) + L"\n");
+      return ExitCode::Refused;
+    }
+    kind = {AddressSource::PerNetwork, L"", command.daily, command.keepMaker};
+  }
   return ExitCode::Done;
+}
+
+// A wireless adapter whose network Windows could give a random address of
+// its own, said after a per-network schedule: the schedule window offers it.
+void SayWindowsAlternative(const std::wstring& adapter, AdapterFacts& facts, ConsoleOutput& out) {
+  if (!facts.IsWireless(adapter) || facts.RandomAddress(adapter) != WindowsRandomAddress::Off) return;
+  const NetworkIdentity network = facts.Network(adapter);
+  if (network.status != NetworkIdentityStatus::Known) return;
+  out.Write(Say(TextId::PerNetworkWindowsAvailable, {adapter, network.name}) + L"\n");
 }
 
 ExitCode ListSchedulesOn(ConsoleOutput& out, TaskStore& tasks) {
@@ -341,7 +372,7 @@ ExitCode ScheduleVerb(const Command& command, const CommandLineServices& service
   SchedulePlumbing plumbing(services);
   if (command.adapter.empty()) return ListSchedulesOn(out, *plumbing.tasks);
   const std::wstring& id = command.adapter;
-  Schedule schedule{id, DefaultMoments(), {}};
+  Schedule schedule{id, DefaultMoments(command.perNetwork ? AddressSource::PerNetwork : AddressSource::Random), {}};
   if (command.at) {
     std::optional<std::vector<Moment>> moments = ParseMoments(*command.at);
     if (!moments) {
@@ -361,7 +392,9 @@ ExitCode ScheduleVerb(const Command& command, const CommandLineServices& service
     return ExitCode::Done;
   }
   ScheduleServices scheduling{*plumbing.tasks, plumbing.place};
-  return Said(out, ScheduleAdapter(schedule, scheduling));
+  const ExitCode code = Said(out, ScheduleAdapter(schedule, scheduling));
+  if (code == ExitCode::Done && command.perNetwork) SayWindowsAlternative(id, services.facts, out);
+  return code;
 }
 
 ExitCode UnscheduleVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
@@ -381,6 +414,13 @@ ExitCode RunExitCode(const RunOutcome& run) {
     case RunStatus::NoRandom: return ExitCode::NoRandomSource;
     case RunStatus::NoMaker: return ExitCode::NoMaker;
     case RunStatus::NotStored: return ChangeExitCode(run.change.registry, run.change.logStatus);
+    case RunStatus::AlreadyThere: return ExitCode::Done;
+    case RunStatus::WindowsOwn: return run.logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
+    case RunStatus::NoNetwork: return ExitCode::NoNetwork;
+    case RunStatus::NoKey:
+      return run.key == NetworkKeyStatus::Unsafe     ? ExitCode::NotSafe
+             : run.key == NetworkKeyStatus::NoRandom ? ExitCode::NoRandomSource
+                                                     : ExitCode::RegistryFailure;
     case RunStatus::NotRestarted:
     case RunStatus::Changed: break;
   }
@@ -401,6 +441,7 @@ ExitCode RunVerb(const Command& command, const CommandLineServices& services, Co
   AddressKind kind;
   if (command.maker) kind = {AddressSource::Maker, *command.maker};
   if (command.keepMaker) kind = {AddressSource::KeepMaker, L""};
+  if (command.perNetwork) kind = {AddressSource::PerNetwork, L"", command.daily, command.keepMaker};
   const RunOutcome run = RunScheduled({command.adapter, moments->front(), kind},
                                       {services.devices, services.facts, services.random}, LogFileBesideProgram(),
                                       ClockSeconds());

@@ -62,6 +62,12 @@ enum class TextId : unsigned short {
   MomentWakeCheck, MomentConnectCheck, TaskServiceNotRunning, CliUnknownMoments, UsageSchedule,
   // One address per network.
   NetworkKeyFailed, NetworkKeyUnsafe, NetworkKeyNoRandom,
+  KindPerNetwork, KindPerNetworkDaily, KindPerNetworkKeepMaker, LogRunForNetwork, LogRunNoNetwork,
+  LogRunUnknownNetwork, LogRunLocationDenied, LogRunWindowsOwn, PerNetworkNoPrefix, NetworkKeyMissing,
+  UsagePerNetwork, PerNetworkWireless, PerNetworkWindowsAvailable, TipNetwork, TipNetworkAddress,
+  TipNetworkWindows, TipNotConnected, TipLocationDenied, ScheduleKindPerNetwork, ScheduleDaily,
+  SchedulePerNetworkMaker, ScheduleWindowsOffer, ScheduleUseWindows, WindowsRandomTurnedOn, WindowsRandomFailed,
+  ScheduleWindowsInForce,
   Count
 };
 

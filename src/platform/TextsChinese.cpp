@@ -286,6 +286,39 @@ constinit const TextTable kChineseTexts = MakeTextTable({
      L"除 Administrators 和 SYSTEM 之外，还有其他用户可以读取按网络地址所用的密钥（{1}）：{2}。"
      L"该密钥不会被使用。quav.exe /uninstall 会删除它，之后重新计划即可生成新的密钥。"},
     {TextId::NetworkKeyNoRandom, L"无法使用 Windows 的随机数生成器，因此无法生成按网络地址所用的密钥。"},
+    {TextId::KindPerNetwork, L"所连网络的专属地址{1}{2}"},
+    {TextId::KindPerNetworkDaily, L"（每天更换）"},
+    {TextId::KindPerNetworkKeepMaker, L"（保留适配器厂商前缀）"},
+    {TextId::LogRunForNetwork, L"更换为网络 {1} 的 MAC 地址"},
+    {TextId::LogRunNoNetwork, L"适配器没有连接到网络，未作更改"},
+    {TextId::LogRunUnknownNetwork, L"无法识别适配器所连的网络，未作更改"},
+    {TextId::LogRunLocationDenied, L"Windows 只向获准使用位置信息的应用提供 Wi-Fi 网络名称（设置 > 隐私和安全性 > 位置），未作更改"},
+    {TextId::LogRunWindowsOwn, L"Windows 在此网络上为适配器使用它自己的随机硬件地址，未作更改"},
+    {TextId::PerNetworkNoPrefix, L"无法保留网络适配器 {1} 的厂商前缀：它的烧录地址和当前地址都不是厂商分配的地址。"},
+    {TextId::NetworkKeyMissing, L"按网络地址所用的密钥会在第一次计划适配器时生成。"},
+    {TextId::UsagePerNetwork,
+     L"  quav.exe /schedule ID /per-network [/daily] [/keep-maker] [/at LIST] [/xml]\n"
+     L"                                 为网络适配器 ID 在每个网络使用一个专属地址：同一网络每次相同，\n"
+     L"                                 不同网络各不相同（/daily：每天更换；/keep-maker：保留厂商前缀）；\n"
+     L"                                 默认在开机、从睡眠中唤醒和连接网络时设置\n"},
+    {TextId::PerNetworkWireless,
+     L"网络适配器 {1} 是无线网卡：很多无线网卡驱动只接受本地管理地址，所以它的按网络地址不能保留厂商前缀。请不带 /keep-maker 计划。"},
+    {TextId::PerNetworkWindowsAvailable,
+     L"Windows 也可以在 {2} 上为网络适配器 {1} 使用它自己的随机硬件地址，从每次连接的第一刻起生效：可在计划窗口中为该网络打开。"},
+    {TextId::TipNetwork, L"\r\n网络："},
+    {TextId::TipNetworkAddress, L"\r\n此网络的地址："},
+    {TextId::TipNetworkWindows, L"Windows 自己的随机硬件地址"},
+    {TextId::TipNotConnected, L"未连接"},
+    {TextId::TipLocationDenied, L"不可见：Windows 只向获准使用位置信息的应用提供 Wi-Fi 名称"},
+    {TextId::ScheduleKindPerNetwork, L"每个网络一个地址(&P)："},
+    {TextId::ScheduleDaily, L"每天更换(&D)"},
+    {TextId::SchedulePerNetworkMaker, L"保留厂商前缀(&E)"},
+    {TextId::ScheduleWindowsOffer, L"Windows 可以在 {1} 上为此适配器使用它自己的随机地址，从每次连接的第一刻起生效。"},
+    {TextId::ScheduleUseWindows, L"使用 Windows 的(&I)"},
+    {TextId::WindowsRandomTurnedOn,
+     L"Windows 从下次连接起将在 {2} 上为网络适配器 {1} 使用它自己的随机硬件地址。在该网络上，按网络地址的计划不再更改此适配器的地址。"},
+    {TextId::WindowsRandomFailed, L"无法为 {1} 打开 Windows 的随机硬件地址。{2}"},
+    {TextId::ScheduleWindowsInForce, L"Windows 在 {1} 上为此适配器使用它自己的随机地址：在该网络上，按网络地址的计划不更改地址。"},
 });
 
 }  // namespace quav

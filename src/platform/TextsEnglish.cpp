@@ -311,6 +311,48 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
      L"It is not used. quav.exe /uninstall removes it; scheduling again then makes a new one."},
     {TextId::NetworkKeyNoRandom,
      L"Windows' random number generator cannot be used, so no key for per-network addresses could be made."},
+    {TextId::KindPerNetwork, L"the address of the network it is on{1}{2}"},
+    {TextId::KindPerNetworkDaily, L", a new one each day"},
+    {TextId::KindPerNetworkKeepMaker, L", with its own maker's prefix"},
+    {TextId::LogRunForNetwork, L"changing the MAC address to the address of network {1}"},
+    {TextId::LogRunNoNetwork, L"the adapter is not connected to a network; nothing changed"},
+    {TextId::LogRunUnknownNetwork, L"the network the adapter is connected to cannot be told apart from others; nothing changed"},
+    {TextId::LogRunLocationDenied,
+     L"Windows gives the Wi-Fi network's name only to apps allowed to use location (Settings > Privacy & security > "
+     L"Location); nothing changed"},
+    {TextId::LogRunWindowsOwn, L"Windows gives the adapter a random hardware address of its own on this network; nothing changed"},
+    {TextId::PerNetworkNoPrefix,
+     L"The maker's prefix of network adapter {1} cannot be kept: neither its burned-in nor its active address is one "
+     L"a maker assigned."},
+    {TextId::NetworkKeyMissing, L"The key that per-network addresses are made from is made when an adapter is first scheduled."},
+    {TextId::UsagePerNetwork,
+     L"  quav.exe /schedule ID /per-network [/daily] [/keep-maker] [/at LIST] [/xml]\n"
+     L"                                 Gives network adapter ID one address per network: the same address each\n"
+     L"                                 time on the same network, another on every other (with /daily, another\n"
+     L"                                 each day; with /keep-maker, of its own maker), at each startup, wake from\n"
+     L"                                 sleep and network connection unless /at says\n"},
+    {TextId::PerNetworkWireless,
+     L"Network adapter {1} is a wireless adapter: many wireless drivers accept only locally administered addresses, "
+     L"so its per-network address cannot keep its maker's prefix. Schedule it without /keep-maker."},
+    {TextId::PerNetworkWindowsAvailable,
+     L"Windows can also give network adapter {1} a random hardware address of its own on {2}, which it uses from the "
+     L"first moment of each connection: the schedule window turns it on for that network."},
+    {TextId::TipNetwork, L"\r\nNetwork: "},
+    {TextId::TipNetworkAddress, L"\r\nAddress on this network: "},
+    {TextId::TipNetworkWindows, L"Windows' own random hardware address"},
+    {TextId::TipNotConnected, L"not connected"},
+    {TextId::TipLocationDenied, L"hidden: Windows gives Wi-Fi names only to apps allowed to use location"},
+    {TextId::ScheduleKindPerNetwork, L"One address &per network:"},
+    {TextId::ScheduleDaily, L"A new one each &day"},
+    {TextId::SchedulePerNetworkMaker, L"With its own mak&er's prefix"},
+    {TextId::ScheduleWindowsOffer, L"Windows can give this adapter a random address of its own on {1}, from the first moment of each connection."},
+    {TextId::ScheduleUseWindows, L"Use W&indows'"},
+    {TextId::WindowsRandomTurnedOn,
+     L"Windows now gives network adapter {1} a random hardware address of its own on {2}, from its next connection. "
+     L"On that network, a per-network schedule leaves the adapter's address to Windows."},
+    {TextId::WindowsRandomFailed, L"Windows' random hardware address could not be turned on for {1}. {2}"},
+    {TextId::ScheduleWindowsInForce,
+     L"Windows gives this adapter a random address of its own on {1}; there, a per-network schedule leaves it alone."},
 });
 
 }  // namespace quav

@@ -9,6 +9,7 @@
 #include "platform/SystemFacts.h"
 #include "platform/Texts.h"
 #include "platform/VersionNumber.h"
+#include "schedule/NetworkKeyStore.h"
 #include "schedule/ScheduleRecord.h"
 #include "schedule/TaskXml.h"
 
@@ -68,6 +69,14 @@ ScheduleOutcome ScheduleAdapter(const Schedule& schedule, ScheduleServices& serv
   }
   const InstallOutcome install = InstallCopy(services.place);
   if (install.status != InstallStatus::Installed) return {ScheduleStatus::NotInstalled, install.sentence};
+  if (schedule.address.source == AddressSource::PerNetwork) {
+    // Made now, by an administrator, rather than by the first run.
+    const NetworkKeyOutcome key = OpenNetworkKey(true);
+    if (key.status != NetworkKeyStatus::Ready) {
+      return {key.status == NetworkKeyStatus::Unsafe ? ScheduleStatus::KeyUnsafe : ScheduleStatus::RecordFailed,
+              key.sentence};
+    }
+  }
 
   if (const long status = WriteScheduleRecord(schedule); status != ERROR_SUCCESS) {
     DeleteScheduleRecord(schedule.adapter);
@@ -172,6 +181,7 @@ ScheduleOutcome Unschedule(const std::optional<std::wstring>& adapter, TaskStore
 ScheduleOutcome Uninstall(ScheduleServices& services) {
   ScheduleOutcome outcome = Unschedule(std::nullopt, services.tasks);
   if (outcome.status != ScheduleStatus::Done) return outcome;
+  if (const long status = DeleteNetworkKey(); status != ERROR_SUCCESS) return RecordFailed(kNetworkKeyKey, status);
   if (const long status = DeleteAllRecords(); status != ERROR_SUCCESS) {
     return RecordFailed(kScheduleKey, status);
   }

@@ -23,7 +23,8 @@ enum class ScheduleStatus {
   NotPossible,   // Windows before Vista, or the 32-bit program on 64-bit Windows
   NotInstalled,  // the installed copy could not be made or is not safe: InstallStatus says which
   TaskRefused,   // the Task Scheduler refused a task (or could not be reached)
-  RecordFailed,  // the schedule's record could not be written or removed
+  RecordFailed,  // the schedule's record (or the per-network key) could not be written or removed
+  KeyUnsafe,     // others than Administrators and SYSTEM can read the per-network key
 };
 
 struct ScheduleOutcome {

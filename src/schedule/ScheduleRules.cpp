@@ -37,7 +37,12 @@ constexpr KindRow kKindRows[] = {
     {AddressSource::Random, L"random", L"", TextId::KindRandom},
     {AddressSource::Maker, L"maker", L"/maker", TextId::KindMaker},
     {AddressSource::KeepMaker, L"keep-maker", L"/keep-maker", TextId::KindKeepMaker},
+    {AddressSource::PerNetwork, L"per-network", L"/per-network", TextId::KindPerNetwork},
 };
+
+// The per-network kind's options, in the order its keyword and arguments give them.
+constexpr std::wstring_view kDailyWord = L"daily";
+constexpr std::wstring_view kKeepMakerWord = L"keep-maker";
 
 const KindRow& RowOf(AddressSource source) {
   return *std::find_if(std::begin(kKindRows), std::end(kKindRows),
@@ -100,13 +105,20 @@ std::wstring MomentList(const std::vector<Moment>& moments) {
   return list;
 }
 
-std::vector<Moment> DefaultMoments() { return {Moment::Boot, Moment::Wake}; }
+std::vector<Moment> DefaultMoments(AddressSource source) {
+  if (source == AddressSource::PerNetwork) return {Moment::Boot, Moment::Wake, Moment::Connect};
+  return {Moment::Boot, Moment::Wake};
+}
 
 std::wstring MomentText(Moment moment) { return Say(RowOf(moment).text); }
 
 std::wstring AddressKindKeyword(const AddressKind& kind) {
   std::wstring keyword(RowOf(kind.source).keyword);
   if (kind.source == AddressSource::Maker) keyword += L' ' + kind.maker;
+  if (kind.source == AddressSource::PerNetwork) {
+    if (kind.daily) keyword += L' ' + std::wstring(kDailyWord);
+    if (kind.keepMaker) keyword += L' ' + std::wstring(kKeepMakerWord);
+  }
   return keyword;
 }
 
@@ -121,7 +133,20 @@ std::optional<AddressKind> AddressKindFromKeyword(std::wstring_view keyword) {
       return AddressKind{row.source, L""};
     }
   }
-  return std::nullopt;
+  // The options of the per-network kind, each at most once and in order.
+  const std::wstring_view perNetwork = RowOf(AddressSource::PerNetwork).keyword;
+  if (keyword.substr(0, perNetwork.size()) != perNetwork) return std::nullopt;
+  std::wstring_view rest = keyword.substr(perNetwork.size());
+  AddressKind kind{AddressSource::PerNetwork, L""};
+  const auto take = [&rest](std::wstring_view word) {
+    if (rest.size() <= word.size() || rest[0] != L' ' || rest.substr(1, word.size()) != word) return false;
+    if (rest.size() > word.size() + 1 && rest[word.size() + 1] != L' ') return false;
+    rest.remove_prefix(word.size() + 1);
+    return true;
+  };
+  kind.daily = take(kDailyWord);
+  kind.keepMaker = take(kKeepMakerWord);
+  return rest.empty() ? std::optional(kind) : std::nullopt;
 }
 
 std::vector<std::wstring> AddressKindArguments(const AddressKind& kind) {
@@ -129,10 +154,18 @@ std::vector<std::wstring> AddressKindArguments(const AddressKind& kind) {
   std::vector<std::wstring> arguments;
   if (!row.argument.empty()) arguments.emplace_back(row.argument);
   if (kind.source == AddressSource::Maker) arguments.push_back(kind.maker);
+  if (kind.source == AddressSource::PerNetwork) {
+    if (kind.daily) arguments.emplace_back(L"/daily");
+    if (kind.keepMaker) arguments.emplace_back(L"/keep-maker");
+  }
   return arguments;
 }
 
-std::wstring AddressKindText(const AddressKind& kind) { return Say(RowOf(kind.source).text, {kind.maker}); }
+std::wstring AddressKindText(const AddressKind& kind) {
+  if (kind.source != AddressSource::PerNetwork) return Say(RowOf(kind.source).text, {kind.maker});
+  return Say(TextId::KindPerNetwork, {kind.daily ? Say(TextId::KindPerNetworkDaily) : L"",
+                                      kind.keepMaker ? Say(TextId::KindPerNetworkKeepMaker) : L""});
+}
 
 bool IsScheduleId(std::wstring_view adapter) {
   return !adapter.empty() && adapter.size() <= 8 &&

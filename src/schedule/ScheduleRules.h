@@ -28,8 +28,6 @@ std::optional<Moment> MomentFromKeyword(std::wstring_view keyword);
 std::optional<std::vector<Moment>> ParseMoments(std::wstring_view list);
 // The list as ParseMoments reads it: "boot,wake".
 std::wstring MomentList(const std::vector<Moment>& moments);
-// /schedule without /at: at each start of Windows and each wake from sleep.
-std::vector<Moment> DefaultMoments();
 
 // Where a run's address comes from. A new kind is a new value here and a
 // row in ScheduleRules.cpp's table: its keyword, its arguments, its words.
@@ -37,20 +35,29 @@ enum class AddressSource : unsigned char {
   Random,     // a random locally administered address, as /random draws it
   Maker,      // a random address of one maker, named by one of its prefixes
   KeepMaker,  // a random address of the maker of the adapter's own address
+  PerNetwork, // the address of the network the adapter is on, derived from a secret key
 };
 
 struct AddressKind {
   AddressSource source = AddressSource::Random;
   std::wstring maker;  // Maker: one of the maker's prefixes, as 00-1B-21
+  bool daily = false;      // PerNetwork: another address each day
+  bool keepMaker = false;  // PerNetwork: the adapter's own maker's prefix and three derived bytes
 
   friend bool operator==(const AddressKind&, const AddressKind&) = default;
 };
 
+// /schedule without /at: at each start of Windows and each wake from sleep,
+// and for the address of the network at each connection too.
+std::vector<Moment> DefaultMoments(AddressSource source = AddressSource::Random);
+
 // The kind as the schedule's record and /list /json write it: "random",
-// "keep-maker", "maker 00-1B-21"; and back (none for anything else).
+// "keep-maker", "maker 00-1B-21", "per-network daily keep-maker"; and back
+// (none for anything else).
 std::wstring AddressKindKeyword(const AddressKind& kind);
 std::optional<AddressKind> AddressKindFromKeyword(std::wstring_view keyword);
-// The arguments that ask a run for the kind: none, /keep-maker, /maker 00-1B-21.
+// The arguments that ask a run for the kind: none, /keep-maker, /maker 00-1B-21,
+// /per-network [/daily] [/keep-maker].
 std::vector<std::wstring> AddressKindArguments(const AddressKind& kind);
 // What a person reads for the kind, in the language spoken.
 std::wstring AddressKindText(const AddressKind& kind);
@@ -94,7 +101,8 @@ inline constexpr uint64_t kOwnChangeSeconds = 180;
 
 enum class RunDecision { Change, SkipOwnChange };
 
-// Whether a run goes ahead. The restart a run makes connects the adapter
+// Whether a run of a random kind goes ahead (a run for the network's address
+// goes ahead unless the adapter presents it). The restart a run makes connects the adapter
 // again, which starts the connect task: that run finds the adapter
 // presenting the address its schedule stored moments ago and does nothing,
 // so a schedule at connect never loops. presented is the address the

@@ -14,6 +14,7 @@
 #include "platform/FileApi.h"
 #include "platform/TextRules.h"
 #include "platform/Texts.h"
+#include "schedule/PerNetworkAddress.h"
 #include "schedule/ScheduleRecord.h"
 #include "schedule/WriterRules.h"
 
@@ -76,6 +77,21 @@ std::optional<MacBytes> DrawAddress(const RunRequest& request, const ScannedAdap
   return address;
 }
 
+// Why a run for the network's address changes nothing.
+Step PerNetworkFailure(const NetworkAddressNow& now) {
+  switch (now.status) {
+    case NetworkAddressStatus::WindowsOwn: return {RunStatus::WindowsOwn, now.reason, now.reason + L"\n"};
+    case NetworkAddressStatus::NotConnected:
+    case NetworkAddressStatus::Unknown:
+    case NetworkAddressStatus::LocationDenied: return {RunStatus::NoNetwork, now.reason, now.reason + L"\n"};
+    case NetworkAddressStatus::NoPrefix:
+      return {RunStatus::NoMaker, Say(TextId::LogRunNoAddress, {now.reason}), now.reason + L"\n"};
+    case NetworkAddressStatus::NoKey:
+    case NetworkAddressStatus::Derived: break;
+  }
+  return {RunStatus::NoKey, Say(TextId::LogRunNoAddress, {now.reason}), now.reason + L"\n"};
+}
+
 }  // namespace
 
 uint64_t ClockSeconds() {
@@ -119,18 +135,34 @@ RunOutcome RunScheduled(const RunRequest& request, const RunServices& services, 
     return stop({RunStatus::Disabled, result, result + L"\n"});
   }
 
-  const std::optional<OwnChange> last = ReadOwnChange(id);
-  if (DecideRun(request.moment, last, nowSeconds, *presented) == RunDecision::SkipOwnChange) {
-    const std::wstring result =
-        Say(TextId::LogRunOwnChange, {std::to_wstring(nowSeconds >= last->seconds ? nowSeconds - last->seconds : 0)});
-    return stop({RunStatus::SkippedOwn, result, result + L"\n"});
+  std::optional<MacBytes> address;
+  std::wstring changes = Say(TextId::LogRunChanges);
+  if (request.address.source == AddressSource::PerNetwork) {
+    // Its own reconnection finds the address there: no own-change guard needed.
+    const NetworkAddressNow now = AddressOnNetwork(id, request.address, services.facts, true, nowSeconds);
+    if (now.status == NetworkAddressStatus::Derived && SameAddress(*presented, MacDisplay(*now.address))) {
+      outcome.status = RunStatus::AlreadyThere;
+      return outcome;
+    }
+    if (now.status != NetworkAddressStatus::Derived) {
+      outcome.key = now.key;
+      return stop(PerNetworkFailure(now));
+    }
+    address = now.address;
+    changes = Say(TextId::LogRunForNetwork, {now.network.name});
+  } else {
+    const std::optional<OwnChange> last = ReadOwnChange(id);
+    if (DecideRun(request.moment, last, nowSeconds, *presented) == RunDecision::SkipOwnChange) {
+      const std::wstring result = Say(TextId::LogRunOwnChange,
+                                      {std::to_wstring(nowSeconds >= last->seconds ? nowSeconds - last->seconds : 0)});
+      return stop({RunStatus::SkippedOwn, result, result + L"\n"});
+    }
+    Step failed{RunStatus::Changed, L"", L""};
+    address = DrawAddress(request, *row, services, failed);
+    if (!address) return stop(failed);
   }
 
-  Step failed{RunStatus::Changed, L"", L""};
-  const std::optional<MacBytes> address = DrawAddress(request, *row, services, failed);
-  if (!address) return stop(failed);
-
-  logRun(Say(TextId::LogRunChanges));
+  logRun(changes);
   const std::wstring shown = MacDisplay(*address);
   const std::wstring fromAddress = Replaced(Trimmed(row->cells[size_t{kActiveAddressColumn}]), L':', L'-');
   outcome.change = ChangeAndRecord(id, MacDigits(*address), shown, fromAddress, logPath);

@@ -7,6 +7,7 @@
 #include "change/AdapterDevices.h"
 #include "change/RandomAddress.h"
 #include "change/RecordedChange.h"
+#include "schedule/NetworkKeyStore.h"
 #include "schedule/ScheduleRules.h"
 
 // What a task runs: a new address for one adapter at one moment, stored,
@@ -37,6 +38,11 @@ enum class RunStatus {
   NoMaker,       // the maker of the kind of address cannot be had
   NotStored,     // the registry refused the new address
   NotRestarted,  // stored, but the restart was not possible or failed
+  // The address of the network the adapter is on:
+  AlreadyThere,  // the adapter presents it already: nothing done, nothing logged
+  WindowsOwn,    // Windows gives the adapter a random address of its own on this network
+  NoNetwork,     // the adapter is on no network, or which one cannot be told
+  NoKey,         // the key cannot be used: network.key says why
 };
 
 struct RunOutcome {
@@ -45,6 +51,7 @@ struct RunOutcome {
   RecordedRestart restart;  // NotRestarted, Changed
   unsigned long logStatus = 0;  // 0 once the run's own line is in the log
   std::wstring sentence;    // what happened, for a console that may be watching
+  NetworkKeyStatus key = NetworkKeyStatus::Ready;  // NoKey: why
 };
 
 // The run, logged in the log at logPath; nowSeconds is the system's clock

@@ -84,6 +84,9 @@ TEST(ParseCommandLine, ScheduleVerbs) {
   const Command run = Parsed({L"/run", L"0004", L"/at", L"connect", L"/maker", L"00-1B-21"});
   EXPECT_EQ(Verb::Run, run.verb);
   EXPECT_EQ(L"connect", run.at);
+  const Command perNetwork = Parsed({L"/schedule", L"0004", L"/Per-Network", L"/daily", L"/keep-maker", L"/xml"});
+  EXPECT_TRUE(perNetwork.perNetwork && perNetwork.daily && perNetwork.keepMaker && perNetwork.xml);
+  EXPECT_TRUE(Parsed({L"/run", L"0004", L"/at", L"connect", L"/per-network"}).perNetwork);
   EXPECT_EQ(L"all", Parsed({L"/unschedule", L"all"}).adapter);
   EXPECT_EQ(Verb::Uninstall, Parsed({L"/uninstall"}).verb);
   EXPECT_TRUE(NamesAllAdapters(Parsed({L"/remove", L"ALL"}).adapter));
@@ -130,6 +133,9 @@ TEST(ParseCommandLine, AnythingElseIsAUsageError) {
            Args{L"/unschedule"},
            Args{L"/uninstall", L"0004"},
            Args{L"/list", L"/at", L"boot"},
+           Args{L"/schedule", L"0004", L"/daily"},  // a new address each day is the random kinds' way anyway
+           Args{L"/schedule", L"0004", L"/per-network", L"/maker", L"intel"},
+           Args{L"/random", L"0004", L"/per-network"},
        }) {
     EXPECT_FALSE(ParseCommandLine(arguments).has_value()) << arguments.size();
   }
@@ -194,6 +200,14 @@ TEST(CommandLineListJson, OneObjectPerAdapterWithNullsForTheUnknown) {
             ListJson({wireless}).find(L"\"maker\":null,\"windowsRandomAddress\":\"daily\","
                                       L"\"schedule\":{\"at\":[\"boot\",\"wake\"],\"address\":\"maker 00-1B-21\"}}"))
       << ListJson({wireless});
+  const Schedule perNetwork{L"0001", {Moment::Connect}, {AddressSource::PerNetwork, L"", true, false}};
+  EXPECT_EQ(L"{\"at\":[\"connect\"],\"address\":\"per-network daily\",\"network\":\"Caf\\u00e9\","
+            L"\"networkAddress\":\"06-12-34-56-78-9A\",\"networkAddressBy\":\"quav\"}",
+            ScheduleJson(perNetwork, NetworkShown{L"Café", L"06-12-34-56-78-9A", false}));
+  EXPECT_NE(std::wstring::npos, ScheduleJson(perNetwork, NetworkShown{std::nullopt, std::nullopt, false})
+                                    .find(L"\"network\":null,\"networkAddress\":null,\"networkAddressBy\":null"));
+  EXPECT_NE(std::wstring::npos, ScheduleJson(perNetwork, NetworkShown{L"Home", std::nullopt, true})
+                                    .find(L"\"networkAddress\":null,\"networkAddressBy\":\"windows\""));
   EXPECT_EQ((std::vector<std::wstring>{L"0012", L"?", L"?", L"?", L"?", L"?", L"?", L"?", L"?"}),
             ListCellsShown(unread))
       << "the text list shows the unread as ?";

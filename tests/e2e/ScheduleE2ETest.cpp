@@ -15,6 +15,7 @@
 #include "platform/Settings.h"
 #include "platform/SystemFacts.h"
 #include "platform/TaskScheduler.h"
+#include "schedule/NetworkKeyStore.h"
 #include "schedule/ScheduleRecord.h"
 #include "support/Files.h"
 #include "support/XmlDocument.h"
@@ -81,9 +82,18 @@ TEST_F(Schedule, XmlForAFleetNamesSystemItsMomentsAndTheInstalledCopy) {
   EXPECT_EQ(L"\"" + folder + L"\\quav.exe\"", xml.Text(L"/Tasks/t:Task[1]//t:Exec/t:Command"));
   EXPECT_EQ(L"/run 0004 /at boot /lang zh", xml.Text(L"/Tasks/t:Task[1]//t:Exec/t:Arguments"));
   EXPECT_EQ(L"/run 0004 /at wake /lang zh", xml.Text(L"/Tasks/t:Task[2]//t:Exec/t:Arguments"));
-  // Printed, nothing more: no copy, no task.
+  // One address per network: at each connection too, by the network-connect event.
+  test::XmlDocument perNetwork;
+  ASSERT_TRUE(perNetwork.Load(Text(Run(L"/schedule 0004 /per-network /daily /xml")), reason)) << reason;
+  EXPECT_EQ(3, perNetwork.Count(L"/Tasks/t:Task"));
+  EXPECT_NE(std::wstring::npos, perNetwork.Text(L"/Tasks/t:Task[3]/t:Triggers/t:EventTrigger/t:Subscription")
+                                    .find(L"Microsoft-Windows-NetworkProfile'] and EventID=10000]"));
+  EXPECT_EQ(L"/run 0004 /at connect /per-network /daily /lang zh",
+            perNetwork.Text(L"/Tasks/t:Task[3]//t:Exec/t:Arguments"));
+  // Printed, nothing more: no copy, no task, no key.
   EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesW(folder.c_str()));
   EXPECT_FALSE(TaskExists(L"Adapter 0004 at boot"));
+  EXPECT_FALSE(test::KeyExists(HKEY_LOCAL_MACHINE, kNetworkKeyKey));
 }
 
 TEST_F(Schedule, TheTaskRunsTheInstalledCopyAndEverythingIsTakenBack) {
@@ -126,6 +136,13 @@ TEST_F(Schedule, TheTaskRunsTheInstalledCopyAndEverythingIsTakenBack) {
   EXPECT_NE(std::wstring::npos, log.find(L"]   设备   [0004]")) << log;
 
   SetSetting(kAgreementValue, L"1");
+  // One address per network: its key made once, said in /list /json.
+  run = Run(L"/schedule 0004 /per-network");
+  ASSERT_EQ(Code(ExitCode::Done), run.exitCode) << run.output;
+  EXPECT_TRUE(TaskExists(L"Adapter 0004 at connect"));
+  EXPECT_TRUE(test::KeyExists(HKEY_LOCAL_MACHINE, kNetworkKeyKey));
+  run = Run(L"/list /json");
+  EXPECT_NE(std::string::npos, run.output.find("\"address\":\"per-network\",\"network\":")) << run.output;
   run = Run(L"/unschedule all");
   EXPECT_EQ(Code(ExitCode::Done), run.exitCode) << run.output;
   EXPECT_FALSE(TaskExists(L"Adapter 0004 at boot"));

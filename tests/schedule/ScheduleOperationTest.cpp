@@ -10,6 +10,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "change/ChangeLog.h"
+#include "change/NewAddressRules.h"
 #include "platform/AnsiText.h"
 #include "platform/FileApi.h"
 #include "platform/SystemFacts.h"
@@ -289,6 +290,47 @@ TEST_F(ScheduledRunTest, ARecordOthersCanChangeIsNotTrusted) {
   }
   EXPECT_EQ(L"<missing>", Stored());
   EXPECT_EQ(1u, LogLines());
+}
+
+// A run for the network's address, through a network the test names: the
+// same network gives the same address and one restart, and the restart's own
+// reconnection finds it there; another network gives another; no network,
+// nothing.
+TEST_F(ScheduledRunTest, EachNetworkItsOwnAddressAndARunThatFindsItThereDoesNothing) {
+  devices.onRestart = [&](const std::wstring& id) { facts.active[id] = MacDisplay(*AddressBytes(Stored())); };
+  const auto run = [&](Moment moment) {
+    return RunScheduled({L"0007", moment, {AddressSource::PerNetwork, L""}}, {devices, facts, random}, log, 5000);
+  };
+  const std::array<uint8_t, 6> gateway{0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+  facts.networks[L"0007"] = GatewayIdentity(gateway);
+  EXPECT_EQ(RunStatus::Changed, run(Moment::Boot).status);
+  const std::wstring home = Stored();
+  EXPECT_TRUE(IsLocallyAdministered(*AddressBytes(home)) && !IsGroupAddress(*AddressBytes(home))) << home;
+  const size_t lines = LogLines();
+  EXPECT_NE(std::string::npos, test::FileBytes(log).find("00-11-22-33-44-55")) << "the network in the log";
+  // Its own reconnection, and any later run on that network: nothing, not even a line.
+  EXPECT_EQ(RunStatus::AlreadyThere, run(Moment::Connect).status);
+  EXPECT_EQ(RunStatus::AlreadyThere, run(Moment::Wake).status);
+  EXPECT_EQ(1u, devices.restarted.size());
+  EXPECT_EQ(lines, LogLines());
+
+  facts.networks[L"0007"] = NetworkListIdentity({1, 2, 3}, L"Office");
+  EXPECT_EQ(RunStatus::Changed, run(Moment::Connect).status);
+  EXPECT_NE(home, Stored());
+  facts.networks[L"0007"] = GatewayIdentity(gateway);
+  EXPECT_EQ(RunStatus::Changed, run(Moment::Connect).status);
+  EXPECT_EQ(home, Stored()) << "back home, the home address";
+  EXPECT_EQ(3u, devices.restarted.size());
+
+  for (const NetworkIdentityStatus none : {NetworkIdentityStatus::NotConnected, NetworkIdentityStatus::Unknown,
+                                           NetworkIdentityStatus::LocationDenied}) {
+    facts.networks[L"0007"] = {none, NetworkSource::WiFi, L"", "", L""};
+    const size_t before = LogLines();
+    EXPECT_EQ(RunStatus::NoNetwork, run(Moment::Connect).status);
+    EXPECT_EQ(before + 1, LogLines()) << "why, in the log";
+  }
+  EXPECT_EQ(home, Stored());
+  EXPECT_EQ(3u, devices.restarted.size());
 }
 
 // The window's system menu: the dialog gets the selected adapter and its

@@ -27,6 +27,7 @@ TEST(ScheduleRules, MomentListsReadAsACanonicalSet) {
   for (const auto& c : cases) EXPECT_EQ(c.moments, ParseMoments(c.list)) << c.list;
   EXPECT_EQ(L"boot,logon,wake,connect", MomentList(*ParseMoments(L"connect,wake,logon,boot")));
   EXPECT_EQ(DefaultMoments(), *ParseMoments(L"boot,wake"));
+  EXPECT_EQ(DefaultMoments(AddressSource::PerNetwork), *ParseMoments(L"boot,wake,connect"));
 }
 
 TEST(ScheduleRules, EachKindOfAddressHasOneKeywordAndItsArguments) {
@@ -38,6 +39,10 @@ TEST(ScheduleRules, EachKindOfAddressHasOneKeywordAndItsArguments) {
       {{AddressSource::Random, L""}, L"random", {}},
       {{AddressSource::KeepMaker, L""}, L"keep-maker", {L"/keep-maker"}},
       {{AddressSource::Maker, L"00-1B-21"}, L"maker 00-1B-21", {L"/maker", L"00-1B-21"}},
+      {{AddressSource::PerNetwork, L""}, L"per-network", {L"/per-network"}},
+      {{AddressSource::PerNetwork, L"", true, true}, L"per-network daily keep-maker",
+       {L"/per-network", L"/daily", L"/keep-maker"}},
+      {{AddressSource::PerNetwork, L"", false, true}, L"per-network keep-maker", {L"/per-network", L"/keep-maker"}},
   };
   for (const auto& k : kinds) {
     EXPECT_EQ(k.keyword, AddressKindKeyword(k.kind));
@@ -45,7 +50,9 @@ TEST(ScheduleRules, EachKindOfAddressHasOneKeywordAndItsArguments) {
     EXPECT_EQ(k.arguments, AddressKindArguments(k.kind));
     EXPECT_FALSE(AddressKindText(k.kind).empty());
   }
-  for (const wchar_t* bad : {L"", L"Random", L"maker", L"maker ", L"maker 001B21", L"maker 00-1b-21", L"keep-maker x"})
+  for (const wchar_t* bad : {L"", L"Random", L"maker", L"maker ", L"maker 001B21", L"maker 00-1b-21", L"keep-maker x",
+                            L"per-network keep-maker daily", L"per-network daily daily", L"per-network dailyx",
+                            L"per-network "})
     EXPECT_FALSE(AddressKindFromKeyword(bad)) << bad;
 }
 

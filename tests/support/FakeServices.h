@@ -122,8 +122,13 @@ class FakeFacts final : public AdapterFacts {
     return found->second;
   }
   bool IsWireless(const std::wstring& adapterIndex) override { return wireless.count(adapterIndex) > 0; }
+  NetworkIdentity Network(const std::wstring& adapterIndex) override {
+    const auto found = networks.find(adapterIndex);
+    return found == networks.end() ? NetworkIdentity{} : found->second;
+  }
 
   std::map<std::wstring, std::wstring> active;
+  std::map<std::wstring, NetworkIdentity> networks;  // none: the network cannot be told
   std::map<std::wstring, std::wstring> permanent;
   std::map<std::wstring, bool> wireless;
   std::function<void(const std::wstring&)> onActiveRead;  // before each read is answered
