@@ -5,6 +5,8 @@
 #include "adapters/AdapterKeys.h"
 #include "adapters/ConnectionName.h"
 #include "adapters/ScanRowText.h"
+#include "schedule/ScheduleRecord.h"
+#include "schedule/ScheduledRun.h"
 #include "ui/main/AdapterTip.h"
 #include "ui/main/FillAdapterList.h"
 #include "platform/ScopeExit.h"
@@ -171,9 +173,15 @@ std::wstring frmMain::lvwNIC_TipText(long position) {
   const std::wstring id = Trimmed(lvwNIC.Text(position));
   AdapterFacts& facts = Facts();
   const bool wireless = facts.IsWireless(id);
+  long status = 0;
+  const std::optional<Schedule> schedule = IsScheduleId(id) ? ReadScheduleRecord(id, status) : std::nullopt;
+  std::optional<NetworkAddressNow> perNetwork;
+  if (schedule && schedule->address.source == AddressSource::PerNetwork) {
+    perNetwork = AddressOnNetwork(id, schedule->address, facts, false, ClockSeconds());
+  }
   return AdapterTipText({ConnectionName(AdapterInstanceId(id)), facts.PermanentAddress(id),
                          Trimmed(lvwNIC.SubItem(position, kActiveAddressColumn)), wireless,
-                         wireless ? std::optional(facts.RandomAddress(id)) : std::nullopt});
+                         wireless ? std::optional(facts.RandomAddress(id)) : std::nullopt, perNetwork});
 }
 
 }  // namespace quav

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "adapters/AddressMaker.h"
+#include "change/NewAddressRules.h"
 #include "platform/Texts.h"
 
 namespace quav {
@@ -24,6 +25,30 @@ TextId RandomAddressText(WindowsRandomAddress state) {
   return TextId::TipUnknown;
 }
 
+// The network line's value; the address line's, none where there is no network.
+std::wstring NetworkText(const NetworkAddressNow& now) {
+  switch (now.network.status) {
+    case NetworkIdentityStatus::Known: return now.network.name;
+    case NetworkIdentityStatus::NotConnected: return Say(TextId::TipNotConnected);
+    case NetworkIdentityStatus::LocationDenied: return Say(TextId::TipLocationDenied);
+    case NetworkIdentityStatus::Unknown: break;
+  }
+  return Say(TextId::TipUnknown);
+}
+
+std::optional<std::wstring> NetworkAddressText(const NetworkAddressNow& now) {
+  switch (now.status) {
+    case NetworkAddressStatus::Derived: return MacDisplay(*now.address);
+    case NetworkAddressStatus::WindowsOwn: return Say(TextId::TipNetworkWindows);
+    case NetworkAddressStatus::NoKey:
+    case NetworkAddressStatus::NoPrefix: return now.reason;
+    case NetworkAddressStatus::NotConnected:
+    case NetworkAddressStatus::Unknown:
+    case NetworkAddressStatus::LocationDenied: break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::wstring AdapterTipText(const AdapterTipFacts& facts) {
@@ -38,6 +63,12 @@ std::wstring AdapterTipText(const AdapterTipFacts& facts) {
   for (size_t i = 0; i < std::size(values); ++i) text.append(Say(kLabels[i])).append(values[i]);
   if (facts.wireless && facts.randomAddress) {
     text.append(Say(TextId::TipRandomAddress)).append(Say(RandomAddressText(*facts.randomAddress)));
+  }
+  if (facts.perNetwork) {
+    text.append(Say(TextId::TipNetwork)).append(NetworkText(*facts.perNetwork));
+    if (const std::optional<std::wstring> address = NetworkAddressText(*facts.perNetwork)) {
+      text.append(Say(TextId::TipNetworkAddress)).append(*address);
+    }
   }
   return text;
 }

@@ -8,6 +8,9 @@
 #include "change/MakerChoice.h"
 #include "change/RandomAddress.h"
 #include "change/RemoveAll.h"
+#include "adapters/ConnectionName.h"
+#include "adapters/WlanRandomAddress.h"
+#include "platform/ErrorText.h"
 #include "platform/TextRules.h"
 #include "schedule/ScheduleOperation.h"
 #include "schedule/ScheduleRecord.h"
@@ -47,9 +50,26 @@ void frmMain::mnuSchedule_Click() {
   if (const std::optional<std::wstring> impossible = SchedulingImpossible()) return tell(*impossible, MB_ICONEXCLAMATION);
 
   long status = 0;
-  const frmSchedule::Answer answer =
-      services_.windows.ShowSchedule(Hwnd(), {id, lvwNIC.SubItem(row, 3), ReadScheduleRecord(id, status)});
+  frmSchedule::Input input{id, lvwNIC.SubItem(row, 3), ReadScheduleRecord(id, status), std::nullopt, std::nullopt};
+  const bool wireless = Facts().IsWireless(id);
+  if (wireless) {
+    // Windows' own per-network address, where it knows of it for this network.
+    const WindowsRandomAddress windows = Facts().RandomAddress(id);
+    const NetworkIdentity network = windows != WindowsRandomAddress::Unknown ? Facts().Network(id) : NetworkIdentity{};
+    if (network.status == NetworkIdentityStatus::Known && network.source == NetworkSource::WiFi) {
+      (IsWindowsRandomOn(windows) ? input.windowsInForce : input.windowsOffer) = network.name;
+    }
+  }
+  const frmSchedule::Answer answer = services_.windows.ShowSchedule(Hwnd(), input);
   if (answer.choice == frmSchedule::Choice::None) return;
+  if (answer.choice == frmSchedule::Choice::UseWindows) {
+    SystemWlanConnection wlan;
+    const unsigned long result = TurnOnWindowsRandomAddress(AdapterInstanceId(id), answer.daily, wlan);
+    return result == ERROR_SUCCESS
+               ? tell(Say(TextId::WindowsRandomTurnedOn, {id, *input.windowsOffer}), MB_ICONINFORMATION)
+               : tell(Say(TextId::WindowsRandomFailed, {*input.windowsOffer, SystemErrorText(result)}),
+                      MB_ICONEXCLAMATION);
+  }
 
   std::unique_ptr<TaskStore> systemTasks = services_.scheduling.tasks ? nullptr : SystemTaskStore();
   TaskStore& tasks = services_.scheduling.tasks ? *services_.scheduling.tasks : *systemTasks;
@@ -57,8 +77,11 @@ void frmMain::mnuSchedule_Click() {
     const ScheduleOutcome removed = Unschedule(id, tasks);
     return tell(removed.sentence, removed.status == ScheduleStatus::Done ? MB_ICONINFORMATION : MB_ICONEXCLAMATION);
   }
-  Schedule schedule{id, answer.moments, {answer.source, L""}};
-  if (answer.source != AddressSource::Random) {
+  Schedule schedule{id, answer.moments, {answer.source, L"", answer.daily, answer.keepMaker}};
+  if (answer.source == AddressSource::PerNetwork && answer.keepMaker && wireless) {
+    return tell(Say(TextId::PerNetworkWireless, {id}), MB_ICONEXCLAMATION);
+  }
+  if (answer.source == AddressSource::Maker || answer.source == AddressSource::KeepMaker || answer.keepMaker) {
     const MakerChoice choice =
         answer.source == AddressSource::Maker
             ? ChooseMakerByText(answer.makerText)

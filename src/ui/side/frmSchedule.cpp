@@ -14,7 +14,7 @@ using K = ControlKind;
 
 // The check box of each moment, in the order of kMoments.
 constexpr int kMomentBoxes[] = {chkBoot, chkLogon, chkWake, chkConnect};
-constexpr int kKindOptions[] = {optRandom, optMaker, optKeepMaker};  // in the order of AddressSource
+constexpr int kKindOptions[] = {optRandom, optMaker, optKeepMaker, optPerNetwork};  // in the order of AddressSource
 
 const ControlDesign kLayout[] = {
     // id                name                 kind           left   top  width height caption                          font     tab
@@ -29,11 +29,16 @@ const ControlDesign kLayout[] = {
     {optKeepMaker,      "optKeepMaker",      K::OptionButton, 240, 2355, 5340,  285, TextId::ScheduleKindKeepMaker,    nullptr,  5},
     {optMaker,          "optMaker",          K::OptionButton, 240, 2670, 2100,  285, TextId::ScheduleKindMaker,        nullptr,  6},
     {txtMaker,          "txtMaker",          K::TextBox,     2400, 2655, 3180,  315, nullptr,                          nullptr,  7, true, 0, WS_GROUP},
-    {lblCurrentCaption, "lblCurrentCaption", K::Label,        120, 3105, 5460,  240, TextId::ScheduleCurrent,          nullptr, -1},
-    {lblCurrent,        "lblCurrent",        K::Label,        240, 3375, 5340,  720, nullptr,                          nullptr, -1},
-    {cmdSchedule,       "cmdSchedule",       K::Button,      1410, 4260, 1320,  375, TextId::ScheduleApply,            nullptr,  8, true, 0, BS_DEFPUSHBUTTON},
-    {cmdRemove,         "cmdRemove",         K::Button,      2850, 4260, 1320,  375, TextId::ScheduleRemove,           nullptr,  9},
-    {cmdClose,          "cmdClose",          K::Button,      4290, 4260, 1290,  375, TextId::ScheduleClose,            nullptr, 10},
+    {optPerNetwork,     "optPerNetwork",     K::OptionButton, 240, 2985, 5340,  285, TextId::ScheduleKindPerNetwork,   nullptr,  8},
+    {chkDaily,          "chkDaily",          K::CheckBox,     480, 3300, 2160,  285, TextId::ScheduleDaily,            nullptr,  9, true, 0, WS_GROUP},
+    {chkNetworkMaker,   "chkNetworkMaker",   K::CheckBox,    2700, 3300, 2880,  285, TextId::SchedulePerNetworkMaker,  nullptr, 10},
+    {lblWindows,        "lblWindows",        K::Label,        480, 3660, 5100,  720, nullptr,                          nullptr, -1},
+    {cmdUseWindows,     "cmdUseWindows",     K::Button,       480, 4425, 2400,  375, TextId::ScheduleUseWindows,       nullptr, 11},
+    {lblCurrentCaption, "lblCurrentCaption", K::Label,        120, 4950, 5460,  240, TextId::ScheduleCurrent,          nullptr, -1},
+    {lblCurrent,        "lblCurrent",        K::Label,        240, 5220, 5340,  720, nullptr,                          nullptr, -1},
+    {cmdSchedule,       "cmdSchedule",       K::Button,      1410, 6105, 1320,  375, TextId::ScheduleApply,            nullptr, 12, true, 0, BS_DEFPUSHBUTTON},
+    {cmdRemove,         "cmdRemove",         K::Button,      2850, 6105, 1320,  375, TextId::ScheduleRemove,           nullptr, 13},
+    {cmdClose,          "cmdClose",          K::Button,      4290, 6105, 1290,  375, TextId::ScheduleClose,            nullptr, 14},
 };
 
 bool Checked(const Form& form, int id) { return CheckBox(form.Item(id)).Value() == 1; }
@@ -43,7 +48,7 @@ bool Checked(const Form& form, int id) { return CheckBox(form.Item(id)).Value() 
 std::span<const ControlDesign> frmSchedule::Layout() { return kLayout; }
 
 frmSchedule::frmSchedule(Input input)
-    : Form(FormDesign{L"QUAV.frmSchedule", L"", 5700, 4800, true, false, true, 0}), input_(std::move(input)) {}
+    : Form(FormDesign{L"QUAV.frmSchedule", L"", 5700, 6645, true, false, true, 0}), input_(std::move(input)) {}
 
 void frmSchedule::OnCreate() {
   AddControls(Layout());
@@ -62,6 +67,15 @@ void frmSchedule::Form_Load() {
   }
   CheckBox(Item(kKindOptions[static_cast<size_t>(shown.address.source)])).SetValue(1);
   SetText(txtMaker, shown.address.maker);
+  CheckBox(Item(chkDaily)).SetValue(shown.address.daily ? 1 : 0);
+  CheckBox(Item(chkNetworkMaker)).SetValue(shown.address.keepMaker ? 1 : 0);
+  // Windows' own random address is said only for a Wi-Fi network it knows of.
+  const bool windows = input_.windowsOffer || input_.windowsInForce;
+  SetText(lblWindows, input_.windowsOffer     ? Say(TextId::ScheduleWindowsOffer, {*input_.windowsOffer})
+                      : input_.windowsInForce ? Say(TextId::ScheduleWindowsInForce, {*input_.windowsInForce})
+                                              : std::wstring());
+  ::ShowWindow(Item(lblWindows), windows ? SW_SHOWNA : SW_HIDE);
+  ::ShowWindow(Item(cmdUseWindows), input_.windowsOffer ? SW_SHOWNA : SW_HIDE);
   SetText(lblCurrent, input_.current ? ScheduleText(*input_.current) : std::wstring(Say(TextId::ScheduleNone)));
   SetEnabled(cmdRemove, input_.current.has_value());
   UpdateButtons();
@@ -72,6 +86,10 @@ void frmSchedule::UpdateButtons() {
                                      [this](int id) { return Checked(*this, id); });
   const bool maker = Checked(*this, optMaker);
   SetEnabled(txtMaker, maker);
+  const bool perNetwork = Checked(*this, optPerNetwork);
+  SetEnabled(chkDaily, perNetwork);
+  SetEnabled(chkNetworkMaker, perNetwork);
+  SetEnabled(cmdUseWindows, input_.windowsOffer.has_value());
   SetEnabled(cmdSchedule, anyMoment && (!maker || !Text(txtMaker).empty()));
 }
 
@@ -85,6 +103,16 @@ void frmSchedule::cmdSchedule_Click() {
     if (Checked(*this, kKindOptions[k])) Chosen.source = static_cast<AddressSource>(k);
   }
   if (Chosen.source == AddressSource::Maker) Chosen.makerText = Text(txtMaker);
+  if (Chosen.source == AddressSource::PerNetwork) {
+    Chosen.daily = Checked(*this, chkDaily);
+    Chosen.keepMaker = Checked(*this, chkNetworkMaker);
+  }
+  Unload();
+}
+
+void frmSchedule::cmdUseWindows_Click() {
+  if (!input_.windowsOffer) return;
+  Chosen = {Choice::UseWindows, {}, AddressSource::PerNetwork, L"", Checked(*this, chkDaily), false};
   Unload();
 }
 
@@ -100,6 +128,12 @@ void frmSchedule::OnCommand(int id, int code, HWND /*control*/) {
   switch (id) {
     case cmdSchedule: cmdSchedule_Click(); break;
     case cmdRemove: cmdRemove_Click(); break;
+    case cmdUseWindows: cmdUseWindows_Click(); break;
+    case optPerNetwork:
+      // The connect task is what moves the adapter to another network's address.
+      CheckBox(Item(chkConnect)).SetValue(1);
+      UpdateButtons();
+      break;
     case cmdClose: Unload(); break;
     default: UpdateButtons(); break;
   }

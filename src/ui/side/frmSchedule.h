@@ -23,6 +23,11 @@ enum : int {
   optKeepMaker,
   optMaker,
   txtMaker,
+  optPerNetwork,
+  chkDaily,
+  chkNetworkMaker,
+  lblWindows,
+  cmdUseWindows,
   lblCurrentCaption,
   lblCurrent,
   cmdSchedule,
@@ -42,8 +47,13 @@ class frmSchedule final : public Form {
     std::wstring adapter;      // the class subkey, 0007
     std::wstring description;  // the adapter's name in the list
     std::optional<Schedule> current;
+    // A Wi-Fi network Windows could give the adapter a random address of its
+    // own on (offered), or gives it one on already (said).
+    std::optional<std::wstring> windowsOffer{};
+    std::optional<std::wstring> windowsInForce{};
   };
-  enum class Choice { None, Schedule, Remove };
+  // UseWindows: Windows' own random address on the offered network.
+  enum class Choice { None, Schedule, Remove, UseWindows };
   // For Schedule: the moments, and the kind of address (a maker as typed,
   // a name or a prefix, in makerText).
   struct Answer {
@@ -51,6 +61,8 @@ class frmSchedule final : public Form {
     std::vector<Moment> moments;
     AddressSource source = AddressSource::Random;
     std::wstring makerText;
+    bool daily = false;      // PerNetwork, and UseWindows: a new address each day
+    bool keepMaker = false;  // PerNetwork: the adapter's own maker's prefix
   };
 
   explicit frmSchedule(Input input);
@@ -62,6 +74,7 @@ class frmSchedule final : public Form {
   void UpdateButtons();
   void cmdSchedule_Click();
   void cmdRemove_Click();
+  void cmdUseWindows_Click();
 
  protected:
   void OnCreate() override;

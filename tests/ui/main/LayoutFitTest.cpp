@@ -60,7 +60,8 @@ TEST(LayoutFit, EveryTextFitsItsControl) {
          {{frmScheduleControls::lblAdapter, Say(TextId::ScheduleAdapter, {L"0007", L"Intel(R) PRO/1000 MT Network Connection"})},
           {frmScheduleControls::lblCurrent,
            ScheduleText({L"0007", {Moment::Boot, Moment::Logon, Moment::Wake, Moment::Connect},
-                         {AddressSource::Maker, L"00-1B-21"}})}}},
+                         {AddressSource::Maker, L"00-1B-21"}})},
+          {frmScheduleControls::lblWindows, Say(TextId::ScheduleWindowsInForce, {L"HomeNetwork-5G"})}}},
     };
     for (const int dpi : {96, 120}) {
       FontCache fonts(dpi);

@@ -49,11 +49,35 @@ TEST_F(ScheduleWindowTest, ShowsTheScheduleAndGivesBackTheChoice) {
   EXPECT_EQ(std::vector<Moment>{Moment::Logon}, dialog.Chosen.moments);
   EXPECT_EQ(AddressSource::KeepMaker, dialog.Chosen.source);
 
+  // One address per network: its options, and Windows' own for a Wi-Fi network it offers.
+  const auto shown = [](const Form& form, int id) {
+    return (::GetWindowLongW(form.Item(id), GWL_STYLE) & WS_VISIBLE) != 0;
+  };
+  frmSchedule wifi({L"0009", L"WLAN", std::nullopt, L"Home", std::nullopt});
+  ASSERT_TRUE(wifi.Create(main.Hwnd()));
+  EXPECT_NE(std::wstring::npos, wifi.Text(lblWindows).find(L"Home"));
+  EXPECT_TRUE(shown(wifi, cmdUseWindows));
+  test::ShowAndSettle(wifi);
+  ::GetWindowRect(wifi.Hwnd(), &frame);
+  test::CaptureScreen(frame, L"frmSchedule-wifi.bmp");
+  EXPECT_FALSE(wifi.Enabled(chkDaily));
+  Click(wifi, optPerNetwork);
+  EXPECT_TRUE(wifi.Enabled(chkDaily) && wifi.Enabled(chkNetworkMaker) && Checked(wifi, chkConnect));
+  Click(wifi, chkDaily);
+  Click(wifi, cmdSchedule);
+  EXPECT_EQ(AddressSource::PerNetwork, wifi.Chosen.source);
+  EXPECT_TRUE(wifi.Chosen.daily && !wifi.Chosen.keepMaker);
+  frmSchedule windows({L"0009", L"WLAN", std::nullopt, L"Home", std::nullopt});
+  ASSERT_TRUE(windows.Create(main.Hwnd()));
+  Click(windows, cmdUseWindows);
+  EXPECT_EQ(frmSchedule::Choice::UseWindows, windows.Chosen.choice);
+
   frmSchedule none({L"0004", L"Other", std::nullopt});
   ASSERT_TRUE(none.Create(main.Hwnd()));
   EXPECT_TRUE(Checked(none, chkBoot) && Checked(none, chkWake) && Checked(none, optRandom)) << "boot and wake, random";
   EXPECT_FALSE(none.Enabled(cmdRemove));
   EXPECT_EQ(L"无", none.Text(lblCurrent));
+  EXPECT_FALSE(shown(none, cmdUseWindows) || shown(none, lblWindows)) << "offered for a Wi-Fi network only";
 }
 
 }  // namespace
