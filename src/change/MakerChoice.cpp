@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "change/RandomAddress.h"
+#include "platform/TextRules.h"
 #include "platform/Texts.h"
 
 namespace quav {
@@ -51,6 +52,12 @@ MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::op
     return {MakerChoiceStatus::None, std::nullopt, Say(TextId::CliMakerUnknown, {adapterIndex, *address}) + L"\n"};
   }
   return Chosen(std::move(*maker));
+}
+
+std::optional<std::wstring> ActiveAddressRead(const ScannedAdapter& row) {
+  const bool read = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
+                    row.unreadColumns.end();
+  return read ? std::optional(Trimmed(row.cells[size_t{kActiveAddressColumn}])) : std::nullopt;
 }
 
 }  // namespace quav

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "adapters/AdapterScan.h"
 #include "adapters/AddressMaker.h"
 
 // Which maker a random address is to come from: the one a text names (a
@@ -29,5 +30,8 @@ MakerChoice ChooseMakerByText(const std::wstring& text);
 // (empty: not read); the adapter is named by its ID in the sentence.
 MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::optional<std::wstring>& burnedIn,
                                  const std::optional<std::wstring>& active);
+
+// A scanned row's active address; none when its class key could not be read.
+std::optional<std::wstring> ActiveAddressRead(const ScannedAdapter& row);
 
 }  // namespace quav

@@ -1,6 +1,7 @@
 #include "change/RemoveAll.h"
 
-#include "adapters/AdapterScan.h"
+#include <utility>
+
 #include "adapters/ErrorReporter.h"
 #include "platform/TextRules.h"
 #include "platform/Texts.h"
@@ -16,12 +17,16 @@ class CountingReporter final : public ErrorReporter {
 
 }  // namespace
 
-std::vector<std::wstring> AdaptersWithOverride(bool& scanFailed) {
+std::vector<ScannedAdapter> ScanEveryAdapter(bool& failed) {
   CountingReporter errors;
-  const AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
-  scanFailed = !scan.completed || errors.reports > 0;
+  AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
+  failed = !scan.completed || errors.reports > 0;
+  return std::move(scan.rows);
+}
+
+std::vector<std::wstring> AdaptersWithOverride(bool& scanFailed) {
   std::vector<std::wstring> adapters;
-  for (const ScannedAdapter& row : scan.rows) {
+  for (const ScannedAdapter& row : ScanEveryAdapter(scanFailed)) {
     // A row whose class key could not be read may hold one too: its removal
     // says what stands in the way.
     const bool unread = !row.unreadColumns.empty();

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "adapters/AdapterScan.h"
 #include "change/RecordedChange.h"
 
 // Putting every adapter back to its own address: each overriding address
@@ -19,6 +20,11 @@ struct RemoveAllOutcome {
   bool scanFailed = false;              // the scan ended early: adapters may have been missed
   std::wstring sentence;                // every adapter's outcome, a line each
 };
+
+// Every adapter the list shows with its filter off, by the same scan, its
+// reports counted rather than shown; failed: the scan ended early or
+// reported an error, so adapters may be missing.
+std::vector<ScannedAdapter> ScanEveryAdapter(bool& failed);
 
 // The adapters whose overriding address is stored, by the same scan as the
 // list; scanFailed as above.

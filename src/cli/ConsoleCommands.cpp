@@ -200,58 +200,18 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   return ChangeExitCode(change.registry, change.logStatus);
 }
 
-// How many matching makers /random /maker lists when it cannot choose.
-constexpr size_t kMakersListed = 20;
-
-std::wstring PrefixDisplay(uint32_t prefix) {
-  MacBytes bytes{static_cast<uint8_t>(prefix >> 16), static_cast<uint8_t>(prefix >> 8), static_cast<uint8_t>(prefix)};
-  return MacDisplay(bytes).substr(0, 8);
-}
-
 // The maker /maker or /keep-maker asks for, into maker; Done, or why there is
 // none (said on out).
 ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
                      std::optional<Maker>& maker) {
   const std::wstring& id = command.adapter;
-  if (command.keepMaker) {
-    // The burned-in address names the card's maker even under an override.
-    std::optional<std::wstring> address = facts.PermanentAddress(id);
-    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                            row.unreadColumns.end();
-    if (!address && activeRead) address = Trimmed(row.cells[size_t{kActiveAddressColumn}]);
-    if (!address || address->empty()) {
-      out.Write(Say(TextId::CliMakerNoAddress, {id}) + L"\n");
-      return ExitCode::NoMaker;
-    }
-    maker = MakerOfAddress(*address);
-    if (!maker) {
-      out.Write(Say(TextId::CliMakerUnknown, {id, *address}) + L"\n");
-      return ExitCode::NoMaker;
-    }
-  } else if (MakerSearch search = FindMakers(*command.maker, kMakersListed); search.matched == 1) {
-    maker = std::move(search.makers.front());
-  } else if (search.whole) {
-    maker = std::move(search.whole);
-  } else if (search.matched == 0) {
-    out.Write(Say(TextId::CliMakerNone, {*command.maker}) + L"\n");
-    return ExitCode::NoMaker;
-  } else {
-    std::wstring list = Say(TextId::CliMakerSeveral, {std::to_wstring(search.matched), *command.maker}) + L"\n";
-    for (const Maker& each : search.makers) {
-      list += Say(TextId::CliMakerLine, {PrefixDisplay(each.prefixes.front()), each.name,
-                                         std::to_wstring(each.prefixes.size())}) +
-              L"\n";
-    }
-    if (search.matched > search.makers.size()) {
-      list += Say(TextId::CliMakerMore, {std::to_wstring(search.matched - search.makers.size())}) + L"\n";
-    }
-    out.Write(list);
-    return ExitCode::SeveralMakers;
+  const MakerChoice choice = command.keepMaker ? ChooseMakerOfAdapter(id, facts.PermanentAddress(id), ActiveAddressRead(row))
+                                               : ChooseMakerByText(*command.maker);
+  if (choice.status != MakerChoiceStatus::Chosen) {
+    out.Write(choice.sentence);
+    return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
   }
-  if (std::none_of(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix)) {
-    out.Write(Say(TextId::CliMakerNoIndividual, {maker->name}) + L"\n");
-    return ExitCode::NoMaker;
-  }
+  maker = choice.maker;
   return ExitCode::Done;
 }
 
@@ -297,29 +257,19 @@ ExitCode Said(ConsoleOutput& out, const ScheduleOutcome& outcome) {
   return ScheduleExitCode(outcome.status);
 }
 
-ExitCode MakerExitCode(const MakerChoice& choice, ConsoleOutput& out) {
-  out.Write(choice.sentence);
-  return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
-}
-
 // The kind of address /maker or /keep-maker asks for: a maker is recorded
-// by one of its prefixes, so that each run finds the same maker.
+// by one of its prefixes, so that each run finds the same maker; the
+// adapter's own maker must be known now.
 ExitCode ChosenKind(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
                     AddressKind& kind) {
-  if (command.maker) {
-    const MakerChoice choice = ChooseMakerByText(*command.maker);
-    if (choice.status != MakerChoiceStatus::Chosen) return MakerExitCode(choice, out);
-    const auto prefix = std::find_if(choice.maker->prefixes.begin(), choice.maker->prefixes.end(), IndividualPrefix);
-    kind = {AddressSource::Maker, PrefixDisplay(*prefix)};
-  } else if (command.keepMaker) {
-    // Said now rather than at each run: the adapter's maker must be known.
-    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                            row.unreadColumns.end();
-    const MakerChoice choice = ChooseMakerOfAdapter(
-        command.adapter, facts.PermanentAddress(command.adapter),
-        activeRead ? std::optional(Trimmed(row.cells[size_t{kActiveAddressColumn}])) : std::nullopt);
-    if (choice.status != MakerChoiceStatus::Chosen) return MakerExitCode(choice, out);
+  if (!command.maker && !command.keepMaker) return ExitCode::Done;
+  std::optional<Maker> maker;
+  if (const ExitCode chosen = ChosenMaker(command, row, facts, out, maker); chosen != ExitCode::Done) return chosen;
+  if (command.keepMaker) {
     kind = {AddressSource::KeepMaker, L""};
+  } else {
+    kind = {AddressSource::Maker,
+            PrefixDisplay(*std::find_if(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix))};
   }
   return ExitCode::Done;
 }

@@ -70,10 +70,9 @@ std::wstring_view MomentKeyword(Moment moment) { return RowOf(moment).keyword; }
 std::optional<Moment> MomentFromKeyword(std::wstring_view keyword) {
   std::wstring lower(TrimmedView(keyword));
   std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
-  for (const MomentRow& row : kMomentRows) {
-    if (row.keyword == lower) return row.moment;
-  }
-  return std::nullopt;
+  const auto row = std::find_if(std::begin(kMomentRows), std::end(kMomentRows),
+                                [&](const MomentRow& each) { return each.keyword == lower; });
+  return row == std::end(kMomentRows) ? std::nullopt : std::optional(row->moment);
 }
 
 std::optional<std::vector<Moment>> ParseMoments(std::wstring_view list) {

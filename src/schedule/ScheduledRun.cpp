@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "adapters/AdapterScan.h"
-#include "adapters/ErrorReporter.h"
 #include "change/ChangeLog.h"
 #include "change/MakerChoice.h"
 #include "change/NewAddressRules.h"
+#include "change/RemoveAll.h"
 #include "platform/ErrorText.h"
 #include "platform/FileApi.h"
 #include "platform/TextRules.h"
@@ -19,13 +19,6 @@
 
 namespace quav {
 namespace {
-
-// The scan's reports go nowhere: the run says what it found in its own line.
-class CountingReporter final : public ErrorReporter {
- public:
-  void Report(const std::wstring&) override { ++reports; }
-  int reports = 0;
-};
 
 struct Step {
   RunStatus status;
@@ -51,14 +44,11 @@ std::optional<MacBytes> DrawAddress(const RunRequest& request, const ScannedAdap
                                     Step& failed) {
   std::optional<Maker> maker;
   if (request.address.source != AddressSource::Random) {
-    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                            row.unreadColumns.end();
     const MakerChoice choice =
         request.address.source == AddressSource::Maker
             ? ChooseMakerByText(request.address.maker)
             : ChooseMakerOfAdapter(request.adapter, services.facts.PermanentAddress(request.adapter),
-                                   activeRead ? std::optional(Trimmed(row.cells[size_t{kActiveAddressColumn}]))
-                                              : std::nullopt);
+                                   ActiveAddressRead(row));
     if (choice.status != MakerChoiceStatus::Chosen) {
       std::wstring reason = choice.sentence;
       while (!reason.empty() && reason.back() == L'\n') reason.pop_back();
@@ -103,12 +93,13 @@ RunOutcome RunScheduled(const RunRequest& request, const RunServices& services, 
     return stop({RunStatus::UnsafeRecord, result, result + L"\n"});
   }
 
-  CountingReporter errors;
-  AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
-  const auto row = std::find_if(scan.rows.begin(), scan.rows.end(),
-                                [&](const ScannedAdapter& r) { return Trimmed(r.cells[0]) == id; });
-  if (row == scan.rows.end()) {
-    if (!scan.completed || errors.reports > 0) {
+  // The scan's reports go nowhere: the run says what it found in its own line.
+  bool scanFailed = false;
+  const std::vector<ScannedAdapter> rows = ScanEveryAdapter(scanFailed);
+  const auto row =
+      std::find_if(rows.begin(), rows.end(), [&](const ScannedAdapter& r) { return Trimmed(r.cells[0]) == id; });
+  if (row == rows.end()) {
+    if (scanFailed) {
       return stop({RunStatus::ScanFailed, Say(TextId::LogRunScanFailed), Say(TextId::ScanFailed) + std::wstring(L"\n")});
     }
     return stop({RunStatus::NoAdapter, Say(TextId::LogRunNoAdapter), Say(TextId::CliNoSuchAdapter, {id}) + L"\n"});
