@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "change/RandomAddress.h"
-#include "platform/TextRules.h"
 #include "platform/Texts.h"
 
 namespace quav {
@@ -40,24 +39,21 @@ MakerChoice ChooseMakerByText(const std::wstring& text) {
   return {MakerChoiceStatus::Several, std::nullopt, list};
 }
 
-MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::optional<std::wstring>& burnedIn,
+MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::wstring& adapterName,
+                                 const std::optional<std::wstring>& burnedIn,
                                  const std::optional<std::wstring>& active) {
   // The burned-in address names the card's maker even under an override.
   const std::optional<std::wstring> address = burnedIn ? burnedIn : active;
   if (!address || address->empty()) {
-    return {MakerChoiceStatus::None, std::nullopt, Say(TextId::CliMakerNoAddress, {adapterIndex}) + L"\n"};
+    return {MakerChoiceStatus::None, std::nullopt,
+            SayNaming(TextId::CliMakerNoAddress, adapterName, {adapterIndex}) + L"\n"};
   }
   std::optional<Maker> maker = MakerOfAddress(*address);
   if (!maker) {
-    return {MakerChoiceStatus::None, std::nullopt, Say(TextId::CliMakerUnknown, {adapterIndex, *address}) + L"\n"};
+    return {MakerChoiceStatus::None, std::nullopt,
+            SayNaming(TextId::CliMakerUnknown, adapterName, {adapterIndex, *address}) + L"\n"};
   }
   return Chosen(std::move(*maker));
-}
-
-std::optional<std::wstring> ActiveAddressRead(const ScannedAdapter& row) {
-  const bool read = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                    row.unreadColumns.end();
-  return read ? std::optional(Trimmed(row.cells[size_t{kActiveAddressColumn}])) : std::nullopt;
 }
 
 }  // namespace quav

@@ -21,14 +21,9 @@ struct RemoveAllOutcome {
   std::wstring sentence;                // every adapter's outcome, a line each
 };
 
-// Every adapter the list shows with its filter off, by the same scan, its
-// reports counted rather than shown; failed: the scan ended early or
-// reported an error, so adapters may be missing.
-std::vector<ScannedAdapter> ScanEveryAdapter(bool& failed);
-
 // The adapters whose overriding address is stored, by the same scan as the
-// list; scanFailed as above.
-std::vector<std::wstring> AdaptersWithOverride(bool& scanFailed);
+// list; scanFailed: adapters may be missing.
+std::vector<ScannedAdapter> AdaptersWithOverride(bool& scanFailed);
 
 RemoveAllOutcome RemoveAllAndRecord(const std::wstring& logPath);
 

@@ -16,6 +16,7 @@
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
+#include "change/AdapterRows.h"
 #include "change/MakerChoice.h"
 #include "change/RecordedChange.h"
 #include "change/RemoveAll.h"
@@ -185,16 +186,18 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
       WarningsFor(address, wireless, wireless && IsWindowsRandomOn(services.facts.RandomAddress(adapterIndex)));
   // The window asks; a script has answered beforehand with /force or not.
   if (!warnings.empty() && !force) {
-    out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n" + Say(TextId::CliNotWritten) + L"\n");
+    out.Write(WarningMessage(warnings, address, adapterIndex, AdapterNameRead(row)) + L"\n" +
+              Say(TextId::CliNotWritten) + L"\n");
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
   // The from address as the window takes it from the row.
   const std::wstring fromAddress = Replaced(Trimmed(row.cells[size_t{kActiveAddressColumn}]), L':', L'-');
+  const std::wstring name = AdapterNameRead(row);
   const RecordedChange change =
-      ChangeAndRecord(adapterIndex, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
+      ChangeAndRecord(adapterIndex, name, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
   if (change.registry.done) {
-    out.Write(Say(TextId::CliStored, {adapterIndex, shown}) + L"\n");
+    out.Write(SayNaming(TextId::CliStored, name, {adapterIndex, shown}) + L"\n");
   }
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
@@ -205,8 +208,10 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
 ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
                      std::optional<Maker>& maker) {
   const std::wstring& id = command.adapter;
-  const MakerChoice choice = command.keepMaker ? ChooseMakerOfAdapter(id, facts.PermanentAddress(id), ActiveAddressRead(row))
-                                               : ChooseMakerByText(*command.maker);
+  const MakerChoice choice =
+      command.keepMaker
+          ? ChooseMakerOfAdapter(id, AdapterNameRead(row), facts.PermanentAddress(id), ActiveAddressRead(row))
+          : ChooseMakerByText(*command.maker);
   if (choice.status != MakerChoiceStatus::Chosen) {
     out.Write(choice.sentence);
     return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
@@ -215,17 +220,19 @@ ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterF
   return ExitCode::Done;
 }
 
-ExitCode RemoveAddress(const std::wstring& adapterIndex, ConsoleOutput& out) {
-  const RecordedChange change = RemoveAndRecord(adapterIndex, LogFileBesideProgram());
-  if (change.registry.done) out.Write(Say(TextId::CliRemoved, {adapterIndex}) + L"\n");
+ExitCode RemoveAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, ConsoleOutput& out) {
+  const std::wstring name = AdapterNameRead(row);
+  const RecordedChange change = RemoveAndRecord(adapterIndex, name, LogFileBesideProgram());
+  if (change.registry.done) out.Write(SayNaming(TextId::CliRemoved, name, {adapterIndex}) + L"\n");
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
 }
 
-ExitCode RestartAdapter(const std::wstring& adapterIndex, const CommandLineServices& services, ConsoleOutput& out) {
+ExitCode RestartAdapter(const std::wstring& adapterIndex, const ScannedAdapter& row,
+                        const CommandLineServices& services, ConsoleOutput& out) {
   const RecordedRestart restart =
       RestartAndRecord(adapterIndex, services.devices, services.facts, LogFileBesideProgram());
-  out.Write(RestartMessage(restart.report, adapterIndex) + L"\n");
+  out.Write(RestartMessage(restart.report, adapterIndex, AdapterNameRead(row)) + L"\n");
   if (!restart.problem.empty()) SayProblem(out, restart.problem, restart.detail);
   return RestartExitCode(restart.report, restart.logStatus);
 }
@@ -376,8 +383,8 @@ ExitCode UninstallVerb(const CommandLineServices& services, ConsoleOutput& out) 
   // A script cannot answer a question: the way back is said instead.
   bool scanFailed = false;
   std::wstring overridden;
-  for (const std::wstring& adapter : AdaptersWithOverride(scanFailed)) {
-    overridden += (overridden.empty() ? L"" : Say(TextId::MomentJoin)) + adapter;
+  for (const ScannedAdapter& row : AdaptersWithOverride(scanFailed)) {
+    overridden += (overridden.empty() ? L"" : Say(TextId::MomentJoin)) + Trimmed(row.cells[0]);
   }
   if (!overridden.empty()) out.Write(Say(TextId::UninstallOverrides, {overridden}) + L"\n");
   return code;
@@ -422,12 +429,12 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       if (NamesAllAdapters(id)) return RemoveAllVerb(out);
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      return RemoveAddress(id, out);
+      return RemoveAddress(id, *row, out);
     }
     case Verb::Restart: {
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      return RestartAdapter(id, services, out);
+      return RestartAdapter(id, *row, services, out);
     }
     case Verb::Schedule:
       return ScheduleVerb(command, services, out);

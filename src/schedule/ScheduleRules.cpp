@@ -103,6 +103,8 @@ std::vector<Moment> DefaultMoments() { return {Moment::Boot, Moment::Wake}; }
 
 std::wstring MomentText(Moment moment) { return Say(RowOf(moment).text); }
 
+TextId MomentTextId(Moment moment) { return RowOf(moment).text; }
+
 std::wstring AddressKindKeyword(const AddressKind& kind) {
   std::wstring keyword(RowOf(kind.source).keyword);
   if (kind.source == AddressSource::Maker) keyword += L' ' + kind.maker;
