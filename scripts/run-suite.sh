@@ -7,12 +7,18 @@
 # "== Skipped: N ..." line the suite printed for tests it could not start. A
 # suite that gives no summary or ran no test (skips are not runs), or that fails although its log
 # has no failed test (something besides the tests failed), counts one
-# failure more. Always exits 0: the summary decides.
+# failure more. Each "wine-run: RETRY:" line in ctest's whole log of the
+# run (Testing/Temporary/LastTest.log beside CTEST_LOG) is a test program
+# started once more; each "== Not run: REASON" line the suite printed is a
+# part of it that could not run here, which the closing line names.
+# The result file: "passed failed skipped restarted", then a line of notes,
+# then a line of what did not run. Always exits 0: the summary decides.
 set -uo pipefail
 result=$1
 log=$2
 shift 2
-rm -f "$log"
+whole_log=$(dirname "$log")/Testing/Temporary/LastTest.log
+rm -f "$log" "$whole_log"
 "$@"
 status=$?
 
@@ -38,6 +44,8 @@ while read -r n reason; do
   skipped=$((skipped + n))
   notes+=("skipped $n: $reason")
 done < <(sed -nE 's/^== Skipped: ([0-9]+) (.*)$/\1 \2/p' "$log" 2>/dev/null)
+restarted=$(grep -c 'wine-run: RETRY:' "$whole_log" 2>/dev/null)
+not_run=$(sed -nE 's/^== Not run: (.*)$/\1/p' "$log" 2>/dev/null | paste -sd ';' -)
 if [[ -z $line ]]; then
   failed=$((failed + 1))
 elif ((passed + failed == 0)); then
@@ -49,5 +57,5 @@ elif ((status != 0 && failed == 0)); then
 fi
 mkdir -p "$(dirname "$result")"
 note=$(IFS=';'; echo "${notes[*]}")
-echo "$passed $failed $skipped ${note//;/; }" >"$result"
+printf '%s %s %s %s\n%s\n%s\n' "$passed" "$failed" "$skipped" "${restarted:-0}" "${note//;/; }" "${not_run//;/; }" >"$result"
 exit 0

@@ -37,11 +37,12 @@ if [[ -n $no_wine32 ]]; then
   # no test while QUAV_NO_WINE is set; the empty lists are not kept.
   set +e
   QUAV_NO_WINE=$no_wine32 ctest --output-on-failure --no-tests=error -j2 --timeout 300 \
-    -R '^(imports|layers|cppcheck)\.' "$@" 2>&1 | tee "$build/ctest.log"
+    -R '^(imports|layers|cppcheck|scripts)\.' "$@" 2>&1 | tee "$build/ctest.log"
   status=${PIPESTATUS[0]}
   rm -f tests/*'[1]_tests.cmake'
   echo "== Skipped: ${#programs[@]} test programs under Wine, not started (${programs[*]}): $no_wine32 (QUAV_REQUIRE_WIN32=1 makes this a failure)" |
     tee -a "$build/ctest.log"
+  echo "== Not run: ${#programs[@]} test programs under Wine ($no_wine32)" | tee -a "$build/ctest.log"
   exit "$status"
 fi
 

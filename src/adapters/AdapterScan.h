@@ -32,6 +32,7 @@ enum ScanResultCode : int {
 inline constexpr int kScanColumns = 6;
 inline constexpr int kActiveColumn = 1;         // 活动
 inline constexpr int kOverriddenColumn = 2;     // 伪装
+inline constexpr int kDescriptionColumn = 3;    // 网络适配器: the adapter's name
 inline constexpr int kActiveAddressColumn = 5;  // 活动 MAC
 
 // One adapter as the list shows it.

@@ -1,11 +1,11 @@
 // The change log beside the program.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "change/ChangeLog.h"
-#include "platform/AnsiText.h"
 #include "platform/ErrorText.h"
 #include "platform/Handles.h"
 #include "platform/SystemFacts.h"
@@ -39,10 +39,66 @@ DWORD OpenLogFile(const std::wstring& path, DWORD access, DWORD disposition, Uni
                          (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0, info.nNumberOfLinks});
 }
 
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// Whether text holds half a surrogate pair, which no code page holds.
+bool HasLoneSurrogate(std::wstring_view text) {
+  for (size_t at = 0; at < text.size(); ++at) {
+    if (IsHighSurrogate(text[at]) && at + 1 < text.size() && IsLowSurrogate(text[at + 1])) {
+      ++at;
+    } else if (IsHighSurrogate(text[at]) || IsLowSurrogate(text[at])) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The ANSI bytes of text when the code page holds every character of it
+// exactly: no default character and no look-alike ("best fit") stands in.
+std::optional<std::string> ExactAnsi(std::wstring_view text) {
+  if (text.empty()) return std::string();
+  if (HasLoneSurrogate(text)) return std::nullopt;
+  // UTF-8 (a choice of Windows 10 on) takes neither flags nor a default
+  // character, and holds everything else.
+  const bool utf8 = ::GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  BOOL defaulted = FALSE;
+  const int length = static_cast<int>(text.size());
+  const int needed = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr,
+                                           utf8 ? nullptr : &defaulted);
+  if (needed <= 0 || defaulted) return std::nullopt;
+  std::string bytes(static_cast<size_t>(needed), '\0');
+  ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, bytes.data(), needed, nullptr, nullptr);
+  return bytes;
+}
+
 }  // namespace
 
+Language LogLanguage() {
+  const bool chineseLocale = PRIMARYLANGID(::GetSystemDefaultLangID()) == LANG_CHINESE;
+  return chineseLocale && ExactAnsi(ChineseLogWords()) ? Language::Chinese : Language::English;
+}
+
 LogLineFields LogFieldsNow(const std::wstring& adapterIndex) {
-  return LogLineFields{LocalTimeText(), GetCurrentComputerName(), adapterIndex, GetCurrentUserName()};
+  return LogLineFields{LocalTimeText(), GetCurrentComputerName(), adapterIndex, GetCurrentUserName(), LogLanguage()};
+}
+
+std::string LogLineBytes(std::wstring_view line) {
+  if (std::optional<std::string> whole = ExactAnsi(line)) return *whole;
+  std::string bytes;
+  for (size_t at = 0; at < line.size(); ++at) {
+    // A surrogate pair is one character: both halves go together or are escaped together.
+    const bool pair = at + 1 < line.size() && IsHighSurrogate(line[at]) && IsLowSurrogate(line[at + 1]);
+    const std::wstring_view character = line.substr(at, pair ? 2 : 1);
+    if (std::optional<std::string> exact = ExactAnsi(character)) {
+      bytes += *exact;
+    } else {
+      for (const wchar_t unit : character) bytes += *ExactAnsi(LogEscape(unit));
+    }
+    if (pair) ++at;
+  }
+  return bytes;
 }
 
 std::wstring LogFileBesideProgram() {
@@ -53,7 +109,7 @@ std::wstring LogFileBesideProgram() {
 // Append-only access makes each write land at the end as one piece, so the
 // window and a command line never cut each other's line.
 DWORD AppendLogLine(const std::wstring& path, std::wstring_view line) {
-  const std::string bytes = ToAnsi(line) + "\r\n";
+  const std::string bytes = LogLineBytes(line) + "\r\n";
   UniqueFile file;
   if (const DWORD status = OpenLogFile(path, FILE_APPEND_DATA, OPEN_ALWAYS, file); status != 0) return status;
   DWORD written = 0;

@@ -13,10 +13,23 @@ namespace quav {
 // The log in the program's own folder.
 std::wstring LogFileBesideProgram();
 
-// Time, computer and user of a line written now, for the adapter named.
+// The language of the log's lines on this machine: Chinese, as designed,
+// where the system's locale (Windows' language for non-Unicode programs) is
+// Chinese and its ANSI code page holds every Chinese word of the log; English
+// everywhere else. So a machine writes one language into its log whatever
+// language the window or a command line speaks, and no word is lost to the
+// code page.
+Language LogLanguage();
+
+// Time, computer, user and language of a line written now, for the adapter
+// named.
 LogLineFields LogFieldsNow(const std::wstring& adapterIndex);
 
-// Appends one line in the ANSI code page, with CR LF. Returns 0, or why the
+// The line in the ANSI code page; a character the code page lacks (a user
+// name in another script) is written as its escape (LogEscape), not as "?".
+std::string LogLineBytes(std::wstring_view line);
+
+// Appends one line in the ANSI code page (LogLineBytes), with CR LF. Returns 0, or why the
 // line could not be written: the system's error code, or a refusal code of
 // LogFileRefusal for a file that is a link, a folder or has other names. A
 // half-written line is ended, so it never runs into the next one.

@@ -3,8 +3,6 @@
 #include "change/RestartReport.h"
 #include "platform/Texts.h"
 
-#include <algorithm>
-#include <iterator>
 
 namespace quav {
 namespace {
@@ -14,27 +12,46 @@ namespace {
 constexpr std::wstring_view kBeforeMachine = L" [";
 constexpr std::wstring_view kEnd = L"]";
 
+// The texts of the log's words.
+constexpr TextId kLogWords[] = {
+    TextId::LogBeforeAdapter,      TextId::LogBeforeFromAddress, TextId::LogBeforeNewAddress,
+    TextId::LogBeforeUser,         TextId::LogBeforeOnlyNewAddress, TextId::LogRemovalBeforeUser,
+    TextId::LogCheckBeforeActive,  TextId::LogCheckBeforeResult, TextId::LogLeftDisabled,
+    TextId::LogUsesNew,            TextId::LogIgnored,           TextId::LogUsesOwn,
+    TextId::LogUnread,             TextId::LogRunBeforeMoment,   TextId::LogRunChanges,
+    TextId::LogRunOwnChange,       TextId::LogRunNoAdapter,      TextId::LogRunDisabled,
+    TextId::LogRunScanFailed,      TextId::LogRunNoRandom,       TextId::LogRunNoMaker,
+    TextId::LogRunNotStored,       TextId::LogRunNotRestarted,   TextId::LogRunUnsafeRecord,
+    TextId::MomentBoot,            TextId::MomentLogon,          TextId::MomentWake,
+    TextId::MomentConnect,
+};
+
 // The result of a restart in the log: what the adapter was found using, or
 // that it was left disabled.
-std::wstring CheckResultText(const RestartReport& report) {
+std::wstring CheckResultText(Language language, const RestartReport& report) {
   if (report.restart.status == RestartStatus::LeftDisabled) {
-    return Say(TextId::LogLeftDisabled, {std::to_wstring(report.restart.error)});
+    return Filled(SayIn(language, TextId::LogLeftDisabled), {std::to_wstring(report.restart.error)});
   }
   switch (report.check) {
-    case AddressCheck::UsesNew: return Say(TextId::LogUsesNew);
-    case AddressCheck::Ignored: return Say(TextId::LogIgnored);
-    case AddressCheck::UsesOwn: return Say(TextId::LogUsesOwn);
+    case AddressCheck::UsesNew: return SayIn(language, TextId::LogUsesNew);
+    case AddressCheck::Ignored: return SayIn(language, TextId::LogIgnored);
+    case AddressCheck::UsesOwn: return SayIn(language, TextId::LogUsesOwn);
     case AddressCheck::Unknown: break;
   }
-  return Say(TextId::LogUnread);
+  return SayIn(language, TextId::LogUnread);
 }
 
 // A field as it goes into the line: a control character (a class subkey name
 // may hold CR and LF) would end the line early or forge another, so each
-// one stands as "?", as characters the ANSI code page lacks do.
+// one stands as its escape.
 void AppendField(std::wstring& line, std::wstring_view field) {
-  std::transform(field.begin(), field.end(), std::back_inserter(line),
-                 [](wchar_t c) { return c < 0x20 || c == 0x7F ? L'?' : c; });
+  for (const wchar_t c : field) {
+    if (c < 0x20 || c == 0x7F) {
+      line += LogEscape(c);
+    } else {
+      line += c;
+    }
+  }
 }
 
 std::wstring Head(const LogLineFields& fields) {
@@ -42,7 +59,7 @@ std::wstring Head(const LogLineFields& fields) {
   AppendField(line, fields.time);
   line += kBeforeMachine;
   AppendField(line, fields.machine);
-  line += Say(TextId::LogBeforeAdapter);
+  line += SayIn(fields.language, TextId::LogBeforeAdapter);
   AppendField(line, fields.adapter);
   return line;
 }
@@ -53,14 +70,14 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
                                std::wstring_view newAddress) {
   std::wstring line = Head(fields);
   if (fromAddress.empty()) {
-    line += Say(TextId::LogBeforeOnlyNewAddress);
+    line += SayIn(fields.language, TextId::LogBeforeOnlyNewAddress);
   } else {
-    line += Say(TextId::LogBeforeFromAddress);
+    line += SayIn(fields.language, TextId::LogBeforeFromAddress);
     AppendField(line, fromAddress);
-    line += Say(TextId::LogBeforeNewAddress);
+    line += SayIn(fields.language, TextId::LogBeforeNewAddress);
   }
   AppendField(line, newAddress);
-  line += Say(TextId::LogBeforeUser);
+  line += SayIn(fields.language, TextId::LogBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;
   return line;
@@ -68,7 +85,7 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
 
 std::wstring AddressRemovalLine(const LogLineFields& fields) {
   std::wstring line = Head(fields);
-  line += Say(TextId::LogRemovalBeforeUser);
+  line += SayIn(fields.language, TextId::LogRemovalBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;
   return line;
@@ -76,11 +93,11 @@ std::wstring AddressRemovalLine(const LogLineFields& fields) {
 
 std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& report) {
   std::wstring line = Head(fields);
-  line += Say(TextId::LogCheckBeforeActive);
+  line += SayIn(fields.language, TextId::LogCheckBeforeActive);
   AppendField(line, report.active);
-  line += Say(TextId::LogCheckBeforeResult);
-  line += CheckResultText(report);
-  line += Say(TextId::LogBeforeUser);
+  line += SayIn(fields.language, TextId::LogCheckBeforeResult);
+  line += CheckResultText(fields.language, report);
+  line += SayIn(fields.language, TextId::LogBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;
   return line;
@@ -88,14 +105,27 @@ std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& 
 
 std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view moment, std::wstring_view result) {
   std::wstring line = Head(fields);
-  line += Say(TextId::LogRunBeforeMoment);
+  line += SayIn(fields.language, TextId::LogRunBeforeMoment);
   AppendField(line, moment);
-  line += Say(TextId::LogCheckBeforeResult);
+  line += SayIn(fields.language, TextId::LogCheckBeforeResult);
   AppendField(line, result);
-  line += Say(TextId::LogBeforeUser);
+  line += SayIn(fields.language, TextId::LogBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;
   return line;
+}
+
+std::wstring LogEscape(wchar_t c) {
+  constexpr wchar_t kDigits[] = L"0123456789ABCDEF";
+  const unsigned value = c;
+  return {L'\\', L'u', kDigits[(value >> 12) & 0xF], kDigits[(value >> 8) & 0xF], kDigits[(value >> 4) & 0xF],
+          kDigits[value & 0xF]};
+}
+
+std::wstring ChineseLogWords() {
+  std::wstring words;
+  for (const TextId id : kLogWords) words += SayIn(Language::Chinese, id);
+  return words;
 }
 
 std::wstring LogFileIn(std::wstring_view folder) {

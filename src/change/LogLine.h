@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Texts.h"
+
 // The lines of the change log and where the log lives, without any system
 // call: the Windows side fills in the time, names and folder.
 namespace quav {
@@ -13,11 +15,15 @@ struct LogLineFields {
   std::wstring machine;  // computer name
   std::wstring adapter;  // class subkey name, e.g. 0007
   std::wstring user;     // logon name
+  // The language of the line's words: one per machine, whatever the program
+  // speaks (LogLanguage in ChangeLog.h).
+  Language language = Language::Chinese;
 };
 
 // A change line, without its line end: naming the from address when there is
-// one, otherwise only the new address. Control characters in any field show
-// as "?", so a line never holds a line break of its own.
+// one, otherwise only the new address. A control character in any field
+// stands as its escape (LogEscape), so a line never holds a line break of its
+// own.
 std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fromAddress,
                                std::wstring_view newAddress);
 
@@ -27,6 +33,15 @@ std::wstring AddressRemovalLine(const LogLineFields& fields);
 // A scheduled run's line, without its line end: the moment that started it
 // (in the words of the log's language) and what the run did.
 std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view moment, std::wstring_view result);
+
+// How a character that cannot stand in a line as it is (a control
+// character, or one the log's code page lacks) is written instead: "\u" and
+// its four hexadecimal digits, "\u000A" for a line feed. Nothing is lost,
+// and a reader can tell it from the rest.
+std::wstring LogEscape(wchar_t c);
+
+// The Chinese words of the log, all in one text, to try on a code page.
+std::wstring ChineseLogWords();
 
 // The log file in a folder; a folder that ends in a backslash (a drive root)
 // gets no second one.

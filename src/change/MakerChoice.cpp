@@ -39,16 +39,19 @@ MakerChoice ChooseMakerByText(const std::wstring& text) {
   return {MakerChoiceStatus::Several, std::nullopt, list};
 }
 
-MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::optional<std::wstring>& burnedIn,
+MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::wstring& adapterName,
+                                 const std::optional<std::wstring>& burnedIn,
                                  const std::optional<std::wstring>& active) {
   // The burned-in address names the card's maker even under an override.
   const std::optional<std::wstring> address = burnedIn ? burnedIn : active;
   if (!address || address->empty()) {
-    return {MakerChoiceStatus::None, std::nullopt, Say(TextId::CliMakerNoAddress, {adapterIndex}) + L"\n"};
+    return {MakerChoiceStatus::None, std::nullopt,
+            SayNaming(TextId::CliMakerNoAddress, adapterName, {adapterIndex}) + L"\n"};
   }
   std::optional<Maker> maker = MakerOfAddress(*address);
   if (!maker) {
-    return {MakerChoiceStatus::None, std::nullopt, Say(TextId::CliMakerUnknown, {adapterIndex, *address}) + L"\n"};
+    return {MakerChoiceStatus::None, std::nullopt,
+            SayNaming(TextId::CliMakerUnknown, adapterName, {adapterIndex, *address}) + L"\n"};
   }
   return Chosen(std::move(*maker));
 }

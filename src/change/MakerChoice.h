@@ -26,8 +26,9 @@ struct MakerChoice {
 MakerChoice ChooseMakerByText(const std::wstring& text);
 
 // The maker of the adapter's burned-in address, else of its active address
-// (empty: not read); the adapter is named by its ID in the sentence.
-MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::optional<std::wstring>& burnedIn,
+// (none: not read); the adapter is named by its ID (and name) in the sentence.
+MakerChoice ChooseMakerOfAdapter(const std::wstring& adapterIndex, const std::wstring& adapterName,
+                                 const std::optional<std::wstring>& burnedIn,
                                  const std::optional<std::wstring>& active);
 
 }  // namespace quav

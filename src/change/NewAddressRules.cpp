@@ -43,8 +43,8 @@ std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, 
 }
 
 std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
-                            std::wstring_view adapterIndex) {
-  std::wstring text = Say(TextId::WarningHead, {MacDisplay(address), adapterIndex});
+                            std::wstring_view adapterIndex, std::wstring_view adapterName) {
+  std::wstring text = SayNaming(TextId::WarningHead, adapterName, {MacDisplay(address), adapterIndex});
   for (const AddressWarning warning : warnings) {
     text += L"\r\n";
     switch (warning) {

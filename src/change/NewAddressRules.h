@@ -38,9 +38,10 @@ enum class AddressWarning {
 std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom = false);
 
 // The confirmation the window and the command line show for the warnings,
-// naming the address and the adapter (its class subkey name).
+// naming the address and the adapter (its class subkey name, and in English
+// its name).
 std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
-                            std::wstring_view adapterIndex);
+                            std::wstring_view adapterIndex, std::wstring_view adapterName);
 
 // Any six bytes made into a locally administered individual address: bit 0
 // of the first byte cleared, bit 1 set, everything else kept.

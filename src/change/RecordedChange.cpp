@@ -15,12 +15,13 @@ void NoteLogFailure(DWORD logStatus, const std::wstring& sentence, std::wstring&
 
 }  // namespace
 
-RecordedChange ChangeAndRecord(const std::wstring& adapterIndex, const std::wstring& digits, const std::wstring& shown,
-                               const std::wstring& fromAddress, const std::wstring& logPath) {
+RecordedChange ChangeAndRecord(const std::wstring& adapterIndex, const std::wstring& adapterName,
+                               const std::wstring& digits, const std::wstring& shown, const std::wstring& fromAddress,
+                               const std::wstring& logPath) {
   RecordedChange change;
   change.registry = StoreOverrideAddress(adapterIndex, digits);
   if (!change.registry.done) {
-    change.problem = Say(TextId::CannotStore, {shown, adapterIndex});
+    change.problem = SayNaming(TextId::CannotStore, adapterName, {shown, adapterIndex});
     change.detail = change.registry.failure;
     return change;
   }
@@ -30,11 +31,12 @@ RecordedChange ChangeAndRecord(const std::wstring& adapterIndex, const std::wstr
   return change;
 }
 
-RecordedChange RemoveAndRecord(const std::wstring& adapterIndex, const std::wstring& logPath) {
+RecordedChange RemoveAndRecord(const std::wstring& adapterIndex, const std::wstring& adapterName,
+                               const std::wstring& logPath) {
   RecordedChange change;
   change.registry = DeleteOverrideAddress(adapterIndex);
   if (!change.registry.done) {
-    change.problem = Say(TextId::CannotRemove, {adapterIndex});
+    change.problem = SayNaming(TextId::CannotRemove, adapterName, {adapterIndex});
     change.detail = change.registry.failure;
     return change;
   }

@@ -21,11 +21,14 @@ struct RecordedChange {
 
 // Stores digits as the adapter's overriding address and, once the registry
 // holds them, logs the change from fromAddress to shown (digits as displayed).
-RecordedChange ChangeAndRecord(const std::wstring& adapterIndex, const std::wstring& digits, const std::wstring& shown,
-                               const std::wstring& fromAddress, const std::wstring& logPath);
+// The adapter's name (its description, as listed) is for the sentences.
+RecordedChange ChangeAndRecord(const std::wstring& adapterIndex, const std::wstring& adapterName,
+                               const std::wstring& digits, const std::wstring& shown, const std::wstring& fromAddress,
+                               const std::wstring& logPath);
 
 // Deletes the adapter's overriding address and, once it is gone, logs it.
-RecordedChange RemoveAndRecord(const std::wstring& adapterIndex, const std::wstring& logPath);
+RecordedChange RemoveAndRecord(const std::wstring& adapterIndex, const std::wstring& adapterName,
+                               const std::wstring& logPath);
 
 struct RecordedRestart {
   RestartReport report;

@@ -1,40 +1,29 @@
 #include "change/RemoveAll.h"
 
-#include "adapters/AdapterScan.h"
-#include "adapters/ErrorReporter.h"
+#include "change/AdapterRows.h"
 #include "platform/TextRules.h"
 #include "platform/Texts.h"
 
 namespace quav {
-namespace {
 
-class CountingReporter final : public ErrorReporter {
- public:
-  void Report(const std::wstring&) override { ++reports; }
-  int reports = 0;
-};
-
-}  // namespace
-
-std::vector<std::wstring> AdaptersWithOverride(bool& scanFailed) {
-  CountingReporter errors;
-  const AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
-  scanFailed = !scan.completed || errors.reports > 0;
-  std::vector<std::wstring> adapters;
-  for (const ScannedAdapter& row : scan.rows) {
+std::vector<ScannedAdapter> AdaptersWithOverride(bool& scanFailed) {
+  std::vector<ScannedAdapter> adapters;
+  for (ScannedAdapter& row : ScanEveryAdapter(scanFailed)) {
     // A row whose class key could not be read may hold one too: its removal
     // says what stands in the way.
     const bool unread = !row.unreadColumns.empty();
-    if (unread || row.cells[size_t{kOverriddenColumn}] == Say(TextId::Yes)) adapters.push_back(Trimmed(row.cells[0]));
+    if (unread || row.cells[size_t{kOverriddenColumn}] == Say(TextId::Yes)) adapters.push_back(std::move(row));
   }
   return adapters;
 }
 
 RemoveAllOutcome RemoveAllAndRecord(const std::wstring& logPath) {
   RemoveAllOutcome outcome;
-  for (const std::wstring& adapter : AdaptersWithOverride(outcome.scanFailed)) {
-    RecordedChange change = RemoveAndRecord(adapter, logPath);
-    if (change.registry.done) outcome.sentence += Say(TextId::CliRemoved, {adapter}) + L"\n";
+  for (const ScannedAdapter& row : AdaptersWithOverride(outcome.scanFailed)) {
+    const std::wstring adapter = Trimmed(row.cells[0]);
+    const std::wstring name = AdapterNameRead(row);
+    RecordedChange change = RemoveAndRecord(adapter, name, logPath);
+    if (change.registry.done) outcome.sentence += SayNaming(TextId::CliRemoved, name, {adapter}) + L"\n";
     if (!change.problem.empty()) outcome.sentence += change.problem + L"\n" + change.detail + L"\n";
     outcome.removed.push_back({adapter, std::move(change)});
   }

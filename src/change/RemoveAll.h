@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "adapters/AdapterScan.h"
 #include "change/RecordedChange.h"
 
 // Putting every adapter back to its own address: each overriding address
@@ -21,8 +22,8 @@ struct RemoveAllOutcome {
 };
 
 // The adapters whose overriding address is stored, by the same scan as the
-// list; scanFailed as above.
-std::vector<std::wstring> AdaptersWithOverride(bool& scanFailed);
+// list; scanFailed: adapters may be missing.
+std::vector<ScannedAdapter> AdaptersWithOverride(bool& scanFailed);
 
 RemoveAllOutcome RemoveAllAndRecord(const std::wstring& logPath);
 

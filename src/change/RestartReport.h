@@ -29,8 +29,10 @@ struct RestartReport {
 AddressCheck CheckAddresses(std::wstring_view expected, std::wstring_view active);
 
 // For the user: why the restart was not possible, or, after it, one sentence
-// saying which address the adapter now uses.
-std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapterIndex);
+// saying which address the adapter now uses. The adapter's name (its
+// description, as listed) stands beside its ID in English.
+std::wstring RestartMessage(const RestartReport& report, std::wstring_view adapterIndex,
+                            std::wstring_view adapterName);
 
 // Whether the restart changed the device's state: it restarted, or it was
 // left disabled. The change log records those.

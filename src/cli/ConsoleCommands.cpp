@@ -16,6 +16,7 @@
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
+#include "change/AdapterRows.h"
 #include "change/MakerChoice.h"
 #include "change/RecordedChange.h"
 #include "change/RemoveAll.h"
@@ -198,27 +199,21 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
       WarningsFor(address, wireless, wireless && IsWindowsRandomOn(services.facts.RandomAddress(adapterIndex)));
   // The window asks; a script has answered beforehand with /force or not.
   if (!warnings.empty() && !force) {
-    out.Write(WarningMessage(warnings, address, adapterIndex) + L"\n" + Say(TextId::CliNotWritten) + L"\n");
+    out.Write(WarningMessage(warnings, address, adapterIndex, AdapterNameRead(row)) + L"\n" +
+              Say(TextId::CliNotWritten) + L"\n");
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
   // The from address as the window takes it from the row.
   const std::wstring fromAddress = Replaced(Trimmed(row.cells[size_t{kActiveAddressColumn}]), L':', L'-');
+  const std::wstring name = AdapterNameRead(row);
   const RecordedChange change =
-      ChangeAndRecord(adapterIndex, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
+      ChangeAndRecord(adapterIndex, name, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
   if (change.registry.done) {
-    out.Write(Say(TextId::CliStored, {adapterIndex, shown}) + L"\n");
+    out.Write(SayNaming(TextId::CliStored, name, {adapterIndex, shown}) + L"\n");
   }
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
-}
-
-// How many matching makers /random /maker lists when it cannot choose.
-constexpr size_t kMakersListed = 20;
-
-std::wstring PrefixDisplay(uint32_t prefix) {
-  MacBytes bytes{static_cast<uint8_t>(prefix >> 16), static_cast<uint8_t>(prefix >> 8), static_cast<uint8_t>(prefix)};
-  return MacDisplay(bytes).substr(0, 8);
 }
 
 // The maker /maker or /keep-maker asks for, into maker; Done, or why there is
@@ -226,59 +221,31 @@ std::wstring PrefixDisplay(uint32_t prefix) {
 ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
                      std::optional<Maker>& maker) {
   const std::wstring& id = command.adapter;
-  if (command.keepMaker) {
-    // The burned-in address names the card's maker even under an override.
-    std::optional<std::wstring> address = facts.PermanentAddress(id);
-    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                            row.unreadColumns.end();
-    if (!address && activeRead) address = Trimmed(row.cells[size_t{kActiveAddressColumn}]);
-    if (!address || address->empty()) {
-      out.Write(Say(TextId::CliMakerNoAddress, {id}) + L"\n");
-      return ExitCode::NoMaker;
-    }
-    maker = MakerOfAddress(*address);
-    if (!maker) {
-      out.Write(Say(TextId::CliMakerUnknown, {id, *address}) + L"\n");
-      return ExitCode::NoMaker;
-    }
-  } else if (MakerSearch search = FindMakers(*command.maker, kMakersListed); search.matched == 1) {
-    maker = std::move(search.makers.front());
-  } else if (search.whole) {
-    maker = std::move(search.whole);
-  } else if (search.matched == 0) {
-    out.Write(Say(TextId::CliMakerNone, {*command.maker}) + L"\n");
-    return ExitCode::NoMaker;
-  } else {
-    std::wstring list = Say(TextId::CliMakerSeveral, {std::to_wstring(search.matched), *command.maker}) + L"\n";
-    for (const Maker& each : search.makers) {
-      list += Say(TextId::CliMakerLine, {PrefixDisplay(each.prefixes.front()), each.name,
-                                         std::to_wstring(each.prefixes.size())}) +
-              L"\n";
-    }
-    if (search.matched > search.makers.size()) {
-      list += Say(TextId::CliMakerMore, {std::to_wstring(search.matched - search.makers.size())}) + L"\n";
-    }
-    out.Write(list);
-    return ExitCode::SeveralMakers;
+  const MakerChoice choice =
+      command.keepMaker
+          ? ChooseMakerOfAdapter(id, AdapterNameRead(row), facts.PermanentAddress(id), ActiveAddressRead(row))
+          : ChooseMakerByText(*command.maker);
+  if (choice.status != MakerChoiceStatus::Chosen) {
+    out.Write(choice.sentence);
+    return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
   }
-  if (std::none_of(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix)) {
-    out.Write(Say(TextId::CliMakerNoIndividual, {maker->name}) + L"\n");
-    return ExitCode::NoMaker;
-  }
+  maker = choice.maker;
   return ExitCode::Done;
 }
 
-ExitCode RemoveAddress(const std::wstring& adapterIndex, ConsoleOutput& out) {
-  const RecordedChange change = RemoveAndRecord(adapterIndex, LogFileBesideProgram());
-  if (change.registry.done) out.Write(Say(TextId::CliRemoved, {adapterIndex}) + L"\n");
+ExitCode RemoveAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, ConsoleOutput& out) {
+  const std::wstring name = AdapterNameRead(row);
+  const RecordedChange change = RemoveAndRecord(adapterIndex, name, LogFileBesideProgram());
+  if (change.registry.done) out.Write(SayNaming(TextId::CliRemoved, name, {adapterIndex}) + L"\n");
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
   return ChangeExitCode(change.registry, change.logStatus);
 }
 
-ExitCode RestartAdapter(const std::wstring& adapterIndex, const CommandLineServices& services, ConsoleOutput& out) {
+ExitCode RestartAdapter(const std::wstring& adapterIndex, const ScannedAdapter& row,
+                        const CommandLineServices& services, ConsoleOutput& out) {
   const RecordedRestart restart =
       RestartAndRecord(adapterIndex, services.devices, services.facts, LogFileBesideProgram());
-  out.Write(RestartMessage(restart.report, adapterIndex) + L"\n");
+  out.Write(RestartMessage(restart.report, adapterIndex, AdapterNameRead(row)) + L"\n");
   if (!restart.problem.empty()) SayProblem(out, restart.problem, restart.detail);
   return RestartExitCode(restart.report, restart.logStatus);
 }
@@ -311,38 +278,27 @@ ExitCode Said(ConsoleOutput& out, const ScheduleOutcome& outcome) {
   return ScheduleExitCode(outcome.status);
 }
 
-ExitCode MakerExitCode(const MakerChoice& choice, ConsoleOutput& out) {
-  out.Write(choice.sentence);
-  return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
-}
-
 // The kind of address /maker or /keep-maker asks for: a maker is recorded
-// by one of its prefixes, so that each run finds the same maker.
+// by one of its prefixes, so that each run finds the same maker; the
+// adapter's own maker must be known now.
 ExitCode ChosenKind(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
                     AddressKind& kind) {
-  if (command.maker) {
-    const MakerChoice choice = ChooseMakerByText(*command.maker);
-    if (choice.status != MakerChoiceStatus::Chosen) return MakerExitCode(choice, out);
-    const auto prefix = std::find_if(choice.maker->prefixes.begin(), choice.maker->prefixes.end(), IndividualPrefix);
-    kind = {AddressSource::Maker, PrefixDisplay(*prefix)};
-  } else if (command.keepMaker) {
-    // Said now rather than at each run: the adapter's maker must be known.
-    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                            row.unreadColumns.end();
-    const MakerChoice choice = ChooseMakerOfAdapter(
-        command.adapter, facts.PermanentAddress(command.adapter),
-        activeRead ? std::optional(Trimmed(row.cells[size_t{kActiveAddressColumn}])) : std::nullopt);
-    if (choice.status != MakerChoiceStatus::Chosen) return MakerExitCode(choice, out);
-    kind = {AddressSource::KeepMaker, L""};
+  // Wireless drivers take locally administered addresses; a maker's is not one.
+  if (command.perNetwork && command.keepMaker && facts.IsWireless(command.adapter)) {
+    out.Write(Say(TextId::PerNetworkWireless, {command.adapter}) + L"\n");
+    return ExitCode::Refused;
   }
-  if (command.perNetwork) {
-    // Wireless drivers take locally administered addresses; a maker's is not one.
-    if (command.keepMaker && facts.IsWireless(command.adapter)) {
-      out.Write(Say(TextId::PerNetworkWireless, {command.adapter}) + L"\n");
-      return ExitCode::Refused;
+  if (command.maker || command.keepMaker) {
+    std::optional<Maker> maker;
+    if (const ExitCode chosen = ChosenMaker(command, row, facts, out, maker); chosen != ExitCode::Done) return chosen;
+    if (command.keepMaker) {
+      kind = {AddressSource::KeepMaker, L""};
+    } else {
+      kind = {AddressSource::Maker,
+              PrefixDisplay(*std::find_if(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix))};
     }
-    kind = {AddressSource::PerNetwork, L"", command.daily, command.keepMaker};
   }
+  if (command.perNetwork) kind = {AddressSource::PerNetwork, L"", command.daily, command.keepMaker};
   return ExitCode::Done;
 }
 
@@ -467,8 +423,8 @@ ExitCode UninstallVerb(const CommandLineServices& services, ConsoleOutput& out) 
   // A script cannot answer a question: the way back is said instead.
   bool scanFailed = false;
   std::wstring overridden;
-  for (const std::wstring& adapter : AdaptersWithOverride(scanFailed)) {
-    overridden += (overridden.empty() ? L"" : Say(TextId::MomentJoin)) + adapter;
+  for (const ScannedAdapter& row : AdaptersWithOverride(scanFailed)) {
+    overridden += (overridden.empty() ? L"" : Say(TextId::MomentJoin)) + Trimmed(row.cells[0]);
   }
   if (!overridden.empty()) out.Write(Say(TextId::UninstallOverrides, {overridden}) + L"\n");
   return code;
@@ -513,12 +469,12 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       if (NamesAllAdapters(id)) return RemoveAllVerb(out);
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      return RemoveAddress(id, out);
+      return RemoveAddress(id, *row, out);
     }
     case Verb::Restart: {
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
-      return RestartAdapter(id, services, out);
+      return RestartAdapter(id, *row, services, out);
     }
     case Verb::Schedule:
       return ScheduleVerb(command, services, out);

@@ -4,6 +4,7 @@
 #include <sddl.h>
 #include <shlobj.h>
 
+#include "platform/DllSearch.h"
 #include "platform/Handles.h"
 
 namespace quav {
@@ -66,6 +67,11 @@ class Kernel32 final : public FileApi {
   }
   DWORD ReadAccess(const std::wstring& name, bool registryKey, ObjectAccess& access) override {
     access = {};
+    // Windows' security functions load ntmarta.dll by its bare name, which
+    // without SetDefaultDllDirectories would be looked for beside the
+    // program first: loaded here from the system folder, it is found loaded.
+    static const HMODULE marta = LoadSystemDll("ntmarta.dll");
+    static_cast<void>(marta);
     PSID owner = nullptr;
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;

@@ -1,7 +1,9 @@
 #include "platform/Texts.h"
 
 #include <algorithm>
+#include <array>
 #include <cwctype>
+#include <span>
 
 #include "platform/TextTable.h"
 
@@ -19,6 +21,21 @@ bool IsPlaceholderAt(std::wstring_view text, size_t at) {
          text[at + 2] == L'}';
 }
 
+std::wstring Filled(std::wstring_view text, std::span<const std::wstring_view> pieces) {
+  std::wstring result;
+  result.reserve(text.size() + 64);
+  for (size_t at = 0; at < text.size(); ++at) {
+    const size_t piece = IsPlaceholderAt(text, at) ? static_cast<size_t>(text[at + 1] - L'1') : pieces.size();
+    if (piece < pieces.size()) {
+      result += pieces[piece];
+      at += 2;
+    } else {
+      result += text[at];
+    }
+  }
+  return result;
+}
+
 }  // namespace
 
 Language CurrentLanguage() { return current; }
@@ -33,21 +50,19 @@ const wchar_t* SayIn(Language language, TextId id) {
 const wchar_t* Say(TextId id) { return SayIn(current, id); }
 
 std::wstring Filled(std::wstring_view text, std::initializer_list<std::wstring_view> pieces) {
-  std::wstring result;
-  result.reserve(text.size() + 64);
-  for (size_t at = 0; at < text.size(); ++at) {
-    const size_t piece = IsPlaceholderAt(text, at) ? static_cast<size_t>(text[at + 1] - L'1') : pieces.size();
-    if (piece < pieces.size()) {
-      result += pieces.begin()[piece];
-      at += 2;
-    } else {
-      result += text[at];
-    }
-  }
-  return result;
+  return Filled(text, std::span(pieces.begin(), pieces.size()));
 }
 
 std::wstring Say(TextId id, std::initializer_list<std::wstring_view> pieces) { return Filled(Say(id), pieces); }
+
+std::wstring SayNaming(TextId id, std::wstring_view adapterName, std::initializer_list<std::wstring_view> pieces) {
+  const std::wstring aside = adapterName.empty() ? std::wstring() : Say(TextId::AdapterNameAside, {adapterName});
+  constexpr size_t kName = kAdapterNamePlaceholder - '1';
+  std::array<std::wstring_view, kName + 1> all{};
+  std::copy_n(pieces.begin(), std::min(pieces.size(), kName), all.begin());
+  all[kName] = aside;
+  return Filled(Say(id), all);
+}
 
 std::string Placeholders(std::wstring_view text) {
   std::string digits;

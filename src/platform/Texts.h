@@ -22,6 +22,7 @@ enum class TextId : unsigned short {
   ColumnId, ColumnActive, ColumnSpoofed, ColumnAdapter, ColumnIpAddress, ColumnActiveMac, Yes, No,
   Disclaimer, RightsMessage, SecondCopy, WindowsVersion, LogCannotOpen, RestartHoldsSession,
   SelectAdapterToRestart, NoRandomInWindow,
+  TipClearNew, TipCopyToNew,
   // The row tip and the makers' words.
   TipWithMaker, TipMakerUnknown, TipConnection, TipBurnedIn, TipActive, TipType, TipNone, TipBurnedInUnread,
   TipUnknown, TipWireless, TipWired, MakerGroupAddress, MakerLocalAddress, MakerUnlistedPrefix, ScanFailed,
@@ -42,6 +43,7 @@ enum class TextId : unsigned short {
   RestartNoDevice, RestartAccessDenied, RestartWrongArchitecture, RestartLeftDisabled, RestartNeedsReboot,
   RestartFailed, RestartUsesNew, RestartIgnored, RestartIgnoredBurnedIn, RestartUsesBurnedIn, RestartUsesOwn,
   RestartUnread, RestartWindowsRandom,
+  AdapterNameAside,
   // The command line.
   Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
   CliNoRandom, CliTermsFirst, CliUnknownLanguage,
@@ -52,14 +54,14 @@ enum class TextId : unsigned short {
   // Unattended changes through the Task Scheduler.
   MomentBoot, MomentLogon, MomentWake, MomentConnect, KindRandom, KindMaker, KindKeepMaker, TaskDescription,
   LogRunBeforeMoment, LogRunChanges, LogRunOwnChange, LogRunNoAdapter, LogRunDisabled, LogRunScanFailed,
-  LogRunNoAddress, LogRunNotStored, LogRunNotRestarted, LogRunUnsafeRecord, ScheduleNeedsVista, Schedule32On64,
-  InstallFailed, InstallDiffers, InstallUnreadable, InstallUnsafe, TaskSchedulerFailed, RecordFailed, Scheduled,
-  MomentJoin, ScheduleLine, ScheduleTaskMissing, NoSchedules, Unscheduled, NotScheduled, UnscheduleFailed,
-  NoOverrides, Uninstalled, UninstallAtRestart, UninstallFailed, UninstallOverrides, NotInstalledCopy, MenuSchedule,
-  MenuRemoveAll, RemoveAllQuestion, ScheduleCaption, ScheduleAdapter, ScheduleMoments, ScheduleKind,
-  ScheduleKindRandom, ScheduleKindKeepMaker, ScheduleKindMaker, ScheduleCurrent, ScheduleNone, ScheduleApply,
-  ScheduleRemove, ScheduleClose, ScheduleNoMoment, ScheduleSelectAdapter, MomentBootCheck, MomentLogonCheck,
-  MomentWakeCheck, MomentConnectCheck, TaskServiceNotRunning, CliUnknownMoments, UsageSchedule,
+  LogRunNoRandom, LogRunNoMaker, LogRunNotStored, LogRunNotRestarted, LogRunUnsafeRecord, ScheduleNeedsVista,
+  Schedule32On64, InstallFailed, InstallDiffers, InstallUnreadable, InstallUnsafe, TaskSchedulerFailed, RecordFailed,
+  Scheduled, MomentJoin, ScheduleLine, ScheduleTaskMissing, NoSchedules, Unscheduled, NotScheduled, UnscheduleFailed,
+  NoOverrides, Uninstalled, UninstallAtRestart, UninstallFailed, UninstallOverrides, MenuSchedule, MenuRemoveAll,
+  RemoveAllQuestion, ScheduleCaption, ScheduleAdapter, ScheduleMoments, ScheduleKind, ScheduleKindRandom,
+  ScheduleKindKeepMaker, ScheduleKindMaker, ScheduleCurrent, ScheduleNone, ScheduleApply, ScheduleRemove,
+  ScheduleClose, ScheduleSelectAdapter, MomentBootCheck, MomentLogonCheck, MomentWakeCheck, MomentConnectCheck,
+  TaskServiceNotRunning, CliUnknownMoments, UsageSchedule,
   // One address per network.
   NetworkKeyFailed, NetworkKeyUnsafe, NetworkKeyNoRandom,
   KindPerNetwork, KindPerNetworkDaily, KindPerNetworkKeepMaker, LogRunForNetwork, LogRunNoNetwork,
@@ -67,7 +69,7 @@ enum class TextId : unsigned short {
   UsagePerNetwork, PerNetworkWireless, PerNetworkWindowsAvailable, TipNetwork, TipNetworkAddress,
   TipNetworkWindows, TipNotConnected, TipLocationDenied, ScheduleKindPerNetwork, ScheduleDaily,
   SchedulePerNetworkMaker, ScheduleWindowsOffer, ScheduleUseWindows, WindowsRandomTurnedOn, WindowsRandomFailed,
-  ScheduleWindowsInForce,
+  ScheduleWindowsInForce, LogRunNoKey, LogRunNoPrefix,
   Count
 };
 
@@ -84,6 +86,12 @@ const wchar_t* SayIn(Language language, TextId id);
 // without a piece stays as it is.
 std::wstring Say(TextId id, std::initializer_list<std::wstring_view> pieces);
 std::wstring Filled(std::wstring_view text, std::initializer_list<std::wstring_view> pieces);
+
+// {9} stands for an adapter's name beside its ID, " (Intel(R) PRO/1000 MT)"
+// (AdapterNameAside), said only in English: the Chinese texts name adapters
+// by their ID, as designed. An empty name says nothing.
+inline constexpr char kAdapterNamePlaceholder = '9';
+std::wstring SayNaming(TextId id, std::wstring_view adapterName, std::initializer_list<std::wstring_view> pieces);
 
 // The placeholders a text uses, as a sorted string of their digits ("12").
 std::string Placeholders(std::wstring_view text);

@@ -47,6 +47,8 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::RestartHoldsSession, L"正在重启网络适配器并记录到日志，请稍候。"},
     {TextId::SelectAdapterToRestart, L"请先在列表中选择要重启的网络适配器。"},
     {TextId::NoRandomInWindow, L"无法从系统的加密随机数源取得随机数，没有生成随机 MAC 地址。"},
+    {TextId::TipClearNew, L"清除新伪装的 MAC 地址"},
+    {TextId::TipCopyToNew, L"复制到新伪装的 MAC 地址"},
 
     {TextId::TipWithMaker, L"{1}（{2}）"},
     {TextId::TipMakerUnknown, L"厂商未知"},
@@ -159,6 +161,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::RestartUnread, L"网络适配器 {1} 已重启，但无法读取它现在使用的 MAC 地址（适配器可能未连接或未启用）。"},
     {TextId::RestartWindowsRandom,
      L"可能的原因：Windows 的“随机硬件地址”已打开，可在 设置 → 网络和 Internet → WLAN → 随机硬件地址 中关闭。"},
+    {TextId::AdapterNameAside, L"（{1}）"},
 
     {TextId::Usage,
      L"用法：\n"
@@ -221,9 +224,10 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::LogRunNoAdapter, L"没有这个网络适配器，未作更改"},
     {TextId::LogRunDisabled, L"适配器已禁用或未启动，未作更改"},
     {TextId::LogRunScanFailed, L"无法列出网络适配器，未作更改"},
-    {TextId::LogRunNoAddress, L"无法生成新的地址，未作更改：{1}"},
-    {TextId::LogRunNotStored, L"无法写入新的地址：{1}"},
-    {TextId::LogRunNotRestarted, L"地址已写入，但无法重启适配器：{1}"},
+    {TextId::LogRunNoRandom, L"系统的随机数源不可用，无法生成新的地址，未作更改"},
+    {TextId::LogRunNoMaker, L"无法确定 {1} 的厂商，未作更改"},
+    {TextId::LogRunNotStored, L"无法写入新的地址 (错误 {1})"},
+    {TextId::LogRunNotRestarted, L"地址已写入，但无法重启适配器 (错误 {1})"},
     {TextId::LogRunUnsafeRecord, L"除管理员外还有人能更改计划的记录 ({1})，未作更改"},
     {TextId::ScheduleNeedsVista, L"计划更换 MAC 地址需要 Windows Vista 或更高版本。"},
     {TextId::Schedule32On64, L"这是 32 位的 quav.exe。在 64 位 Windows 上，请用 64 位的 quav.exe 计划更换 MAC 地址。"},
@@ -246,7 +250,6 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::UninstallAtRestart, L"{1} 正在使用中，将在 Windows 重启时删除。"},
     {TextId::UninstallFailed, L"无法删除 {1}。{2}"},
     {TextId::UninstallOverrides, L"网络适配器 {1} 仍设有伪装的 MAC 地址；quav.exe /remove all 可使所有适配器恢复原来的地址。"},
-    {TextId::NotInstalledCopy, L"计划任务只运行安装在 {1} 中的副本，而这是 {2}。"},
     {TextId::MenuSchedule, L"计划更换 MAC 地址(&S)..."},
     {TextId::MenuRemoveAll, L"恢复所有适配器原来的地址(&O)..."},
     {TextId::RemoveAllQuestion, L"删除所有网络适配器的伪装 MAC 地址，使它们恢复原来的地址吗？适配器禁用/启用或重启计算机后生效。"},
@@ -262,7 +265,6 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::ScheduleApply, L"计划(&S)"},
     {TextId::ScheduleRemove, L"删除(&D)"},
     {TextId::ScheduleClose, L"关闭"},
-    {TextId::ScheduleNoMoment, L"请至少选择一个更换时机。"},
     {TextId::ScheduleSelectAdapter, L"请先在列表中选择要计划的网络适配器。"},
     {TextId::MomentBootCheck, L"开机(&B)"},
     {TextId::MomentLogonCheck, L"用户登录(&L)"},
@@ -319,6 +321,8 @@ constinit const TextTable kChineseTexts = MakeTextTable({
      L"Windows 从下次连接起将在 {2} 上为网络适配器 {1} 使用它自己的随机硬件地址。在该网络上，按网络地址的计划不再更改此适配器的地址。"},
     {TextId::WindowsRandomFailed, L"无法为 {1} 打开 Windows 的随机硬件地址。{2}"},
     {TextId::ScheduleWindowsInForce, L"Windows 在 {1} 上为此适配器使用它自己的随机地址：在该网络上，按网络地址的计划不更改地址。"},
+    {TextId::LogRunNoKey, L"无法使用按网络地址所用的密钥，未作更改"},
+    {TextId::LogRunNoPrefix, L"无法保留适配器地址的厂商前缀，未作更改"},
 });
 
 }  // namespace quav

@@ -39,29 +39,31 @@ NetworkAddressNow AddressOnNetwork(const std::wstring& adapter, const AddressKin
                                    bool makeKey, uint64_t nowSeconds) {
   NetworkAddressNow now;
   now.network = facts.Network(adapter);
-  const auto without = [&now](NetworkAddressStatus status, std::wstring reason) {
+  const auto without = [&now](NetworkAddressStatus status, TextId log, std::wstring reason) {
     now.status = status;
+    now.logReason = log;
     now.reason = std::move(reason);
     return now;
   };
+  const auto said = [&without](NetworkAddressStatus status, TextId text) { return without(status, text, Say(text)); };
   if (facts.IsWireless(adapter) && IsWindowsRandomOn(facts.RandomAddress(adapter))) {
-    return without(NetworkAddressStatus::WindowsOwn, Say(TextId::LogRunWindowsOwn));
+    return said(NetworkAddressStatus::WindowsOwn, TextId::LogRunWindowsOwn);
   }
   switch (now.network.status) {
     case NetworkIdentityStatus::Known: break;
-    case NetworkIdentityStatus::NotConnected: return without(NetworkAddressStatus::NotConnected, Say(TextId::LogRunNoNetwork));
-    case NetworkIdentityStatus::Unknown: return without(NetworkAddressStatus::Unknown, Say(TextId::LogRunUnknownNetwork));
+    case NetworkIdentityStatus::NotConnected: return said(NetworkAddressStatus::NotConnected, TextId::LogRunNoNetwork);
+    case NetworkIdentityStatus::Unknown: return said(NetworkAddressStatus::Unknown, TextId::LogRunUnknownNetwork);
     case NetworkIdentityStatus::LocationDenied:
-      return without(NetworkAddressStatus::LocationDenied, Say(TextId::LogRunLocationDenied));
+      return said(NetworkAddressStatus::LocationDenied, TextId::LogRunLocationDenied);
   }
   std::optional<uint32_t> prefix;
   if (kind.keepMaker && !(prefix = OwnPrefix(adapter, facts))) {
-    return without(NetworkAddressStatus::NoPrefix, Say(TextId::PerNetworkNoPrefix, {adapter}));
+    return without(NetworkAddressStatus::NoPrefix, TextId::LogRunNoPrefix, Say(TextId::PerNetworkNoPrefix, {adapter}));
   }
   const NetworkKeyOutcome key = OpenNetworkKey(makeKey);
   if (key.status != NetworkKeyStatus::Ready) {
     now.key = key.status;
-    return without(NetworkAddressStatus::NoKey,
+    return without(NetworkAddressStatus::NoKey, TextId::LogRunNoKey,
                    key.status == NetworkKeyStatus::Missing ? Say(TextId::NetworkKeyMissing) : key.sentence);
   }
   const NetworkAddressInput input{AdapterInstanceId(adapter), now.network.identity,
@@ -70,7 +72,7 @@ NetworkAddressNow AddressOnNetwork(const std::wstring& adapter, const AddressKin
   if (!now.address) {
     // CNG is there from Windows Vista on.
     now.key = NetworkKeyStatus::NoRandom;
-    return without(NetworkAddressStatus::NoKey, Say(TextId::ScheduleNeedsVista));
+    return without(NetworkAddressStatus::NoKey, TextId::LogRunNoKey, Say(TextId::ScheduleNeedsVista));
   }
   now.status = NetworkAddressStatus::Derived;
   return now;

@@ -6,6 +6,7 @@
 
 #include "adapters/AdapterFacts.h"
 #include "adapters/AddressRules.h"
+#include "platform/Texts.h"
 #include "schedule/NetworkKeyStore.h"
 #include "schedule/ScheduleRules.h"
 
@@ -28,7 +29,8 @@ struct NetworkAddressNow {
   NetworkAddressStatus status = NetworkAddressStatus::Unknown;
   NetworkIdentity network;
   std::optional<MacBytes> address;
-  std::wstring reason;  // what a log line or a person is told when there is no address
+  std::wstring reason;  // what a person is told when there is no address
+  TextId logReason = TextId::LogRunUnknownNetwork;  // the log's words for it
   NetworkKeyStatus key = NetworkKeyStatus::Ready;  // NoKey: why
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "change/ChangeLog.h"
 #include "platform/ErrorText.h"
@@ -103,9 +104,9 @@ ScheduleOutcome ScheduleAdapter(const Schedule& schedule, ScheduleServices& serv
 
 std::wstring ScheduleXml(const Schedule& schedule, const InstallPlace& place) {
   std::vector<NamedTask> tasks;
-  for (const Moment moment : schedule.moments) {
-    tasks.push_back({TaskPath(schedule.adapter, moment), TaskElementFor(schedule, moment, place)});
-  }
+  std::transform(schedule.moments.begin(), schedule.moments.end(), std::back_inserter(tasks), [&](Moment moment) {
+    return NamedTask{TaskPath(schedule.adapter, moment), TaskElementFor(schedule, moment, place)};
+  });
   return TasksDocument(tasks);
 }
 
@@ -149,7 +150,9 @@ ScheduleOutcome Unschedule(const std::optional<std::wstring>& adapter, TaskStore
     }
     adapters.push_back(*adapter);
   } else {
-    for (const Schedule& schedule : ReadScheduleRecords(status)) adapters.push_back(schedule.adapter);
+    const std::vector<Schedule> schedules = ReadScheduleRecords(status);
+    std::transform(schedules.begin(), schedules.end(), std::back_inserter(adapters),
+                   [](const Schedule& schedule) { return schedule.adapter; });
   }
   if (status != ERROR_SUCCESS) {
     return {ScheduleStatus::RecordFailed,

@@ -75,10 +75,9 @@ std::wstring_view MomentKeyword(Moment moment) { return RowOf(moment).keyword; }
 std::optional<Moment> MomentFromKeyword(std::wstring_view keyword) {
   std::wstring lower(TrimmedView(keyword));
   std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
-  for (const MomentRow& row : kMomentRows) {
-    if (row.keyword == lower) return row.moment;
-  }
-  return std::nullopt;
+  const auto row = std::find_if(std::begin(kMomentRows), std::end(kMomentRows),
+                                [&](const MomentRow& each) { return each.keyword == lower; });
+  return row == std::end(kMomentRows) ? std::nullopt : std::optional(row->moment);
 }
 
 std::optional<std::vector<Moment>> ParseMoments(std::wstring_view list) {
@@ -111,6 +110,8 @@ std::vector<Moment> DefaultMoments(AddressSource source) {
 }
 
 std::wstring MomentText(Moment moment) { return Say(RowOf(moment).text); }
+
+TextId MomentTextId(Moment moment) { return RowOf(moment).text; }
 
 std::wstring AddressKindKeyword(const AddressKind& kind) {
   std::wstring keyword(RowOf(kind.source).keyword);

@@ -84,8 +84,9 @@ std::wstring TaskPath(std::wstring_view adapter, Moment moment);
 inline constexpr wchar_t kRunVerb[] = L"run";
 std::wstring RunArguments(const Schedule& schedule, Moment moment, Language language);
 
-// A moment in the words of the log and the window.
+// A moment in the words of the log and the window, and its text's name.
 std::wstring MomentText(Moment moment);
+TextId MomentTextId(Moment moment);
 
 // The change a schedule made last: the address it stored and when, in
 // seconds of the system's clock (FILETIME / 10^7).

@@ -2,11 +2,9 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <optional>
 
-#include "adapters/AdapterScan.h"
-#include "adapters/ErrorReporter.h"
+#include "change/AdapterRows.h"
 #include "change/ChangeLog.h"
 #include "change/MakerChoice.h"
 #include "change/NewAddressRules.h"
@@ -21,30 +19,31 @@
 namespace quav {
 namespace {
 
-// The scan's reports go nowhere: the run says what it found in its own line.
-class CountingReporter final : public ErrorReporter {
- public:
-  void Report(const std::wstring&) override { ++reports; }
-  int reports = 0;
-};
-
+// How a run ended: the status, the result in its log line, the sentence for
+// a console that may be watching.
 struct Step {
   RunStatus status;
-  std::wstring result;    // the log line's result
-  std::wstring sentence;  // for the console
+  std::wstring result;
+  std::wstring sentence;
 };
 
-// Whether anyone but administrators may change the record the run trusts.
+// The log's words for a result: the log speaks the machine's language,
+// whatever the run speaks; its pieces are numbers, addresses and SIDs.
+std::wstring LogText(TextId id, std::initializer_list<std::wstring_view> pieces = {}) {
+  return Filled(SayIn(LogLanguage(), id), pieces);
+}
+
+// Who but administrators may change the record the run trusts (SIDs), or the
+// error that kept its DACL from being read; none when no one.
 std::optional<std::wstring> UnsafeRecord(const std::wstring& adapter) {
   ObjectAccess access;
   const DWORD status = CurrentFileApi().ReadAccess(ScheduleRecordObjectName(adapter), true, access);
   if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-  if (status != ERROR_SUCCESS) return SystemErrorText(status);
-  const std::vector<std::wstring> writers = OtherWriters(access, kChangeRights, {});
+  if (status != ERROR_SUCCESS) return Filled(SayIn(LogLanguage(), TextId::SystemErrorNumber), {std::to_wstring(status)});
+  std::wstring writers;
+  for (const std::wstring& sid : OtherWriters(access, kChangeRights, {})) writers += (writers.empty() ? L"" : L", ") + sid;
   if (writers.empty()) return std::nullopt;
-  std::wstring text;
-  for (const std::wstring& sid : writers) text += (text.empty() ? L"" : L", ") + sid;
-  return text;
+  return writers;
 }
 
 // The new address of the kind asked for, or why there is none.
@@ -52,18 +51,16 @@ std::optional<MacBytes> DrawAddress(const RunRequest& request, const ScannedAdap
                                     Step& failed) {
   std::optional<Maker> maker;
   if (request.address.source != AddressSource::Random) {
-    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                            row.unreadColumns.end();
+    const std::optional<std::wstring> burnedIn = services.facts.PermanentAddress(request.adapter);
+    const std::optional<std::wstring> active = ActiveAddressRead(row);
     const MakerChoice choice =
         request.address.source == AddressSource::Maker
             ? ChooseMakerByText(request.address.maker)
-            : ChooseMakerOfAdapter(request.adapter, services.facts.PermanentAddress(request.adapter),
-                                   activeRead ? std::optional(Trimmed(row.cells[size_t{kActiveAddressColumn}]))
-                                              : std::nullopt);
+            : ChooseMakerOfAdapter(request.adapter, AdapterNameRead(row), burnedIn, active);
     if (choice.status != MakerChoiceStatus::Chosen) {
-      std::wstring reason = choice.sentence;
-      while (!reason.empty() && reason.back() == L'\n') reason.pop_back();
-      failed = {RunStatus::NoMaker, Say(TextId::LogRunNoAddress, {reason}), choice.sentence};
+      const std::wstring of = request.address.source == AddressSource::Maker ? request.address.maker
+                                                                              : burnedIn.value_or(active.value_or(L"?"));
+      failed = {RunStatus::NoMaker, LogText(TextId::LogRunNoMaker, {of}), choice.sentence};
       return std::nullopt;
     }
     maker = choice.maker;
@@ -71,25 +68,24 @@ std::optional<MacBytes> DrawAddress(const RunRequest& request, const ScannedAdap
   std::optional<MacBytes> address =
       maker ? RandomAddressOf(maker->prefixes, services.random) : RandomAddress(services.random);
   if (!address) {
-    failed = {RunStatus::NoRandom, Say(TextId::LogRunNoAddress, {Say(TextId::CliNoRandom)}),
-              Say(TextId::CliNoRandom) + std::wstring(L"\n")};
+    failed = {RunStatus::NoRandom, LogText(TextId::LogRunNoRandom), Say(TextId::CliNoRandom) + std::wstring(L"\n")};
   }
   return address;
 }
 
-// Why a run for the network's address changes nothing.
+// Why a run for the network's address changes nothing: the log's words and the console's.
 Step PerNetworkFailure(const NetworkAddressNow& now) {
+  RunStatus status = RunStatus::NoKey;
   switch (now.status) {
-    case NetworkAddressStatus::WindowsOwn: return {RunStatus::WindowsOwn, now.reason, now.reason + L"\n"};
+    case NetworkAddressStatus::WindowsOwn: status = RunStatus::WindowsOwn; break;
     case NetworkAddressStatus::NotConnected:
     case NetworkAddressStatus::Unknown:
-    case NetworkAddressStatus::LocationDenied: return {RunStatus::NoNetwork, now.reason, now.reason + L"\n"};
-    case NetworkAddressStatus::NoPrefix:
-      return {RunStatus::NoMaker, Say(TextId::LogRunNoAddress, {now.reason}), now.reason + L"\n"};
+    case NetworkAddressStatus::LocationDenied: status = RunStatus::NoNetwork; break;
+    case NetworkAddressStatus::NoPrefix: status = RunStatus::NoMaker; break;
     case NetworkAddressStatus::NoKey:
     case NetworkAddressStatus::Derived: break;
   }
-  return {RunStatus::NoKey, Say(TextId::LogRunNoAddress, {now.reason}), now.reason + L"\n"};
+  return {status, LogText(now.logReason), now.reason + L"\n"};
 }
 
 }  // namespace
@@ -104,8 +100,12 @@ RunOutcome RunScheduled(const RunRequest& request, const RunServices& services, 
                         uint64_t nowSeconds) {
   RunOutcome outcome;
   const std::wstring& id = request.adapter;
+  const std::wstring moment = SayIn(LogLanguage(), MomentTextId(request.moment));
+  // The run's own line, with the moment that started it; its status counts
+  // for the exit code when nothing else was logged.
   const auto logRun = [&](const std::wstring& result) {
-    outcome.logStatus = AppendLogLine(logPath, ScheduledRunLine(LogFieldsNow(id), MomentText(request.moment), result));
+    const DWORD status = AppendLogLine(logPath, ScheduledRunLine(LogFieldsNow(id), moment, result));
+    if (outcome.logStatus == 0) outcome.logStatus = status;
   };
   const auto stop = [&](const Step& step) {
     outcome.status = step.status;
@@ -115,28 +115,25 @@ RunOutcome RunScheduled(const RunRequest& request, const RunServices& services, 
   };
 
   if (const std::optional<std::wstring> writers = UnsafeRecord(id)) {
-    const std::wstring result = Say(TextId::LogRunUnsafeRecord, {*writers});
-    return stop({RunStatus::UnsafeRecord, result, result + L"\n"});
+    return stop({RunStatus::UnsafeRecord, LogText(TextId::LogRunUnsafeRecord, {*writers}),
+                 Say(TextId::LogRunUnsafeRecord, {*writers}) + L"\n"});
   }
 
-  CountingReporter errors;
-  AdapterScan scan = ScanAdapters(false, {nullptr, nullptr, &errors});
-  const auto row = std::find_if(scan.rows.begin(), scan.rows.end(),
-                                [&](const ScannedAdapter& r) { return Trimmed(r.cells[0]) == id; });
-  if (row == scan.rows.end()) {
-    if (!scan.completed || errors.reports > 0) {
-      return stop({RunStatus::ScanFailed, Say(TextId::LogRunScanFailed), Say(TextId::ScanFailed) + std::wstring(L"\n")});
+  // The scan's reports go nowhere: the run says what it found in its own line.
+  bool scanFailed = false;
+  const std::optional<ScannedAdapter> row = RowOfAdapter(ScanEveryAdapter(scanFailed), id);
+  if (!row) {
+    if (scanFailed) {
+      return stop({RunStatus::ScanFailed, LogText(TextId::LogRunScanFailed), Say(TextId::ScanFailed) + std::wstring(L"\n")});
     }
-    return stop({RunStatus::NoAdapter, Say(TextId::LogRunNoAdapter), Say(TextId::CliNoSuchAdapter, {id}) + L"\n"});
+    return stop({RunStatus::NoAdapter, LogText(TextId::LogRunNoAdapter), Say(TextId::CliNoSuchAdapter, {id}) + L"\n"});
   }
+  const std::wstring name = AdapterNameRead(*row);
   const std::optional<std::wstring> presented = services.facts.ActiveAddress(id);
-  if (!presented) {
-    const std::wstring result = Say(TextId::LogRunDisabled);
-    return stop({RunStatus::Disabled, result, result + L"\n"});
-  }
+  if (!presented) return stop({RunStatus::Disabled, LogText(TextId::LogRunDisabled), Say(TextId::LogRunDisabled) + std::wstring(L"\n")});
 
   std::optional<MacBytes> address;
-  std::wstring changes = Say(TextId::LogRunChanges);
+  std::wstring changes = LogText(TextId::LogRunChanges);
   if (request.address.source == AddressSource::PerNetwork) {
     // Its own reconnection finds the address there: no own-change guard needed.
     const NetworkAddressNow now = AddressOnNetwork(id, request.address, services.facts, true, nowSeconds);
@@ -149,13 +146,13 @@ RunOutcome RunScheduled(const RunRequest& request, const RunServices& services, 
       return stop(PerNetworkFailure(now));
     }
     address = now.address;
-    changes = Say(TextId::LogRunForNetwork, {now.network.name});
+    changes = LogText(TextId::LogRunForNetwork, {now.network.name});
   } else {
     const std::optional<OwnChange> last = ReadOwnChange(id);
     if (DecideRun(request.moment, last, nowSeconds, *presented) == RunDecision::SkipOwnChange) {
-      const std::wstring result = Say(TextId::LogRunOwnChange,
-                                      {std::to_wstring(nowSeconds >= last->seconds ? nowSeconds - last->seconds : 0)});
-      return stop({RunStatus::SkippedOwn, result, result + L"\n"});
+      const std::wstring age = std::to_wstring(nowSeconds >= last->seconds ? nowSeconds - last->seconds : 0);
+      return stop({RunStatus::SkippedOwn, LogText(TextId::LogRunOwnChange, {age}),
+                   Say(TextId::LogRunOwnChange, {age}) + L"\n"});
     }
     Step failed{RunStatus::Changed, L"", L""};
     address = DrawAddress(request, *row, services, failed);
@@ -165,29 +162,26 @@ RunOutcome RunScheduled(const RunRequest& request, const RunServices& services, 
   logRun(changes);
   const std::wstring shown = MacDisplay(*address);
   const std::wstring fromAddress = Replaced(Trimmed(row->cells[size_t{kActiveAddressColumn}]), L':', L'-');
-  outcome.change = ChangeAndRecord(id, MacDigits(*address), shown, fromAddress, logPath);
+  outcome.change = ChangeAndRecord(id, name, MacDigits(*address), shown, fromAddress, logPath);
   if (!outcome.change.registry.done) {
     outcome.status = RunStatus::NotStored;
     outcome.sentence = outcome.change.problem + L"\n" + outcome.change.detail + L"\n";
-    AppendLogLine(logPath, ScheduledRunLine(LogFieldsNow(id), MomentText(request.moment),
-                                            Say(TextId::LogRunNotStored, {outcome.change.detail})));
+    logRun(LogText(TextId::LogRunNotStored, {std::to_wstring(outcome.change.registry.status)}));
     return outcome;
   }
   // Written before the restart, whose reconnection starts the connect task.
   WriteOwnChange(id, {shown, nowSeconds});
-  outcome.sentence = Say(TextId::CliStored, {id, shown}) + L"\n";
+  outcome.sentence = SayNaming(TextId::CliStored, name, {id, shown}) + L"\n";
   if (!outcome.change.problem.empty()) outcome.sentence += outcome.change.problem + L"\n" + outcome.change.detail + L"\n";
 
   outcome.restart = RestartAndRecord(id, services.devices, services.facts, logPath);
-  const std::wstring restartSentence = RestartMessage(outcome.restart.report, id);
-  outcome.sentence += restartSentence + L"\n";
+  outcome.sentence += RestartMessage(outcome.restart.report, id, name) + L"\n";
   if (!outcome.restart.problem.empty()) {
     outcome.sentence += outcome.restart.problem + L"\n" + outcome.restart.detail + L"\n";
   }
   if (!RestartChangedDevice(outcome.restart.report)) {
     outcome.status = RunStatus::NotRestarted;
-    AppendLogLine(logPath, ScheduledRunLine(LogFieldsNow(id), MomentText(request.moment),
-                                            Say(TextId::LogRunNotRestarted, {restartSentence})));
+    logRun(LogText(TextId::LogRunNotRestarted, {std::to_wstring(outcome.restart.report.restart.error)}));
   }
   return outcome;
 }

@@ -97,6 +97,15 @@ TEST_F(ChangeLogTest, EachCallAppendsOneAnsiLineInOrder) {
   EXPECT_NE(std::string::npos, lines[3].find("\xB2\xD9\xD7\xF7\xD3\xC3\xBB\xA7   [")) << lines[3];
 }
 
+// On this Chinese Windows (code page 936) the log is Chinese; a character
+// the code page lacks is written as its escape, never as "?" or a look-alike,
+// and one beyond the Basic Multilingual Plane as both its halves.
+TEST_F(ChangeLogTest, CharactersTheCodePageLacksAreEscaped) {
+  EXPECT_EQ(Language::Chinese, LogLanguage());
+  const std::wstring line = std::wstring(L"\u0141ukasz \u5F20 \U0001F600 ") + wchar_t(0xD800) + L"]";
+  EXPECT_EQ("\\u0141ukasz \xD5\xC5 \\uD83D\\uDE00 \\uD800]", LogLineBytes(line));
+}
+
 TEST_F(ChangeLogTest, EmptyNewAddressLeavesNoFile) {
   EXPECT_EQ(0u, LogAddressChange(Log(), L"00-0C-29-3A-4B-5C", L"", L"0007"));
   EXPECT_FALSE(Exists(Log()));

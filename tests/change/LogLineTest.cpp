@@ -39,17 +39,33 @@ TEST(LogLine, RemovalNamesNoAddress) {
   EXPECT_EQ(expected, AddressRemovalLine(kFields));
 }
 
+// The English lines keep the Chinese lines' layout: the same fields in the
+// same order between brackets.
+TEST(LogLine, EnglishLinesHaveTheChineseLayout) {
+  LogLineFields english = kFields;
+  english.language = Language::English;
+  const std::wstring head = L"2024/5/17 9:05:03 [WORKSTATION]   Adapter   [0007]";
+  EXPECT_EQ(head + L"         Spoofed MAC address from       [00-0C-29-3A-4B-5C]  to [00-12-34-56-78-AB]   User  "
+                   L"[Administrator]",
+            AddressChangeLine(english, L"00-0C-29-3A-4B-5C", L"00-12-34-56-78-AB"));
+  EXPECT_EQ(head + L"         Spoofed MAC address removed         User   [Administrator]", AddressRemovalLine(english));
+}
+
 TEST(LogLine, ControlCharactersInAFieldCannotStartAnotherLine) {
-  // A class subkey name may hold CR LF: it must not forge a line of its own.
+  // A class subkey name may hold CR LF: it must not forge a line of its own,
+  // and no character is lost.
   const LogLineFields forged{L"2024/5/17\t9:05:03", std::wstring(L"PC\0", 3),
                              L"0007]\r\n2024/5/17 9:06:00 [PC]   设备   [0001", L"Admin\x7F"};
   const std::wstring removal = AddressRemovalLine(forged);
   EXPECT_EQ(std::wstring::npos, removal.find_first_of(std::wstring(L"\r\n\t\x7F\0", 5)));
-  EXPECT_EQ(0u, removal.find(L"2024/5/17?9:05:03 [PC?]   设备   [0007]??2024/5/17 9:06:00 [PC]   设备   [0001]"));
-  EXPECT_EQ(L"[Admin?]", removal.substr(removal.size() - 8));
+  EXPECT_EQ(0u, removal.find(L"2024/5/17\\u00099:05:03 [PC\\u0000]   设备   [0007]\\u000D\\u000A2024/5/17 9:06:00 [PC]"
+                             L"   设备   [0001]"))
+      << removal;
+  EXPECT_TRUE(removal.ends_with(L"[Admin\\u007F]")) << removal;
   const std::wstring change = AddressChangeLine(forged, L"00-0C\n", L"00-12\r");
   EXPECT_EQ(std::wstring::npos, change.find_first_of(L"\r\n"));
-  EXPECT_NE(std::wstring::npos, change.find(L"[00-0C?]  为 [00-12?]"));
+  EXPECT_NE(std::wstring::npos, change.find(L"[00-0C\\u000A]  为 [00-12\\u000D]"));
+  EXPECT_EQ(L"\\uFFFF", LogEscape(0xFFFF));
 }
 
 TEST(LogLine, LogFileSitsInTheFolderWithOneBackslash) {

@@ -1,4 +1,5 @@
 #include "change/NewAddressRules.h"
+#include "platform/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,7 @@ TEST(NewAddressRules, AllZeroAndBroadcastAreNamedAsSuch) {
 
 TEST(NewAddressRules, TheMessageNamesTheAddressTheAdapterAndEachReason) {
   const MacBytes address{0x01, 0x00, 0x5E, 0x00, 0x00, 0x01};
-  const std::wstring text = WarningMessage({W::Group, W::NotLocal}, address, L"0007");
+  const std::wstring text = WarningMessage({W::Group, W::NotLocal}, address, L"0007", L"Wi-Fi card");
   EXPECT_NE(std::wstring::npos, text.find(L"01-00-5E-00-00-01"));
   EXPECT_NE(std::wstring::npos, text.find(L"0007"));
   EXPECT_NE(std::wstring::npos, text.find(L"组播"));
@@ -69,8 +70,13 @@ TEST(NewAddressRules, TheMessageNamesTheAddressTheAdapterAndEachReason) {
   EXPECT_EQ(L"？", text.substr(text.size() - 1));
   // Windows' own random addresses: a warning of its own, naming where to turn them off.
   EXPECT_EQ(std::vector<W>{W::WindowsRandom}, WarningsFor(FirstByte(0x02), true, true));
-  const std::wstring random = WarningMessage({W::WindowsRandom}, FirstByte(0x02), L"0007");
+  const std::wstring random = WarningMessage({W::WindowsRandom}, FirstByte(0x02), L"0007", L"Wi-Fi card");
   EXPECT_NE(std::wstring::npos, random.find(L"设置 → 网络和 Internet → WLAN → 随机硬件地址")) << random;
+  EXPECT_EQ(std::wstring::npos, text.find(L"Wi-Fi card")) << "the Chinese texts name the ID alone";
+  SetLanguage(Language::English);
+  EXPECT_EQ(0u, WarningMessage({W::Group}, address, L"0007", L"Wi-Fi card")
+                    .find(L"The new MAC address 01-00-5E-00-00-01 may not work on network adapter 0007 (Wi-Fi card):"));
+  SetLanguage(Language::Chinese);
 }
 
 TEST(NewAddressRules, AnyBytesBecomeALocalIndividualAddress) {

@@ -11,7 +11,9 @@
 #include "support/FaultInjectingRegistry.h"
 #include "support/Files.h"
 #include "support/RegistryFixture.h"
+#include "platform/AnsiText.h"
 #include "platform/Settings.h"
+#include "platform/Texts.h"
 
 namespace quav {
 namespace {
@@ -155,6 +157,9 @@ TEST_P(VerbOutcomes, CodeRegistryLogAndTextAgree) {
 
 void Overridden(Stage& stage) { stage.adapters.SetNetworkAddress(L"0007", L"021122334455"); }
 
+// What a run without a random source prints, as it reaches the file.
+const std::string kNoRandomText = ToAnsi(Say(TextId::CliNoRandom));
+
 const VerbOutcome kVerbOutcomes[] = {
     {"SetRefusedByTheRegistry", [](Stage& s) { s.registry.FailCall(test::RegCall::SetValueEx, 1, 1450); },
      {L"/set", L"0007", L"02-11-22-33-44-55"}, ExitCode::RegistryFailure, nullptr, 0, " 1450)"},
@@ -179,7 +184,7 @@ const VerbOutcome kVerbOutcomes[] = {
     {"RandomWritesTheSourcesBytes", nullptr, {L"/RANDOM", L"0007", L"-force"}, ExitCode::Done, L"021122334455", 1,
      "02-11-22-33-44-55"},
     {"RandomWithoutASource", [](Stage& s) { s.random.works = false; }, {L"/random", L"0007"},
-     ExitCode::NoRandomSource, nullptr, 0, ""},
+     ExitCode::NoRandomSource, nullptr, 0, kNoRandomText.c_str()},
     // Xensource and Realtek hold one prefix each; "parallels" matches Parallels and Alpha Data Parallel Systems.
     {"RandomOfAMakerByNamePart", nullptr, {L"/random", L"0007", L"/maker", L"xen SOURCE"}, ExitCode::Done,
      L"00163E334455", 1, "00-16-3E-33-44-55"},

@@ -1,6 +1,8 @@
 // The program on an English Windows: every text it shows, logs and prints.
 #include <windows.h>
 
+#include <utility>
+
 #include "adapters/AdapterKeys.h"
 #include "e2e/E2EFixture.h"
 #include "platform/AnsiText.h"
@@ -69,6 +71,17 @@ TEST_F(English, EverythingANewUserReadsIsEnglish) {
   EXPECT_FALSE(HasCjk(TextsOf(app->Main())));
 
   for (int k = 0; k < 6; ++k) app->Type(txtMAC(k), std::wstring(L"0012345678ab" + 2 * k, 2));
+  // The picture buttons say what they do.
+  for (const auto& [button, said] : {std::pair{cmdClear, L"Clear the new spoofed MAC address"},
+                                     std::pair{cmdActiveMAC, L"Copy to the new spoofed MAC address"}}) {
+    MoveMouseTo(CentreOf(app->Control(button)));
+    const HWND tip = app->WaitForWindowOfClass(L"tooltips_class32");
+    ASSERT_TRUE(tip) << "no tip over " << button;
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(tip) == said; })) << WindowText(tip);
+    if (button == cmdClear) app->Screenshot(app->Main(), L"english-main-window-tip");
+    MoveMouseTo(POINT{0, 0});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(tip); }));
+  }
   app->Click(cmdUpdate);
   HWND notice = app->WaitForWindowOfClass(L"QUAV.frmNotification", 10s);
   ASSERT_TRUE(notice) << "no restart notice";
@@ -93,6 +106,16 @@ TEST_F(English, EverythingANewUserReadsIsEnglish) {
   EXPECT_NE(std::wstring::npos, log.find(L"]  to [00-12-34-56-78-AB]   User  ["));
   EXPECT_NE(std::wstring::npos, log.find(L"Spoofed MAC address removed"));
   app->Kill();
+
+  // A run in Chinese logs in the log's one language too: on this code page
+  // the Chinese words would become "?".
+  const ConsoleRun set = app->Run(L"/lang zh /set 0004 02-00-00-00-00-01");
+  EXPECT_EQ(0u, set.exitCode) << set.output;
+  const std::string lines = test::FileBytes(app->LogPath());
+  ASSERT_EQ(3u, test::LineCount(lines));
+  const std::string last = lines.substr(lines.rfind("\r\n", lines.size() - 3) + 2);
+  EXPECT_NE(std::string::npos, last.find("]   Adapter   [0004]")) << last;
+  EXPECT_EQ(std::string::npos, last.find('?')) << last;
 
   const ConsoleRun help = app->Run(L"/?");
   EXPECT_NE(std::string::npos, help.output.find("Usage:")) << help.output;

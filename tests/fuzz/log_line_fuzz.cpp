@@ -25,6 +25,12 @@ std::vector<std::wstring> Fields(const std::wstring& text, size_t count) {
 
 bool IsControl(wchar_t c) { return c < 0x20 || c == 0x7F; }
 
+// The characters a field takes in the line: a control character stands as
+// its six-character escape.
+size_t Shown(const std::wstring& field) {
+  return field.size() + 5 * static_cast<size_t>(std::count_if(field.begin(), field.end(), IsControl));
+}
+
 void CheckOneLine(const std::wstring& line, size_t fieldLength, std::initializer_list<std::wstring_view> pieces,
                   const std::vector<std::wstring>& verbatim) {
   FUZZ_CHECK(std::none_of(line.begin(), line.end(), IsControl));
@@ -37,7 +43,7 @@ void CheckOneLine(const std::wstring& line, size_t fieldLength, std::initializer
     FUZZ_CHECK(found != std::wstring::npos);
     at = found + piece.size();
   }
-  // Each character of a field stands for one character of the line.
+  // Each character of a field stands as itself or as its escape.
   FUZZ_CHECK(line.size() == length);
   for (const std::wstring& field : verbatim) {
     if (std::none_of(field.begin(), field.end(), IsControl)) FUZZ_CHECK(line.find(field) != std::wstring::npos);
@@ -51,14 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const quav::LogLineFields fields{f[0], f[1], f[2], f[3]};
   const std::wstring& from = f[4];
   const std::wstring& to = f[5];
-  const size_t common = f[0].size() + f[1].size() + f[2].size() + f[3].size();
+  const size_t common = Shown(f[0]) + Shown(f[1]) + Shown(f[2]) + Shown(f[3]);
 
   const std::wstring change = quav::AddressChangeLine(fields, from, to);
   if (from.empty()) {
-    CheckOneLine(change, common + to.size(), {L" [", L"]   设备   [", L"]       伪装 MAC 地址为       [", L"]   操作用户  [", L"]"},
+    CheckOneLine(change, common + Shown(to), {L" [", L"]   设备   [", L"]       伪装 MAC 地址为       [", L"]   操作用户  [", L"]"},
                  f);
   } else {
-    CheckOneLine(change, common + from.size() + to.size(),
+    CheckOneLine(change, common + Shown(from) + Shown(to),
                  {L" [", L"]   设备   [", L"]         伪装 MAC 地址从       [", L"]  为 [", L"]   操作用户  [", L"]"}, f);
   }
   CheckOneLine(quav::AddressRemovalLine(fields), common,

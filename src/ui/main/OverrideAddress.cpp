@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "adapters/AdapterFacts.h"
+#include "adapters/AdapterScan.h"
 #include "ui/main/FillAdapterList.h"
 #include "change/NewAddressRules.h"
 #include "change/RecordedChange.h"
@@ -45,6 +46,7 @@ void frmMain::UpdateOverrideAddress() {
     shown += (k > 0 ? L"-" : L"") + TxtMAC(k);
   }
   const std::wstring fromAddress = Trimmed(Text(lblActiveMAC));
+  const std::wstring name = lvwNIC.SubItem(lvwNIC.SelectedPosition(), kDescriptionColumn);
 
   // Addresses a driver cannot or may not present are stored only when the
   // user confirms them.
@@ -54,12 +56,13 @@ void frmMain::UpdateOverrideAddress() {
     const std::vector<AddressWarning> warnings = WarningsFor(
         *address, wireless, wireless && IsWindowsRandomOn(Facts().RandomAddress(SelectedAdapterIndex)));
     if (!warnings.empty() &&
-        services_.host.ShowMessage(Hwnd(), WarningMessage(warnings, *address, SelectedAdapterIndex), WindowTitle(),
-                                   kWarningStyle) != IDYES) {
+        services_.host.ShowMessage(Hwnd(), WarningMessage(warnings, *address, SelectedAdapterIndex, name),
+                                   WindowTitle(), kWarningStyle) != IDYES) {
       return;
     }
   }
-  const RecordedChange change = ChangeAndRecord(SelectedAdapterIndex, joined, shown, fromAddress, LogFilePath());
+  const RecordedChange change =
+      ChangeAndRecord(SelectedAdapterIndex, name, joined, shown, fromAddress, LogFilePath());
   if (!change.registry.done) {
     ShowProblem(change);
     return;
@@ -81,7 +84,8 @@ void frmMain::UpdateOverrideAddress() {
 
 void frmMain::RemoveOverrideAddress() {
   if (SelectedAdapterIndex.empty()) return;
-  const RecordedChange change = RemoveAndRecord(SelectedAdapterIndex, LogFilePath());
+  const RecordedChange change = RemoveAndRecord(
+      SelectedAdapterIndex, lvwNIC.SubItem(lvwNIC.SelectedPosition(), kDescriptionColumn), LogFilePath());
   if (!change.registry.done) {
     ShowProblem(change);
     return;

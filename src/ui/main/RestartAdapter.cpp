@@ -75,6 +75,7 @@ void frmMain::RestartSelectedAdapter() {
     return;
   }
   const std::wstring adapterIndex = SelectedAdapterIndex;
+  const std::wstring adapterName = lvwNIC.SubItem(selected, kDescriptionColumn);
   RecordedRestart restart;
   {
     const InputSuspended noInput(Hwnd());
@@ -94,7 +95,7 @@ void frmMain::RestartSelectedAdapter() {
     SetText(lblActiveMAC, L" " + report.active);
     SetEnabled(cmdActiveMAC, true);
   }
-  std::wstring message = RestartMessage(report, adapterIndex);
+  std::wstring message = RestartMessage(report, adapterIndex, adapterName);
   if (!restart.problem.empty()) message += L"\r\n\r\n" + restart.problem + restart.detail;
   const bool fine = restarted && (report.check == AddressCheck::UsesNew || report.check == AddressCheck::UsesOwn) &&
                     restart.logStatus == ERROR_SUCCESS;

@@ -85,7 +85,8 @@ void frmMain::mnuSchedule_Click() {
     const MakerChoice choice =
         answer.source == AddressSource::Maker
             ? ChooseMakerByText(answer.makerText)
-            : ChooseMakerOfAdapter(id, Facts().PermanentAddress(id), Trimmed(lvwNIC.SubItem(row, 5)));
+            : ChooseMakerOfAdapter(id, lvwNIC.SubItem(row, 3), Facts().PermanentAddress(id),
+                                   Trimmed(lvwNIC.SubItem(row, 5)));
     if (choice.status != MakerChoiceStatus::Chosen) return tell(ForMessage(choice.sentence), MB_ICONEXCLAMATION);
     if (answer.source == AddressSource::Maker) {
       schedule.address.maker =

@@ -67,6 +67,7 @@ void frmMain::OnCreate() {
   AddLanguageMenu(Hwnd(), CurrentLanguage());
   AddMakerMenuEntry(Hwnd());
   AddScheduleMenuEntries(Hwnd());
+  AddPictureButtonTips(*this);
   LoadPictures();
 }
 

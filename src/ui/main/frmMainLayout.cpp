@@ -1,5 +1,9 @@
 #include "ui/main/frmMainLayout.h"
 
+#include <commctrl.h>
+
+#include <utility>
+
 #include "AppVersion.h"
 #include "ui/Resources.h"
 #include "ui/main/frmMainControls.h"
@@ -100,6 +104,25 @@ void AddScheduleMenuEntries(HWND window) {
   HMENU menu = ::GetSystemMenu(window, FALSE);
   ::AppendMenuW(menu, MF_STRING, mnuSchedule, Say(TextId::MenuSchedule));
   ::AppendMenuW(menu, MF_STRING, mnuRemoveAll, Say(TextId::MenuRemoveAll));
+}
+
+void AddPictureButtonTips(const Form& window) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  HWND tip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
+                               0, 0, window.Hwnd(), nullptr, nullptr, nullptr);
+  if (!tip) return;
+  const std::pair<int, TextId> tips[] = {
+      {cmdClear, TextId::TipClearNew}, {cmdSpoofMAC, TextId::TipCopyToNew}, {cmdActiveMAC, TextId::TipCopyToNew}};
+  for (const auto& [button, text] : tips) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window.Hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(window.Item(button));
+    tool.lpszText = const_cast<wchar_t*>(Say(text));
+    ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }
 
 void CheckLanguageEntry(HWND window, Language language) {

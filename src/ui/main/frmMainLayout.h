@@ -24,5 +24,9 @@ void AddMakerMenuEntry(HWND window);
 void AddScheduleMenuEntries(HWND window);
 // Checks the entry of a language.
 void CheckLanguageEntry(HWND window, Language language);
+// Gives the buttons that show a picture instead of a caption (clear, and the
+// two copy buttons) a tip that says what they do. The tip window belongs to
+// the main window, which destroys it with itself.
+void AddPictureButtonTips(const Form& window);
 
 }  // namespace quav

@@ -63,7 +63,7 @@ std::wstring GetLicenseText() {
   text += kMakerName;
   text += L", Room 12, 100 Example Road, Example City 000000, e-mail ";
   text += kContactEmail;
-  text += L", web site ";
+  text += L", website ";
   text += kMakerPage;
   text += L".";
   return text;

@@ -1,8 +1,10 @@
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <span>
 #include <string>
@@ -16,6 +18,7 @@
 #include "ui/main/frmMainLayout.h"
 #include "ui/side/frmAbout.h"
 #include "ui/side/frmAgreement.h"
+#include "ui/side/frmMakers.h"
 #include "ui/side/frmNotification.h"
 #include "ui/side/frmSchedule.h"
 #include "schedule/ScheduleOperation.h"
@@ -29,6 +32,21 @@ struct Window {
   // Texts the window sets at load, by control.
   std::map<int, std::wstring> loaded;
 };
+
+// A control's rectangle in the client area of the window that holds it.
+RECT PlaceIn(HWND host, HWND control) {
+  RECT rect{};
+  ::GetWindowRect(control, &rect);
+  ::MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// The About window's rows: each label and the control to its right.
+constexpr std::array<std::pair<int, int>, 3> kAboutRows{{
+    {frmAboutControls::lblCopyright, frmAboutControls::lblAllRights},
+    {frmAboutControls::lblBy, frmAboutControls::lblEmail},
+    {frmAboutControls::lblCredit1, frmAboutControls::picArrow},
+}};
 
 // The space a control's text needs beside it, in pixels at 96 dpi: a
 // button's edges and focus frame, a check box's box and the gap after it.
@@ -55,6 +73,9 @@ TEST(LayoutFit, EveryTextFitsItsControl) {
         {"frmAbout", frmAbout::Layout(), {{frmAboutControls::lblTitle, WindowTitle()}}},
         {"frmAgreement", frmAgreement::Layout(), {}},
         {"frmNotification", frmNotification::Layout(), {{frmNotificationControls::lblNotify, Say(TextId::Notice)}}},
+        {"frmMakers",
+         frmMakers::Layout(),
+         {{frmMakersControls::lblCount, Say(TextId::MakerShown, {L"18,427", L"200"})}}},
         {"frmSchedule",
          frmSchedule::Layout(),
          {{frmScheduleControls::lblAdapter, Say(TextId::ScheduleAdapter, {L"0007", L"Intel(R) PRO/1000 MT Network Connection"})},
@@ -93,6 +114,16 @@ TEST(LayoutFit, EveryTextFitsItsControl) {
             const int lines = needed.bottom / line.bottom, shown = std::max<int>(1, client.bottom / line.bottom);
             EXPECT_LE(lines, shown) << where << ": the text takes " << lines << " lines, its label shows " << shown;
           }
+          // In the About window's rows the right-hand control lies over the
+          // left-hand label's box: a blank is left between them.
+          const auto next = std::find_if(kAboutRows.begin(), kAboutRows.end(), [&](const auto& pair) {
+            return window.layout.data() == frmAbout::Layout().data() && pair.first == design.id;
+          });
+          if (next != kAboutRows.end()) {
+            EXPECT_LE(PlaceIn(host, control).left + needed.right + ::MulDiv(4, dpi, 96),
+                      PlaceIn(host, controls.at(next->second)).left)
+                << where << ": the text runs into its right-hand neighbour";
+          }
         }
         for (const auto& [id, control] : controls) ::DestroyWindow(control);
       }
@@ -101,6 +132,46 @@ TEST(LayoutFit, EveryTextFitsItsControl) {
   SetLanguage(Language::Chinese);
   ::ReleaseDC(host, dc);
   ::DestroyWindow(host);
+}
+
+// Every list header's text fits its column, measured with the header's
+// font: the main window's adapters and the maker window's makers.
+TEST(LayoutFit, EveryColumnHeaderFitsItsColumn) {
+  for (const Language language : {Language::Chinese, Language::English}) {
+    SetLanguage(language);
+    test::FakeHost host;
+    test::FakeWindows windows;
+    frmMain form{MainWindowServices{host, windows, {}, L""}};
+    ASSERT_TRUE(form.Create());
+    form.Form_Load();
+    frmMakers makers;
+    ASSERT_TRUE(makers.Create());
+    for (HWND list : {form.Item(frmMainControls::lvwNIC), makers.Item(frmMakersControls::lvwMakers)}) {
+      HWND header = ListView_GetHeader(list);
+      HDC dc = ::GetDC(header);
+      const HGDIOBJ before = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(header, WM_GETFONT, 0, 0)));
+      // A header item keeps three edges' width of margin on each side.
+      const int margin = 6 * ::GetSystemMetrics(SM_CXEDGE);
+      const int columns = Header_GetItemCount(header);
+      ASSERT_LT(0, columns);
+      for (int column = 0; column < columns; ++column) {
+        wchar_t text[128] = {};
+        HDITEMW item{};
+        item.mask = HDI_TEXT | HDI_WIDTH;
+        item.pszText = text;
+        item.cchTextMax = 128;
+        ASSERT_TRUE(Header_GetItem(header, column, &item));
+        RECT needed{};
+        ::DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+        EXPECT_LE(needed.right + margin, item.cxy)
+            << (language == Language::English ? "en" : "zh") << ": the header " << ::testing::PrintToString(std::wstring(text))
+            << " needs " << needed.right + margin << " px, its column is " << item.cxy;
+      }
+      ::SelectObject(dc, before);
+      ::ReleaseDC(header, dc);
+    }
+  }
+  SetLanguage(Language::Chinese);
 }
 
 // The notice at the foot of the main window is sized at load: in English
