@@ -12,6 +12,12 @@ far better than interleaved records, and the names go in the order of their
 reversed text, so that the many alike endings (Co., Ltd., Inc.) meet within
 deflate's window. A prefix the registry lists more than once names every
 holder, joined by " / ", in file order.
+
+The registry spells some holders several ways that differ only in the case
+of Latin letters or in blanks ("SHARP Corporation", "SHARP CORPORATION"); the
+program compares names so folded, so each such holder is one maker here,
+under the spelling most of its prefixes carry (on a tie, the one with fewer
+capitals, then more blanks, then the first in the file).
 """
 import csv
 import sys
@@ -21,18 +27,39 @@ import zlib
 NAMES_PER_MARK = 64
 
 
+def folded(name):
+    """A name as the program compares it (Folded in AddressMaker.cpp)."""
+    return "".join(chr(ord(c) | 0x20) if "A" <= c <= "Z" else c for c in name if c not in " \t")
+
+
+def spellings(rows):
+    """The spelling to use for each spelling of a holder's name."""
+    seen = {}  # spelling: [prefixes, first row]
+    for at, (_, name) in enumerate(rows):
+        seen.setdefault(name, [0, at])[0] += 1
+    chosen = {}
+    for name, (count, at) in seen.items():
+        rank = (-count, sum(c.isupper() for c in name), -name.count(" "), at)
+        best = chosen.get(folded(name))
+        if best is None or rank < best[0]:
+            chosen[folded(name)] = (rank, name)
+    return {name: chosen[folded(name)][1] for name in seen}
+
+
 def main(source, target):
-    holders = {}
+    rows = []
     with open(source, encoding="utf-8", newline="") as f:
-        rows = csv.reader(f)
-        next(rows)
-        for registry, assignment, name, *_ in rows:
-            if registry != "MA-L":
-                continue
-            name = " ".join(name.split())
-            names = holders.setdefault(int(assignment, 16), [])
-            if name not in names:
-                names.append(name)
+        lines = csv.reader(f)
+        next(lines)
+        for registry, assignment, name, *_ in lines:
+            if registry == "MA-L":
+                rows.append((int(assignment, 16), " ".join(name.split())))
+    spelt = spellings(rows)
+    holders = {}
+    for prefix, name in rows:
+        names = holders.setdefault(prefix, [])
+        if spelt[name] not in names:
+            names.append(spelt[name])
     prefixes = sorted(holders)
     name_of = {p: " / ".join(holders[p]) for p in prefixes}
     names = sorted(set(name_of.values()), key=lambda n: n[::-1])

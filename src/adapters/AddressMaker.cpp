@@ -218,7 +218,11 @@ MakerSearch FindMakers(std::wstring_view text, size_t limit) {
   const std::optional<uint32_t> prefix = PrefixIn(text);
   const size_t prefixHolder = prefix ? makers.NameOf(*prefix) : kMakerNameCount;
 
+  // How well a name matches: the prefix's holder first, then the name that
+  // is the text, then names that start with it, then names that hold it.
+  enum Rank { kPrefixHolder, kWholeName, kNameStart, kNamePart };
   struct Match {
+    Rank rank;
     std::string_view name;
     size_t index;
   };
@@ -227,17 +231,23 @@ MakerSearch FindMakers(std::wstring_view text, size_t limit) {
   std::string folded;
   makers.EachName([&](size_t index, std::string_view name) {
     folded = Folded(name);
-    if (folded.find(wanted) == std::string::npos && index != prefixHolder) return;
+    const size_t at = folded.find(wanted);
+    if (at == std::string::npos && index != prefixHolder) return;
     if (folded == wanted) {
       whole = index;
       ++wholes;
     }
-    matches.push_back({name, index});
+    const Rank rank = index == prefixHolder ? kPrefixHolder
+                      : folded == wanted    ? kWholeName
+                      : at == 0             ? kNameStart
+                                            : kNamePart;
+    matches.push_back({rank, name, index});
   });
   search.matched = matches.size();
-  // By name, ASCII letters in either case alike.
+  // Within a rank by name, ASCII letters in either case alike.
   const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
   const auto before = [&](const Match& a, const Match& b) {
+    if (a.rank != b.rank) return a.rank < b.rank;
     return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
                                         [&](char x, char y) { return lower(static_cast<unsigned char>(x)) <
                                                                      lower(static_cast<unsigned char>(y)); });
@@ -248,7 +258,24 @@ MakerSearch FindMakers(std::wstring_view text, size_t limit) {
   for (size_t k = 0; k < shown; ++k) indexes.push_back(matches[k].index);
   search.makers = MakersNamed(makers, indexes);
   if (wholes == 1) search.whole = MakersNamed(makers, {whole}).front();
+  if (prefixHolder < kMakerNameCount && shown > 0) search.prefix = prefix;
   return search;
+}
+
+std::wstring PrefixText(uint32_t prefix) {
+  constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+  std::wstring text;
+  for (int shift = 20; shift >= 0; shift -= 4) {
+    text += kHex[(prefix >> shift) & 0xF];
+    if (shift == 16 || shift == 8) text += L'-';
+  }
+  return text;
+}
+
+Maker MakerToDraw(const MakerSearch& search, size_t position) {
+  Maker maker = search.makers.at(position);
+  if (position == 0 && search.prefix) maker.prefixes = {*search.prefix};
+  return maker;
 }
 
 std::optional<Maker> MakerOfAddress(std::wstring_view address) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,14 +12,17 @@ namespace quav {
 
 enum class MakerChoiceStatus {
   Chosen,
-  Several,       // the text matches several makers: the sentence lists the first of them
-  None,          // the text matches no maker, or the adapter's address names none
+  Several,  // the text matches several makers: the sentence lists the first of them
+  None,     // the text matches no maker, or the adapter's address names none
 };
 
 struct MakerChoice {
   MakerChoiceStatus status = MakerChoiceStatus::None;
-  std::optional<Maker> maker;  // Chosen
-  std::wstring sentence;       // what to say when none was chosen; lines end in "\n"
+  // Chosen: the maker with the prefixes to draw from (a typed prefix alone,
+  // else all of the maker's).
+  std::optional<Maker> maker;
+  std::optional<uint32_t> typedPrefix;  // the prefix the text gave, when it gave one
+  std::wstring sentence;                // what to say when none was chosen; lines end in "\n"
 };
 
 // The maker whose name holds the text or who holds the prefix it gives; a

@@ -22,12 +22,6 @@ std::wstring MacDigits(const MacBytes& address) { return HardwareAddressText(add
 
 std::wstring MacDisplay(const MacBytes& address) { return HardwareAddressText(address.data(), address.size()); }
 
-std::wstring PrefixDisplay(uint32_t prefix) {
-  const uint8_t bytes[] = {static_cast<uint8_t>(prefix >> 16), static_cast<uint8_t>(prefix >> 8),
-                           static_cast<uint8_t>(prefix)};
-  return HardwareAddressText(bytes, 3);
-}
-
 std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom) {
   std::vector<AddressWarning> warnings;
   if (IsAllZeros(address)) {
@@ -42,8 +36,8 @@ std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, 
   return warnings;
 }
 
-std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
-                            std::wstring_view adapterIndex, std::wstring_view adapterName) {
+std::wstring WarningStatement(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                              std::wstring_view adapterIndex, std::wstring_view adapterName) {
   std::wstring text = SayNaming(TextId::WarningHead, adapterName, {MacDisplay(address), adapterIndex});
   for (const AddressWarning warning : warnings) {
     text += L"\r\n";
@@ -65,8 +59,12 @@ std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const M
         break;
     }
   }
-  text += Say(TextId::WarningQuestion);
   return text;
+}
+
+std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                            std::wstring_view adapterIndex, std::wstring_view adapterName) {
+  return WarningStatement(warnings, address, adapterIndex, adapterName) + Say(TextId::WarningQuestion);
 }
 
 MacBytes LocallyAdministeredUnicast(MacBytes address) {

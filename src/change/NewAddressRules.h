@@ -20,8 +20,6 @@ std::optional<MacBytes> ParseMacArgument(std::wstring_view text);
 std::wstring MacDigits(const MacBytes& address);
 // The display form: 02-AB-03-CD-04-EF.
 std::wstring MacDisplay(const MacBytes& address);
-// A maker's prefix (0x001B21) in the same form: 00-1B-21.
-std::wstring PrefixDisplay(uint32_t prefix);
 
 enum class AddressWarning {
   AllZero,       // 00-00-00-00-00-00: no station has it
@@ -37,9 +35,12 @@ enum class AddressWarning {
 // random hardware addresses of its own.
 std::vector<AddressWarning> WarningsFor(const MacBytes& address, bool wireless, bool windowsRandom = false);
 
-// The confirmation the window and the command line show for the warnings,
-// naming the address and the adapter (its class subkey name, and in English
-// its name).
+// The warnings as the command line states them, naming the address and the
+// adapter (its class subkey name, and in English its name).
+std::wstring WarningStatement(const std::vector<AddressWarning>& warnings, const MacBytes& address,
+                              std::wstring_view adapterIndex, std::wstring_view adapterName);
+
+// The window's confirmation: the statement, then whether to store anyway.
 std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const MacBytes& address,
                             std::wstring_view adapterIndex, std::wstring_view adapterName);
 

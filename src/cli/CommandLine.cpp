@@ -19,9 +19,9 @@ struct VerbName {
   size_t arguments;  // besides /force and /json
   bool takesForce;
   bool takesJson;
-  bool takesMaker;  // /maker TEXT or /keep-maker
-  bool takesAt = false;    // /at LIST, and for /schedule /xml
-  bool takesFewer = false;  // the arguments may also be left out (/schedule alone lists)
+  bool takesMaker;          // /maker TEXT or /keep-maker
+  bool takesAt = false;     // /at LIST, and for /schedule /xml
+  bool takesFewer = false;  // the arguments may all be left out (/schedule alone lists)
 };
 
 // /random writes through the same path as /set, so it takes /force too.
@@ -96,13 +96,16 @@ std::wstring JsonValue(size_t column, const std::optional<std::wstring>& value) 
 
 }  // namespace
 
-std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments) {
-  if (arguments.empty()) return std::nullopt;
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments) {
+  if (arguments.empty()) return {std::nullopt, Say(TextId::CliNoCommand)};
   const std::optional<std::wstring> name = SwitchName(arguments[0]);
-  if (!name) return std::nullopt;
-  const VerbName* known =
-      std::find_if(std::begin(kVerbs), std::end(kVerbs), [&](const VerbName& verb) { return verb.name == *name; });
-  if (known == std::end(kVerbs)) return std::nullopt;
+  const VerbName* known = std::find_if(std::begin(kVerbs), std::end(kVerbs),
+                                       [&](const VerbName& verb) { return name && verb.name == *name; });
+  if (known == std::end(kVerbs)) return {std::nullopt, Say(TextId::CliUnknownCommand, {arguments[0]})};
+  const std::wstring verbName = L"/" + std::wstring(known->name);
+  const auto unexpected = [&](const std::wstring& argument) {
+    return ParsedCommandLine{std::nullopt, Say(TextId::CliUnexpectedArgument, {verbName, argument})};
+  };
 
   Command command;
   command.verb = known->verb;
@@ -113,37 +116,41 @@ std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& argumen
       command.force = true;
     } else if (known->takesJson && option == L"json") {
       command.json = true;
-    } else if (known->takesMaker && option == L"maker") {
-      // The text is taken as it stands, even when it starts with "-".
-      if (command.maker || k + 1 == arguments.size()) return std::nullopt;
-      command.maker = arguments[++k];
-    } else if (known->takesMaker && option == L"keep-maker") {
-      command.keepMaker = true;
+    } else if (known->takesMaker && (option == L"maker" || option == L"keep-maker")) {
+      if (command.maker || command.keepMaker) return {std::nullopt, Say(TextId::CliOneMaker)};
+      if (option == L"keep-maker") {
+        command.keepMaker = true;
+      } else if (k + 1 == arguments.size()) {
+        return {std::nullopt, Say(TextId::CliMakerNeedsText)};
+      } else {
+        // The text is taken as it stands, even when it starts with "-".
+        command.maker = arguments[++k];
+      }
     } else if (known->takesAt && option == L"per-network") {
       command.perNetwork = true;
     } else if (known->takesAt && option == L"daily") {
       command.daily = true;
     } else if (known->takesAt && option == L"at") {
-      if (command.at || k + 1 == arguments.size()) return std::nullopt;
+      if (command.at || k + 1 == arguments.size()) return {std::nullopt, Say(TextId::CliAtNeedsMoments)};
       command.at = arguments[++k];
     } else if (known->takesAt && known->takesFewer && option == L"xml") {
       command.xml = true;
+    } else if (option || rest.size() == known->arguments) {
+      return unexpected(arguments[k]);
     } else {
       rest.push_back(arguments[k]);
     }
   }
-  if (command.maker && command.keepMaker) return std::nullopt;
   // A network's address keeps the adapter's maker or none: no other maker's.
-  if ((command.perNetwork && command.maker) || (command.daily && !command.perNetwork)) return std::nullopt;
-  if (rest.size() != known->arguments) {
-    // /schedule alone lists, and takes nothing else.
-    const bool alone = known->takesFewer && arguments.size() == 1;
-    if (!alone) return std::nullopt;
-  }
-  if (known->verb == Verb::Run && !command.at) return std::nullopt;
+  if (command.perNetwork && command.maker) return {std::nullopt, Say(TextId::CliPerNetworkMaker)};
+  if (command.daily && !command.perNetwork) return {std::nullopt, Say(TextId::CliDailyAlone)};
+  // /schedule alone lists, and takes nothing else.
+  const bool alone = known->takesFewer && arguments.size() == 1;
+  if (rest.size() < known->arguments && !alone) return {std::nullopt, Say(TextId::CliTooFewArguments, {verbName})};
+  if (known->verb == Verb::Run && !command.at) return {std::nullopt, Say(TextId::CliAtNeedsMoments)};
   if (!rest.empty()) command.adapter = rest[0];
   if (rest.size() > 1) command.address = rest[1];
-  return command;
+  return {command, L""};
 }
 
 std::wstring UsageText() {

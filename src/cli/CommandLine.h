@@ -50,7 +50,7 @@ struct Command {
   bool json = false;  // /list /json
   std::optional<std::wstring> maker;  // /random /maker TEXT
   bool keepMaker = false;             // /random /keep-maker
-  std::optional<std::wstring> at;     // /schedule and /run: /at LIST
+  std::optional<std::wstring> at;     // /schedule ID and /run: /at LIST
   bool xml = false;                   // /schedule ID /xml
   bool perNetwork = false;            // /schedule ID and /run: /per-network
   bool daily = false;                 // with /per-network: /daily
@@ -60,14 +60,20 @@ struct Command {
 inline constexpr wchar_t kAllAdapters[] = L"all";
 bool NamesAllAdapters(std::wstring_view adapter);
 
-// The arguments after the program's name. Verbs and /force in any case, with
-// "/" or "-"; /force anywhere after the verb, for /set and /random; /json after
-// /list; either /maker TEXT or /keep-maker after /random, /schedule ID and
-// /run; /at LIST after /schedule ID and /run (which needs it); /xml after
-// /schedule ID; /per-network (and with it /daily, and /keep-maker but no
-// /maker) after /schedule ID and /run. /schedule alone lists. None when the arguments make no
-// command: the caller prints UsageText().
-std::optional<Command> ParseCommandLine(const std::vector<std::wstring>& arguments);
+// What the arguments ask for, or why they ask for nothing.
+struct ParsedCommandLine {
+  std::optional<Command> command;
+  std::wstring problem;  // when there is no command: what was wrong, one sentence for before the usage
+};
+
+// The arguments after the program's name. Verbs and switches in any case,
+// with "/" or "-"; /force anywhere after the verb, for /set and /random;
+// /json after /list; either /maker TEXT or /keep-maker after /random,
+// /schedule ID and /run; /at LIST after /schedule ID and /run (which needs
+// it); /xml after /schedule ID; /per-network (and with it /daily, and
+// /keep-maker but no /maker) after /schedule ID and /run; /schedule alone
+// lists. A switch a verb does not take is a mistake, never an ID or an address.
+ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments);
 
 std::wstring UsageText();
 

@@ -13,6 +13,8 @@
 #include "adapters/AdapterScan.h"
 #include "adapters/AddressMaker.h"
 #include "adapters/ErrorReporter.h"
+#include "adapters/ScanRowText.h"
+#include "change/AddressStore.h"
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
@@ -25,6 +27,7 @@
 #include "schedule/ScheduleRecord.h"
 #include "schedule/ScheduledRun.h"
 #include "platform/ErrorText.h"
+#include "platform/NumberText.h"
 #include "platform/Settings.h"
 #include "platform/TextRules.h"
 #include "platform/Texts.h"
@@ -170,7 +173,7 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
       out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
     }
     if (!row.unreadColumns.empty()) {
-      unread += (unread.empty() ? L"" : L"、") + ListLine({row.cells[0]});
+      unread += (unread.empty() ? L"" : Say(TextId::CliListSeparator)) + ListLine({row.cells[0]});
       readError = row.readError;
     }
   }
@@ -197,10 +200,11 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   const bool wireless = services.facts.IsWireless(adapterIndex);
   const std::vector<AddressWarning> warnings =
       WarningsFor(address, wireless, wireless && IsWindowsRandomOn(services.facts.RandomAddress(adapterIndex)));
-  // The window asks; a script has answered beforehand with /force or not.
+  // The window asks; a script has answered beforehand with /force or not,
+  // so it is told what was wrong and how to write the address all the same.
   if (!warnings.empty() && !force) {
-    out.Write(WarningMessage(warnings, address, adapterIndex, AdapterNameRead(row)) + L"\n" +
-              Say(TextId::CliNotWritten) + L"\n");
+    out.Write(WarningStatement(warnings, address, adapterIndex, AdapterNameRead(row)) + L"\n" + Say(TextId::CliNotWritten) +
+              L"\n");
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
@@ -216,25 +220,31 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   return ChangeExitCode(change.registry, change.logStatus);
 }
 
-// The maker /maker or /keep-maker asks for, into maker; Done, or why there is
-// none (said on out).
-ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
-                     std::optional<Maker>& maker) {
+// The maker /maker or /keep-maker asks for.
+MakerChoice ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts) {
   const std::wstring& id = command.adapter;
-  const MakerChoice choice =
-      command.keepMaker
-          ? ChooseMakerOfAdapter(id, AdapterNameRead(row), facts.PermanentAddress(id), ActiveAddressRead(row))
-          : ChooseMakerByText(*command.maker);
-  if (choice.status != MakerChoiceStatus::Chosen) {
-    out.Write(choice.sentence);
-    return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
-  }
-  maker = choice.maker;
-  return ExitCode::Done;
+  return command.keepMaker
+             ? ChooseMakerOfAdapter(id, AdapterNameRead(row), facts.PermanentAddress(id), ActiveAddressRead(row))
+             : ChooseMakerByText(*command.maker);
 }
 
+// Why no maker was chosen, said on out; the exit code for it.
+ExitCode NoMakerChosen(const MakerChoice& choice, ConsoleOutput& out) {
+  out.Write(choice.sentence);
+  return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
+}
+
+// A script that removes an address that is not there is told so: nothing is
+// deleted and no removal is logged. (The window removes and logs all the same.)
+// The scan's answer is read again now, as it may be out of date.
 ExitCode RemoveAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, ConsoleOutput& out) {
   const std::wstring name = AdapterNameRead(row);
+  const bool overrideRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kOverriddenColumn) ==
+                            row.unreadColumns.end();
+  if (overrideRead && kNoText == row.cells[size_t{kOverriddenColumn}] && StoredOverrideAddress(adapterIndex).empty()) {
+    out.Write(SayNaming(TextId::CliNothingStored, name, {adapterIndex}) + L"\n");
+    return ExitCode::Done;
+  }
   const RecordedChange change = RemoveAndRecord(adapterIndex, name, LogFileBesideProgram());
   if (change.registry.done) out.Write(SayNaming(TextId::CliRemoved, name, {adapterIndex}) + L"\n");
   if (!change.problem.empty()) SayProblem(out, change.problem, change.detail);
@@ -278,9 +288,8 @@ ExitCode Said(ConsoleOutput& out, const ScheduleOutcome& outcome) {
   return ScheduleExitCode(outcome.status);
 }
 
-// The kind of address /maker or /keep-maker asks for: a maker is recorded
-// by one of its prefixes, so that each run finds the same maker; the
-// adapter's own maker must be known now.
+// The kind of address /maker or /keep-maker asks for; the adapter's own
+// maker must be known now.
 ExitCode ChosenKind(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
                     AddressKind& kind) {
   // Wireless drivers take locally administered addresses; a maker's is not one.
@@ -289,14 +298,9 @@ ExitCode ChosenKind(const Command& command, const ScannedAdapter& row, AdapterFa
     return ExitCode::Refused;
   }
   if (command.maker || command.keepMaker) {
-    std::optional<Maker> maker;
-    if (const ExitCode chosen = ChosenMaker(command, row, facts, out, maker); chosen != ExitCode::Done) return chosen;
-    if (command.keepMaker) {
-      kind = {AddressSource::KeepMaker, L""};
-    } else {
-      kind = {AddressSource::Maker,
-              PrefixDisplay(*std::find_if(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix))};
-    }
+    const MakerChoice choice = ChosenMaker(command, row, facts);
+    if (choice.status != MakerChoiceStatus::Chosen) return NoMakerChosen(choice, out);
+    kind = command.keepMaker ? AddressKind{AddressSource::KeepMaker, L""} : MakerKind(choice);
   }
   if (command.perNetwork) kind = {AddressSource::PerNetwork, L"", command.daily, command.keepMaker};
   return ExitCode::Done;
@@ -389,11 +393,11 @@ ExitCode RunExitCode(const RunOutcome& run) {
 
 ExitCode RunVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
   const std::optional<std::vector<Moment>> moments = ParseMoments(*command.at);
-  if (!moments || moments->size() != 1 || !IsScheduleId(command.adapter) ||
-      (command.maker && !AddressKindFromKeyword(L"maker " + *command.maker))) {
-    out.Write(UsageText());
+  if (!moments || moments->size() != 1) {
+    out.Write(Say(TextId::CliUnknownMoments, {*command.at}) + L"\n" + UsageText());
     return ExitCode::Usage;
   }
+  if (!IsScheduleId(command.adapter)) return NoSuchAdapter(out, command.adapter);
   AddressKind kind;
   if (command.maker) kind = {AddressSource::Maker, *command.maker};
   if (command.keepMaker) kind = {AddressSource::KeepMaker, L""};
@@ -453,9 +457,9 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       std::optional<Maker> maker;
       if (command.maker || command.keepMaker) {
-        if (const ExitCode chosen = ChosenMaker(command, *row, services.facts, out, maker); chosen != ExitCode::Done) {
-          return chosen;
-        }
+        const MakerChoice choice = ChosenMaker(command, *row, services.facts);
+        if (choice.status != MakerChoiceStatus::Chosen) return NoMakerChosen(choice, out);
+        maker = choice.maker;
       }
       const std::optional<MacBytes> address =
           maker ? RandomAddressOf(maker->prefixes, services.random) : RandomAddress(services.random);
@@ -512,11 +516,12 @@ ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const Comman
     }
     SetLanguage(language);
   }
-  const std::optional<Command> command = ParseCommandLine(rest);
-  if (!command) {
-    out.Write(UsageText());
+  const ParsedCommandLine parsed = ParseCommandLine(rest);
+  if (!parsed.command) {
+    out.Write(parsed.problem + L"\n" + UsageText());
     return ExitCode::Usage;
   }
+  const std::optional<Command>& command = parsed.command;
   // Help needs no terms: it changes nothing and reads nothing. A scheduled
   // run has no user's settings to read: whoever scheduled it accepted them.
   if (command->verb != Verb::Help && command->verb != Verb::Run && !AgreementSet()) {

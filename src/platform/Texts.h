@@ -18,7 +18,7 @@ enum class TextId : unsigned short {
   // The main window.
   MainActiveOnly, MainNewAddress, MainUpdate, MainRemove, MainRefresh, MainExit, MainSpoofedAddress,
   MainActiveAddress, MenuFile, MenuViewLog, MenuRefresh, MenuRandom, MenuRestart, MenuExit, MenuAbout,
-  MenuLanguage, SystemMenuEntry, LanguageFromNextStart,
+  MenuLanguage, SystemMenuEntry, LanguageFromNextStart, OtherLanguageFromNextStart,
   ColumnId, ColumnActive, ColumnSpoofed, ColumnAdapter, ColumnIpAddress, ColumnActiveMac, Yes, No,
   Disclaimer, RightsMessage, SecondCopy, WindowsVersion, LogCannotOpen, RestartHoldsSession,
   SelectAdapterToRestart, NoRandomInWindow,
@@ -47,10 +47,13 @@ enum class TextId : unsigned short {
   // The command line.
   Usage, CliCannotReadKey, CliNoSuchAdapter, CliUnread, CliNotWritten, CliStored, CliRemoved, CliNotAnAddress,
   CliNoRandom, CliTermsFirst, CliUnknownLanguage,
+  CliListSeparator, CliNothingStored, CliNoCommand, CliUnknownCommand, CliTooFewArguments, CliUnexpectedArgument,
+  CliOneMaker, CliMakerNeedsText,
   // A random address from a chosen maker.
   CliMakerNone, CliMakerSeveral, CliMakerLine, CliMakerMore, CliMakerUnknown, CliMakerNoAddress, MenuMakerRandom,
   MakerCaption, MakerSearch, MakerColumnName, MakerColumnPrefixes, MakerMatches, MakerShown, Cancel,
   CliMakerNoIndividual, MakerNoIndividual,
+  CliMakerLineOne, MakerMatchesOne, CliPrefixNotIndividual, MakerPrefixNotIndividual,
   // Unattended changes through the Task Scheduler.
   MomentBoot, MomentLogon, MomentWake, MomentConnect, KindRandom, KindMaker, KindKeepMaker, TaskDescription,
   LogRunBeforeMoment, LogRunChanges, LogRunOwnChange, LogRunNoAdapter, LogRunDisabled, LogRunScanFailed,
@@ -61,7 +64,7 @@ enum class TextId : unsigned short {
   RemoveAllQuestion, ScheduleCaption, ScheduleAdapter, ScheduleMoments, ScheduleKind, ScheduleKindRandom,
   ScheduleKindKeepMaker, ScheduleKindMaker, ScheduleCurrent, ScheduleNone, ScheduleApply, ScheduleRemove,
   ScheduleClose, ScheduleSelectAdapter, MomentBootCheck, MomentLogonCheck, MomentWakeCheck, MomentConnectCheck,
-  TaskServiceNotRunning, CliUnknownMoments, UsageSchedule,
+  TaskServiceNotRunning, CliUnknownMoments, UsageSchedule, CliAtNeedsMoments,
   // One address per network.
   NetworkKeyFailed, NetworkKeyUnsafe, NetworkKeyNoRandom,
   KindPerNetwork, KindPerNetworkDaily, KindPerNetworkKeepMaker, LogRunForNetwork, LogRunNoNetwork,
@@ -69,7 +72,7 @@ enum class TextId : unsigned short {
   UsagePerNetwork, PerNetworkWireless, PerNetworkWindowsAvailable, TipNetwork, TipNetworkAddress,
   TipNetworkWindows, TipNotConnected, TipLocationDenied, ScheduleKindPerNetwork, ScheduleDaily,
   SchedulePerNetworkMaker, ScheduleWindowsOffer, ScheduleUseWindows, WindowsRandomTurnedOn, WindowsRandomFailed,
-  ScheduleWindowsInForce, LogRunNoKey, LogRunNoPrefix,
+  ScheduleWindowsInForce, LogRunNoKey, LogRunNoPrefix, CliPerNetworkMaker, CliDailyAlone,
   Count
 };
 

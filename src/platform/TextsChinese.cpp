@@ -29,6 +29,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::MenuLanguage, L"Language / 语言"},
     {TextId::SystemMenuEntry, L"ORV 2003"},
     {TextId::LanguageFromNextStart, L"QUAV 将在下次启动时使用简体中文。"},
+    {TextId::OtherLanguageFromNextStart, L"QUAV 将在下次启动时使用英文。"},
     {TextId::ColumnId, L"ID"},
     {TextId::ColumnActive, L"活动"},
     {TextId::ColumnSpoofed, L"伪装"},
@@ -165,21 +166,29 @@ constinit const TextTable kChineseTexts = MakeTextTable({
 
     {TextId::Usage,
      L"用法：\n"
-     L"  quav.exe /list                 列出所有网络适配器，每行一个，以制表符分隔：\n"
-     L"                                 ID、活动 (1/0)、伪装 (1/0)、网络适配器、IP 地址、活动 MAC\n"
-     L"  quav.exe /list /json           以一个 JSON 数组列出所有网络适配器，供脚本读取：\n"
-     L"                                 键为英文，只含 ASCII 字符，无法读取的值为 null\n"
-     L"  quav.exe /set ID MAC [/force]  把伪装的 MAC 地址写入网络适配器 ID\n"
-     L"  quav.exe /random ID [/force]   写入一个随机的本地管理 MAC 地址\n"
+     L"  quav.exe /list [/json]\n"
+     L"      列出所有网络适配器，每行一个，共九项，以制表符分隔：ID、活动 (1/0)、\n"
+     L"      伪装 (1/0)、网络适配器、IP 地址、活动 MAC、连接名称、出厂地址、\n"
+     L"      活动 MAC 的厂商。\n"
+     L"      加上 /json 则改为以一个 JSON 数组列出，供脚本读取：键为英文，只含\n"
+     L"      ASCII 字符，无法读取的值为 null。\n"
+     L"  quav.exe /set ID MAC [/force]\n"
+     L"      把 MAC 作为伪装的 MAC 地址写入网络适配器 ID。\n"
+     L"  quav.exe /random ID [/force]\n"
+     L"      写入一个随机的本地管理 MAC 地址。\n"
      L"  quav.exe /random ID /maker TEXT [/force]\n"
-     L"                                 写入一个随机的 MAC 地址，属于名称含有 TEXT（不分大小写，忽略空格）\n"
-     L"                                 或前缀为 TEXT (00-1B-21) 的厂商\n"
+     L"      写入一个属于某个厂商的随机 MAC 地址。TEXT 可以是前缀 (00-1B-21)，\n"
+     L"      地址即以该前缀开头；也可以是厂商名称的一部分（不分大小写，忽略空格），\n"
+     L"      地址即取该厂商的任一前缀。\n"
      L"  quav.exe /random ID /keep-maker [/force]\n"
-     L"                                 写入一个随机的 MAC 地址，厂商与网络适配器的出厂地址相同\n"
-     L"  quav.exe /remove ID            删除网络适配器 ID 的伪装 MAC 地址\n"
-     L"  quav.exe /restart ID           禁用并重新启用网络适配器 ID，检查它使用的 MAC 地址\n"
+     L"      写入一个随机的 MAC 地址，厂商与网络适配器的出厂地址相同。\n"
+     L"  quav.exe /remove ID\n"
+     L"      删除网络适配器 ID 的伪装 MAC 地址。\n"
+     L"  quav.exe /restart ID\n"
+     L"      禁用并重新启用网络适配器 ID，然后检查它使用的 MAC 地址。\n"
      L"MAC 是 12 个十六进制数字，可用 \"-\" 或 \":\" 分隔每两个数字。\n"
-     L"地址有警告时，只有加上 /force 才会写入。\n"
+     L"地址可能无法用于网络适配器时（例如多播地址），只说明原因，不写入；\n"
+     L"加上 /force 仍然写入。\n"
      L"任何命令加上 /lang en 或 /lang zh，即以英文或中文输出。\n"
      L"退出代码见自述文件。\n"},
     {TextId::CliCannotReadKey, L"无法读取注册表项 HKEY_LOCAL_MACHINE\\{1}。{2}"},
@@ -193,6 +202,14 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::CliNoRandom, L"无法生成随机的 MAC 地址：系统的加密随机数源不可用。"},
     {TextId::CliTermsFirst, L"请先不带参数启动 quav.exe 并接受使用条款，然后才能使用命令行。"},
     {TextId::CliUnknownLanguage, L"/lang 后面要跟 en（英文）或 zh（中文），而不是 \"{1}\"。"},
+    {TextId::CliListSeparator, L"、"},
+    {TextId::CliNothingStored, L"网络适配器 {1} 没有伪装的 MAC 地址可删除。没有做任何更改。"},
+    {TextId::CliNoCommand, L"没有给出命令。"},
+    {TextId::CliUnknownCommand, L"\"{1}\" 不是命令。"},
+    {TextId::CliTooFewArguments, L"{1} 缺少参数。"},
+    {TextId::CliUnexpectedArgument, L"{1} 不接受 \"{2}\"。"},
+    {TextId::CliOneMaker, L"/maker TEXT 和 /keep-maker 只能给出其中一个，且只能给出一次。"},
+    {TextId::CliMakerNeedsText, L"/maker 后面要跟厂商名称或前缀。"},
     {TextId::CliMakerNone, L"没有名称或前缀与 \"{1}\" 相符的厂商。没有写入。"},
     {TextId::CliMakerSeveral, L"有 {1} 个厂商与 \"{2}\" 相符。没有写入。请写出更完整的名称，或使用下列前缀之一："},
     {TextId::CliMakerLine, L"  {1}  {2}（{3} 个前缀）"},
@@ -209,6 +226,10 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::Cancel, L"取消"},
     {TextId::CliMakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址。没有写入。"},
     {TextId::MakerNoIndividual, L"{1} 的每个前缀都会构成组地址或本地管理地址，无法生成这个厂商的随机地址。"},
+    {TextId::CliMakerLineOne, L"  {1}  {2}（1 个前缀）"},
+    {TextId::MakerMatchesOne, L"相符的厂商：1 个。"},
+    {TextId::CliPrefixNotIndividual, L"{2} 的前缀 {1} 会构成组地址或本地管理地址。没有写入。"},
+    {TextId::MakerPrefixNotIndividual, L"{2} 的前缀 {1} 会构成组地址或本地管理地址，无法用它生成随机地址。"},
 
     {TextId::MomentBoot, L"开机"},
     {TextId::MomentLogon, L"用户登录"},
@@ -271,15 +292,22 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::MomentWakeCheck, L"从睡眠中唤醒(&W)"},
     {TextId::CliUnknownMoments, L"/at 后面要跟以逗号分隔的 boot、logon、wake、connect，而不是 \"{1}\"。"},
     {TextId::UsageSchedule,
-     L"计划更换（Windows Vista 或更高版本，以管理员身份运行）：\n"
-     L"  quav.exe /schedule ID [/at boot,logon,wake,connect] [/maker TEXT | /keep-maker] [/xml]\n"
-     L"                                 在每次开机、用户登录、从睡眠中唤醒或连接网络时（默认：boot,wake），\n"
-     L"                                 由任务计划程序以 SYSTEM 身份为网络适配器 ID 设置新的随机地址；\n"
-     L"                                 程序先复制到 %ProgramFiles%\\QUAV；/xml 只输出任务的 XML\n"
-     L"  quav.exe /schedule             列出所有计划\n"
-     L"  quav.exe /unschedule ID|all    删除网络适配器 ID 的计划（all：所有计划）\n"
-     L"  quav.exe /remove all           删除所有网络适配器的伪装 MAC 地址\n"
-     L"  quav.exe /uninstall            删除所有计划和安装的副本\n"},
+     L"计划更换（Windows Vista 或更高版本）：\n"
+     L"  quav.exe /schedule ID [/at boot,logon,wake,connect]\n"
+     L"                      [/maker TEXT | /keep-maker] [/xml]\n"
+     L"      把 QUAV 复制到 %ProgramFiles%\\QUAV，由任务计划程序以 SYSTEM\n"
+     L"      身份在每次开机、用户登录、从睡眠中唤醒或连接网络时（默认\n"
+     L"      boot,wake）运行它，为网络适配器 ID 设置新的随机 MAC 地址。\n"
+     L"      加上 /xml 则只输出任务的 XML。\n"
+     L"  quav.exe /schedule\n"
+     L"      列出所有计划。\n"
+     L"  quav.exe /unschedule ID|all\n"
+     L"      删除网络适配器 ID 的计划，或所有计划。\n"
+     L"  quav.exe /remove all\n"
+     L"      删除所有网络适配器的伪装 MAC 地址。\n"
+     L"  quav.exe /uninstall\n"
+     L"      删除所有计划和安装的副本。\n"},
+    {TextId::CliAtNeedsMoments, L"/at 后面要跟更换时机：boot、logon、wake 或 connect，以逗号分隔。"},
     {TextId::TaskServiceNotRunning, L"任务计划程序服务没有运行。"},
     {TextId::MomentConnectCheck, L"连接网络(&N)"},
     // One address per network.
@@ -300,9 +328,9 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::NetworkKeyMissing, L"按网络地址所用的密钥会在第一次计划适配器时生成。"},
     {TextId::UsagePerNetwork,
      L"  quav.exe /schedule ID /per-network [/daily] [/keep-maker] [/at LIST] [/xml]\n"
-     L"                                 为网络适配器 ID 在每个网络使用一个专属地址：同一网络每次相同，\n"
-     L"                                 不同网络各不相同（/daily：每天更换；/keep-maker：保留厂商前缀）；\n"
-     L"                                 默认在开机、从睡眠中唤醒和连接网络时设置\n"},
+     L"      为网络适配器 ID 在每个网络使用一个专属地址：同一网络每次相同，\n"
+     L"      不同网络各不相同（/daily：每天更换；/keep-maker：保留厂商前缀）；\n"
+     L"      默认在开机、从睡眠中唤醒和连接网络时设置。\n"},
     {TextId::PerNetworkWireless,
      L"网络适配器 {1} 是无线网卡：很多无线网卡驱动只接受本地管理地址，所以它的按网络地址不能保留厂商前缀。请不带 /keep-maker 计划。"},
     {TextId::PerNetworkWindowsAvailable,
@@ -323,6 +351,8 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::ScheduleWindowsInForce, L"Windows 在 {1} 上为此适配器使用它自己的随机地址：在该网络上，按网络地址的计划不更改地址。"},
     {TextId::LogRunNoKey, L"无法使用按网络地址所用的密钥，未作更改"},
     {TextId::LogRunNoPrefix, L"无法保留适配器地址的厂商前缀，未作更改"},
+    {TextId::CliPerNetworkMaker, L"/per-network 只能保留适配器自己的厂商（/keep-maker），不能与 /maker 一起使用。"},
+    {TextId::CliDailyAlone, L"/daily 要与 /per-network 一起使用。"},
 });
 
 }  // namespace quav

@@ -30,6 +30,7 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::MenuLanguage, L"Language / 语言"},
     {TextId::SystemMenuEntry, L"ORV 2003"},
     {TextId::LanguageFromNextStart, L"QUAV will speak English from its next start."},
+    {TextId::OtherLanguageFromNextStart, L"QUAV will speak Chinese (Simplified) from its next start."},
     {TextId::ColumnId, L"ID"},
     {TextId::ColumnActive, L"Active"},
     {TextId::ColumnSpoofed, L"Spoofed"},
@@ -185,23 +186,33 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
 
     {TextId::Usage,
      L"Usage:\n"
-     L"  quav.exe /list                 Lists every network adapter, one per line, separated by tabs:\n"
-     L"                                 ID, active (1/0), spoofed (1/0), network adapter, IP address, active MAC\n"
-     L"  quav.exe /list /json           Lists every network adapter as one JSON array for scripts:\n"
-     L"                                 English keys, ASCII only, null for values that cannot be read\n"
-     L"  quav.exe /set ID MAC [/force]  Writes a spoofed MAC address to network adapter ID\n"
-     L"  quav.exe /random ID [/force]   Writes a random locally administered MAC address\n"
+     L"  quav.exe /list [/json]\n"
+     L"      Lists every network adapter, one per line, in nine fields separated by\n"
+     L"      tabs: ID, active (1/0), spoofed (1/0), network adapter, IP address,\n"
+     L"      active MAC, connection name, burned-in address, maker of the active MAC.\n"
+     L"      With /json, lists them as one JSON array for scripts instead: English\n"
+     L"      keys, ASCII only, and null for a value that cannot be read.\n"
+     L"  quav.exe /set ID MAC [/force]\n"
+     L"      Writes MAC as the spoofed MAC address of network adapter ID.\n"
+     L"  quav.exe /random ID [/force]\n"
+     L"      Writes a random locally administered MAC address.\n"
      L"  quav.exe /random ID /maker TEXT [/force]\n"
-     L"                                 Writes a random MAC address of the maker whose name holds TEXT\n"
-     L"                                 (case and blanks ignored) or whose prefix it is (00-1B-21)\n"
+     L"      Writes a random MAC address of one maker. TEXT is either a prefix\n"
+     L"      (00-1B-21), which the address then starts with, or part of the maker's\n"
+     L"      name (case and spaces do not matter).\n"
      L"  quav.exe /random ID /keep-maker [/force]\n"
-     L"                                 Writes a random MAC address of the maker of the adapter's burned-in address\n"
-     L"  quav.exe /remove ID            Removes the spoofed MAC address of network adapter ID\n"
-     L"  quav.exe /restart ID           Disables and enables network adapter ID, then checks the MAC address it uses\n"
+     L"      Writes a random MAC address of the maker of the adapter's burned-in\n"
+     L"      address.\n"
+     L"  quav.exe /remove ID\n"
+     L"      Removes the spoofed MAC address of network adapter ID.\n"
+     L"  quav.exe /restart ID\n"
+     L"      Disables and enables network adapter ID, then checks which MAC address\n"
+     L"      it uses.\n"
      L"MAC is 12 hexadecimal digits; \"-\" or \":\" may separate each pair of digits.\n"
-     L"An address with a warning is written only with /force.\n"
-     L"Add /lang en or /lang zh to any command to have it answer in English or Chinese.\n"
-     L"The exit codes are listed in the readme.\n"},
+     L"If an address may not work on the adapter (a multicast address, for example),\n"
+     L"nothing is written and the reason is shown; add /force to write it anyway.\n"
+     L"Add /lang en or /lang zh to any command to get its output in English or\n"
+     L"Chinese. The exit codes are listed in the readme.\n"},
     {TextId::CliCannotReadKey, L"Cannot read the registry key HKEY_LOCAL_MACHINE\\{1}. {2}"},
     {TextId::CliNoSuchAdapter, L"There is no network adapter with ID {1}. quav.exe /list lists every network adapter."},
     {TextId::CliUnread, L"Cannot read the registry key of network adapter {1}; cells shown as ? are unknown. {2}"},
@@ -216,6 +227,14 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::CliTermsFirst,
      L"Start quav.exe once without arguments and accept the terms of use before using the command line."},
     {TextId::CliUnknownLanguage, L"/lang takes en (English) or zh (Chinese), not \"{1}\"."},
+    {TextId::CliListSeparator, L", "},
+    {TextId::CliNothingStored, L"Network adapter {1}{9} has no spoofed MAC address to remove. Nothing was changed."},
+    {TextId::CliNoCommand, L"No command was given."},
+    {TextId::CliUnknownCommand, L"\"{1}\" is not a command."},
+    {TextId::CliTooFewArguments, L"Too few arguments for {1}."},
+    {TextId::CliUnexpectedArgument, L"{1} does not take \"{2}\"."},
+    {TextId::CliOneMaker, L"Give either /maker TEXT or /keep-maker, and only once."},
+    {TextId::CliMakerNeedsText, L"/maker needs a maker's name or prefix after it."},
     {TextId::CliMakerNone, L"No maker's name or prefix matches \"{1}\". Nothing was written."},
     {TextId::CliMakerSeveral,
      L"{1} makers match \"{2}\". Nothing was written. Give more of the name, or one of these prefixes:"},
@@ -239,6 +258,13 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::MakerNoIndividual,
      L"Every prefix of {1} makes a group or locally administered address, so no random address of this maker can "
      L"be made."},
+    {TextId::CliMakerLineOne, L"  {1}  {2} (1 prefix)"},
+    {TextId::MakerMatchesOne, L"1 maker matches."},
+    {TextId::CliPrefixNotIndividual,
+     L"The prefix {1} of {2} makes a group or locally administered address. Nothing was written."},
+    {TextId::MakerPrefixNotIndividual,
+     L"The prefix {1} of {2} makes a group or locally administered address, so no random address can be made "
+     L"with it."},
 
     {TextId::MomentBoot, L"startup"},
     {TextId::MomentLogon, L"logon"},
@@ -303,16 +329,23 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::MomentWakeCheck, L"&Wake from sleep"},
     {TextId::CliUnknownMoments, L"/at takes boot, logon, wake and connect, separated by commas, not \"{1}\"."},
     {TextId::UsageSchedule,
-     L"Unattended changes (Windows Vista or later, as an administrator):\n"
-     L"  quav.exe /schedule ID [/at boot,logon,wake,connect] [/maker TEXT | /keep-maker] [/xml]\n"
-     L"                                 Has the Task Scheduler give network adapter ID a new random MAC address\n"
-     L"                                 as SYSTEM at each startup, logon, wake from sleep or network connection\n"
-     L"                                 (boot,wake unless /at says); QUAV first copies itself to\n"
-     L"                                 %ProgramFiles%\\QUAV. /xml only writes the tasks' XML\n"
-     L"  quav.exe /schedule             Lists the schedules\n"
-     L"  quav.exe /unschedule ID|all    Removes the schedule of network adapter ID (all: every schedule)\n"
-     L"  quav.exe /remove all           Removes the spoofed MAC address of every network adapter\n"
-     L"  quav.exe /uninstall            Removes every schedule and the installed copy\n"},
+     L"Unattended changes (Windows Vista or later):\n"
+     L"  quav.exe /schedule ID [/at boot,logon,wake,connect]\n"
+     L"                      [/maker TEXT | /keep-maker] [/xml]\n"
+     L"      Copies QUAV to %ProgramFiles%\\QUAV and has the Task Scheduler run it as\n"
+     L"      SYSTEM at each startup, logon, wake from sleep or network connection\n"
+     L"      (boot,wake unless /at says), to give network adapter ID a new random MAC\n"
+     L"      address. With /xml, writes the tasks' XML instead.\n"
+     L"  quav.exe /schedule\n"
+     L"      Lists the schedules.\n"
+     L"  quav.exe /unschedule ID|all\n"
+     L"      Removes the schedule of network adapter ID, or every schedule.\n"
+     L"  quav.exe /remove all\n"
+     L"      Removes the spoofed MAC address of every network adapter.\n"
+     L"  quav.exe /uninstall\n"
+     L"      Removes every schedule and the installed copy.\n"},
+    {TextId::CliAtNeedsMoments,
+     L"/at needs the moments to change the address at: boot, logon, wake or connect, separated by commas."},
     {TextId::TaskServiceNotRunning, L"The Task Scheduler service is not running. "},
     {TextId::MomentConnectCheck, L"&Network connection"},
     // One address per network.
@@ -338,10 +371,10 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::NetworkKeyMissing, L"The key that per-network addresses are made from is made when an adapter is first scheduled."},
     {TextId::UsagePerNetwork,
      L"  quav.exe /schedule ID /per-network [/daily] [/keep-maker] [/at LIST] [/xml]\n"
-     L"                                 Gives network adapter ID one address per network: the same address each\n"
-     L"                                 time on the same network, another on every other (with /daily, another\n"
-     L"                                 each day; with /keep-maker, of its own maker), at each startup, wake from\n"
-     L"                                 sleep and network connection unless /at says\n"},
+     L"      Gives network adapter ID one address per network: the same each time on\n"
+     L"      the same network, another on every other (/daily: another each day;\n"
+     L"      /keep-maker: with its maker's prefix), at each startup, wake from sleep\n"
+     L"      and network connection unless /at says.\n"},
     {TextId::PerNetworkWireless,
      L"Network adapter {1} is a wireless adapter: many wireless drivers accept only locally administered addresses, "
      L"so its per-network address cannot keep its maker's prefix. Schedule it without /keep-maker."},
@@ -366,6 +399,8 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
      L"Windows gives this adapter a random address of its own on {1}; there, a per-network schedule leaves it alone."},
     {TextId::LogRunNoKey, L"the key that per-network addresses are made from cannot be used; nothing changed"},
     {TextId::LogRunNoPrefix, L"the maker's prefix of the adapter's address cannot be kept; nothing changed"},
+    {TextId::CliPerNetworkMaker, L"/per-network keeps the adapter's own maker (/keep-maker) or none: it takes no /maker."},
+    {TextId::CliDailyAlone, L"/daily goes with /per-network."},
 });
 
 }  // namespace quav

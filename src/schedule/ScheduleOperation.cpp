@@ -55,6 +55,10 @@ ScheduleOutcome RecordFailed(const std::wstring& key, long status) {
 
 }  // namespace
 
+AddressKind MakerKind(const MakerChoice& choice) {
+  return {AddressSource::Maker, choice.typedPrefix ? PrefixText(*choice.typedPrefix) : choice.maker->name};
+}
+
 std::optional<std::wstring> SchedulingImpossible() {
   std::wstring version;
   GetOSVersion(version);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "change/MakerChoice.h"
 #include "platform/TaskScheduler.h"
 #include "schedule/InstalledCopy.h"
 #include "schedule/ScheduleRules.h"
@@ -31,6 +32,11 @@ struct ScheduleOutcome {
   ScheduleStatus status = ScheduleStatus::Done;
   std::wstring sentence;  // what happened, done or not
 };
+
+// The kind of address of a maker chosen: by the prefix typed (that prefix
+// alone), else by the maker's whole name (all of its prefixes), so that each
+// run draws as /random /maker would.
+AddressKind MakerKind(const MakerChoice& choice);
 
 // Why this Windows or this program cannot schedule; none when it can.
 std::optional<std::wstring> SchedulingImpossible();

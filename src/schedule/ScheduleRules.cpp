@@ -57,15 +57,11 @@ std::wstring_view TrimmedView(std::wstring_view text) {
   return text.substr(first, text.find_last_not_of(L' ') - first + 1);
 }
 
-bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F'); }
-
-// 00-1B-21: three pairs of upper-case digits, as PrefixDisplay writes them.
-bool IsPrefixText(std::wstring_view text) {
-  if (text.size() != 8) return false;
-  for (size_t k = 0; k < text.size(); ++k) {
-    if (k % 3 == 2 ? text[k] != L'-' : !IsHexDigit(text[k])) return false;
-  }
-  return true;
+// A maker's name or prefix as a record and a task's arguments hold it: not
+// empty, no control characters, no blank at either end.
+bool IsMakerText(std::wstring_view text) {
+  return !text.empty() && text.front() != L' ' && text.back() != L' ' &&
+         std::none_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x20 || c == 0x7F; });
 }
 
 }  // namespace
@@ -127,7 +123,7 @@ std::optional<AddressKind> AddressKindFromKeyword(std::wstring_view keyword) {
   for (const KindRow& row : kKindRows) {
     if (row.source == AddressSource::Maker) {
       if (keyword.size() > row.keyword.size() && keyword.substr(0, row.keyword.size()) == row.keyword &&
-          keyword[row.keyword.size()] == L' ' && IsPrefixText(keyword.substr(row.keyword.size() + 1))) {
+          keyword[row.keyword.size()] == L' ' && IsMakerText(keyword.substr(row.keyword.size() + 1))) {
         return AddressKind{row.source, std::wstring(keyword.substr(row.keyword.size() + 1))};
       }
     } else if (keyword == row.keyword) {
@@ -181,10 +177,31 @@ std::wstring TaskPath(std::wstring_view adapter, Moment moment) {
   return std::wstring(kTaskFolder) + L'\\' + TaskName(adapter, moment);
 }
 
+std::wstring QuotedArgument(std::wstring_view argument) {
+  if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring_view::npos) return std::wstring(argument);
+  // As CommandLineToArgvW reads it back: backslashes are literal unless a
+  // quote follows them, where each is doubled and the quote escaped.
+  std::wstring quoted = L"\"";
+  size_t backslashes = 0;
+  for (const wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  return quoted + L'"';
+}
+
 std::wstring RunArguments(const Schedule& schedule, Moment moment, Language language) {
   std::wstring arguments = L"/" + std::wstring(kRunVerb) + L' ' + schedule.adapter + L" /at " +
                            std::wstring(MomentKeyword(moment));
-  for (const std::wstring& argument : AddressKindArguments(schedule.address)) arguments += L' ' + argument;
+  for (const std::wstring& argument : AddressKindArguments(schedule.address)) {
+    arguments += L' ' + QuotedArgument(argument);
+  }
   return arguments + L" /lang " + LanguageCode(language);
 }
 

@@ -40,7 +40,7 @@ enum class AddressSource : unsigned char {
 
 struct AddressKind {
   AddressSource source = AddressSource::Random;
-  std::wstring maker;  // Maker: one of the maker's prefixes, as 00-1B-21
+  std::wstring maker;  // Maker: the prefix typed (00-1B-21, that prefix alone) or the maker's whole name
   bool daily = false;      // PerNetwork: another address each day
   bool keepMaker = false;  // PerNetwork: the adapter's own maker's prefix and three derived bytes
 
@@ -52,11 +52,11 @@ struct AddressKind {
 std::vector<Moment> DefaultMoments(AddressSource source = AddressSource::Random);
 
 // The kind as the schedule's record and /list /json write it: "random",
-// "keep-maker", "maker 00-1B-21", "per-network daily keep-maker"; and back
-// (none for anything else).
+// "keep-maker", "maker 00-1B-21", "maker Intel Corporate", "per-network daily
+// keep-maker"; and back (none for anything else).
 std::wstring AddressKindKeyword(const AddressKind& kind);
 std::optional<AddressKind> AddressKindFromKeyword(std::wstring_view keyword);
-// The arguments that ask a run for the kind: none, /keep-maker, /maker 00-1B-21,
+// The arguments that ask a run for the kind: none, /keep-maker, /maker TEXT,
 // /per-network [/daily] [/keep-maker].
 std::vector<std::wstring> AddressKindArguments(const AddressKind& kind);
 // What a person reads for the kind, in the language spoken.
@@ -79,6 +79,10 @@ bool IsScheduleId(std::wstring_view adapter);
 inline constexpr wchar_t kTaskFolder[] = L"\\QUAV";
 std::wstring TaskName(std::wstring_view adapter, Moment moment);
 std::wstring TaskPath(std::wstring_view adapter, Moment moment);
+
+// An argument as a command line holds it, for CommandLineToArgvW to read
+// back as it was: quoted when it holds blanks or quotes, or is empty.
+std::wstring QuotedArgument(std::wstring_view argument);
 
 // The verb a task starts the program with: "/run 0007 /at boot [kind] /lang zh".
 inline constexpr wchar_t kRunVerb[] = L"run";

@@ -1,9 +1,5 @@
 #include "ui/Form.h"
 
-#include <commctrl.h>
-
-#include <algorithm>
-
 #include "ui/Twips.h"
 #include "ui/WindowErrors.h"
 
@@ -289,56 +285,21 @@ LRESULT CALLBACK Form::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     form->controls_.clear();
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
   }
+  LRESULT result = 0;
+  ++form->handlers_;
   try {
-    return form->Handle(message, wParam, lParam);
+    result = form->Handle(message, wParam, lParam);
   } catch (...) {
     ReportWindowException(form->design_.className);
-    return 0;
   }
-}
-
-bool Form::HoldWhileBusy(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CLOSE:
-      busy_.closeAfter = true;
-      return true;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_CLOSE) {
-        busy_.closeAfter = true;
-        return true;
-      }
-      break;
-    case WM_COMMAND: {
-      // A control's notices (an entry box changed or got the focus) come
-      // from the work itself; clicks, menu entries and keys are commands.
-      const WORD code = HIWORD(wParam);
-      if (lParam != 0 && code != BN_CLICKED && code != BN_DOUBLECLICKED && code != kNotifyClick) return false;
-      break;
-    }
-    case WM_NOTIFY: {
-      // A list's clicks and keys are dropped: what they point at is being
-      // replaced. Its drawing and the changes the work makes go on.
-      const UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;
-      return code == static_cast<UINT>(NM_CLICK) || code == static_cast<UINT>(NM_DBLCLK) ||
-             code == static_cast<UINT>(NM_RCLICK) || code == static_cast<UINT>(NM_RDBLCLK) ||
-             code == static_cast<UINT>(NM_RETURN) || code == static_cast<UINT>(LVN_COLUMNCLICK) ||
-             code == static_cast<UINT>(LVN_ITEMACTIVATE) || code == static_cast<UINT>(LVN_KEYDOWN);
-    }
-    default:
-      return false;
-  }
-  if (busy_.dropCommands) return true;
-  // The same command asked for again while the work lasts runs once.
-  const bool known = std::any_of(busy_.waiting.begin(), busy_.waiting.end(), [&](const MSG& waiting) {
-    return waiting.message == message && waiting.wParam == wParam && waiting.lParam == lParam;
-  });
-  if (!known) busy_.waiting.push_back(MSG{hwnd_, message, wParam, lParam, 0, {}});
-  return true;
+  --form->handlers_;
+  BusyWork::HandlerReturned(*form);
+  return result;
 }
 
 LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (Busy() && HoldWhileBusy(message, wParam, lParam)) return 0;
   LRESULT result = 0;
+  if (BusyWork::Answers(*this, message, wParam, lParam, result)) return result;
   if (OnMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_COMMAND: {
@@ -384,14 +345,6 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
     case WM_CTLCOLORBTN:
       return ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
-    case WM_SETCURSOR:
-      // The hourglass while the work lasts; a disabled window's cursor is
-      // asked for with HTERROR.
-      if (Busy() && (LOWORD(lParam) == HTCLIENT || busy_.dropCommands)) {
-        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-        return TRUE;
-      }
-      break;
     case WM_CLOSE:
       Unload();
       return 0;

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "platform/Handles.h"
+#include "ui/BusyWork.h"
 #include "ui/Colors.h"
 #include "ui/Layout.h"
 
@@ -45,8 +45,6 @@ class Form {
   void Unload();
 
   HWND Hwnd() const { return hwnd_; }
-  // Busy work (BusyWork) is under way: commands wait or are dropped.
-  bool Busy() const { return busy_.depth > 0; }
   bool Visible() const { return hwnd_ && ::IsWindowVisible(hwnd_); }
   int Dpi() const { return fonts_.Dpi(); }
 
@@ -99,15 +97,6 @@ class Form {
 
  private:
   friend class BusyWork;
-  struct BusyState {
-    int depth = 0;
-    bool dropCommands = false;
-    bool closeAfter = false;
-    std::vector<MSG> waiting;  // commands to run once the work has ended
-  };
-  // Holds back what may not run inside busy work: true when the message is
-  // kept for later or dropped.
-  bool HoldWhileBusy(UINT message, WPARAM wParam, LPARAM lParam);
 
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -128,7 +117,9 @@ class Form {
   int defaultButton_ = 0;
   int cancelButton_ = 0;
   HWND lastFocus_ = nullptr;
-  BusyState busy_;
+  BusyWork* busy_ = nullptr;    // the outermost busy work under way
+  BusyWork::Waiting afterBusy_;  // what waits for the handler that began it to return
+  int handlers_ = 0;            // handlers of the window's messages under way, nested
 };
 
 // The program's message loop: runs until the main window has gone.

@@ -18,11 +18,11 @@ void ListView::ClearColumns() {
   }
 }
 
-void ListView::AddColumn(std::wstring_view header, int widthPixels) {
+void ListView::AddColumn(std::wstring_view header, int widthPixels, ColumnAlign align) {
   std::wstring text(header);
   LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-  column.fmt = LVCFMT_LEFT;
+  column.fmt = align == ColumnAlign::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
   column.cx = widthPixels;
   column.pszText = text.data();
   ListView_InsertColumn(hwnd_, ColumnCount(), &column);

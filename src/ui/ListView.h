@@ -9,6 +9,9 @@
 
 namespace quav {
 
+// Texts start at a column's left edge; numbers end at its right one.
+enum class ColumnAlign { Left, Right };
+
 // The report-style adapter list as the program works with it: rows by
 // one-based position, each with a text and sub-item texts; a sort column,
 // direction and sorted flag; and the alternating row colour.
@@ -21,7 +24,7 @@ class ListView {
 
   // Columns and presentation.
   void ClearColumns();
-  void AddColumn(std::wstring_view header, int widthPixels);
+  void AddColumn(std::wstring_view header, int widthPixels, ColumnAlign align = ColumnAlign::Left);
   int ColumnCount() const;
   int ColumnWidth(int column) const;  // pixels
   void SetColumnWidth(int column, int widthPixels);

@@ -11,6 +11,7 @@
 #include <cwchar>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace quav {
@@ -68,13 +69,24 @@ std::vector<Assignment> ReadIeeeFile() {
 
 std::wstring Address(const std::wstring& prefix) { return prefix + L"0A0B0C"; }
 
+// A name as the search compares it: ASCII letters in lower case, no blanks
+// (of any width: the file has a few no-break and en spaces).
+std::wstring Folded(const std::wstring& name) {
+  std::wstring folded;
+  for (const wchar_t c : name) {
+    if (c == L' ' || c == 0xA0 || (c >= 0x2000 && c <= 0x200A)) continue;
+    folded += c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+  }
+  return folded;
+}
+
 // Checked against the IEEE's file itself: its first and last lines, and a
 // prefix between two assigned ones.
 TEST(AddressMaker, NamesTheHolderTheIeeeFileGivesForThePrefix) {
   const std::vector<Assignment> file = ReadIeeeFile();
   ASSERT_GT(file.size(), 30000u) << QUAV_OUI_CSV;
   for (const Assignment& line : {file.front(), file.back()}) {
-    EXPECT_NE(std::wstring::npos, AddressMaker(Address(line.prefix)).find(line.name)) << line.prefix;
+    EXPECT_NE(std::wstring::npos, Folded(AddressMaker(Address(line.prefix))).find(Folded(line.name))) << line.prefix;
   }
   std::map<unsigned long, std::wstring> assigned;
   for (const Assignment& line : file) assigned.emplace(std::stoul(line.prefix, nullptr, 16), line.name);
@@ -91,8 +103,33 @@ TEST(AddressMaker, NamesTheHolderTheIeeeFileGivesForThePrefix) {
   EXPECT_EQ(kUnlistedPrefixText, AddressMaker(Address(between))) << between;
   for (const auto& [prefix, name] : {*before, *std::next(before)}) {
     ::wsprintfW(between, L"%06lX", prefix);
-    EXPECT_NE(std::wstring::npos, AddressMaker(Address(between)).find(name)) << between;
+    EXPECT_NE(std::wstring::npos, Folded(AddressMaker(Address(between))).find(Folded(name))) << between;
   }
+}
+
+// The file spells some holders several ways that differ only in case or
+// blanks ("SHARP Corporation", "SHARP CORPORATION"): each is one maker, found
+// by any of its spellings with all of its prefixes.
+TEST(AddressMaker, SpellingsThatDifferInCaseOrBlanksAreOneMaker) {
+  std::map<unsigned long, std::vector<std::wstring>> holders;
+  for (const Assignment& line : ReadIeeeFile()) holders[std::stoul(line.prefix, nullptr, 16)].push_back(line.name);
+  std::map<std::wstring, std::set<std::wstring>> names;  // by folded name: the maker named for each prefix
+  for (const auto& [prefix, held] : holders) {
+    wchar_t address[16];
+    ::wsprintfW(address, L"%06lX000001", prefix);
+    // Only an individual, universal address is said to be its holder's.
+    if (held.size() == 1 && ((prefix >> 16) & 0x03) == 0) names[Folded(held.front())].insert(AddressMaker(address));
+  }
+  size_t spelt = 0;
+  for (const auto& [folded, named] : names) {
+    EXPECT_EQ(1u, named.size()) << named.begin()->c_str();
+    spelt += Folded(*named.begin()) == folded ? 1 : 0;
+  }
+  EXPECT_EQ(names.size(), spelt);
+  const MakerSearch sharp = FindMakers(L"Sharp Corporation", 5);
+  ASSERT_TRUE(sharp.whole);
+  EXPECT_EQ(L"SHARP Corporation", sharp.whole->name) << "the spelling most of its prefixes carry";
+  EXPECT_LT(15u, sharp.whole->prefixes.size()) << "the prefixes of every spelling";
 }
 
 TEST(AddressMaker, AddressesNoMakerAssignedAreSaidSo) {
@@ -168,16 +205,40 @@ TEST(FindMakers, PrefixFormsAndNamePartsFindOneMaker) {
     }
   }
   EXPECT_EQ(L"Intel Corporate", MakerOfAddress(L"00-1B-21-0A-0B-0C").value().name);
+  // A typed prefix is drawn from alone; a name draws from all the maker's prefixes.
+  const MakerSearch typed = FindMakers(L"00:1b:21", 5);
+  EXPECT_EQ(0x001B21u, typed.prefix.value_or(0));
+  EXPECT_EQ(std::vector<uint32_t>{0x001B21}, MakerToDraw(typed, 0).prefixes);
+  const MakerSearch named = FindMakers(L"intel corporate", 5);
+  EXPECT_FALSE(named.prefix);
+  EXPECT_EQ(named.makers.front().prefixes, MakerToDraw(named, 0).prefixes);
+  EXPECT_LT(1u, MakerToDraw(named, 0).prefixes.size());
+  EXPECT_EQ(L"00-1B-21", PrefixText(0x001B21));
   for (const wchar_t* none : {L"02-1B-21-0A-0B-0C", L"01-00-5E-00-00-01", L"00-1B-21"}) {
     EXPECT_FALSE(MakerOfAddress(none)) << none;
   }
 }
 
+// The maker whose name is or starts with the text comes before names that
+// merely hold it: "intel" finds Intel's own among the first of 125.
+TEST(FindMakers, NamesThatStartWithTheTextComeFirst) {
+  const MakerSearch intel = FindMakers(L"intel", 20);
+  ASSERT_LT(20u, intel.matched);
+  EXPECT_EQ(L"Intel Corporate", intel.makers.front().name);
+  bool holding = false;
+  for (const Maker& maker : intel.makers) {
+    const bool starts = Folded(maker.name).starts_with(L"intel");
+    EXPECT_FALSE(holding && starts) << maker.name.c_str() << " after a name that only holds the text";
+    holding = holding || !starts;
+  }
+  EXPECT_EQ(L"IBM", FindMakers(L"ibm", 1).makers.front().name) << "the whole name first";
+}
+
 TEST(FindMakers, SeveralMatchesComeByNameUpToTheLimit) {
   const MakerSearch two = FindMakers(L"Parallels", 10);
   ASSERT_EQ(2u, two.matched);
-  EXPECT_EQ(L"Alpha Data Parallel Systems, Ltd.", two.makers[0].name);
-  EXPECT_EQ(L"Parallels, Inc.", two.makers[1].name);
+  EXPECT_EQ(L"Parallels, Inc.", two.makers[0].name) << "its name starts with the text";
+  EXPECT_EQ(L"Alpha Data Parallel Systems, Ltd.", two.makers[1].name);
   EXPECT_FALSE(two.whole);
 
   const MakerSearch ibm = FindMakers(L"ibm", 2);
@@ -189,8 +250,9 @@ TEST(FindMakers, SeveralMatchesComeByNameUpToTheLimit) {
   const MakerSearch inc = FindMakers(L"inc", 50);
   EXPECT_LT(1000u, inc.matched);
   EXPECT_TRUE(std::is_sorted(inc.makers.begin(), inc.makers.end(), [](const Maker& a, const Maker& b) {
-    return _wcsicmp(a.name.c_str(), b.name.c_str()) < 0;
-  }));
+    const bool aStarts = Folded(a.name).starts_with(L"inc"), bStarts = Folded(b.name).starts_with(L"inc");
+    return aStarts != bStarts ? aStarts : _wcsicmp(a.name.c_str(), b.name.c_str()) < 0;
+  })) << "names that start with it, then the others, each by name";
   for (const wchar_t* nothing : {L"", L"   ", L"no such maker at all"}) EXPECT_EQ(0u, FindMakers(nothing, 5).matched);
 }
 

@@ -145,6 +145,7 @@ TEST_F(NewAddressWindow, MakersRandomAddressFillsTheBoxesAndStoresNothing) {
   form.mnuMakerRandom_Click();
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"DATA RECALL LTD.")) << host.messages[0].text;
+  EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"02-70-B3")) << "its one prefix named";
   windows.chosenMaker.reset();
   form.mnuMakerRandom_Click();
   EXPECT_EQ(1u, host.messages.size()) << "closed without a maker: nothing to say";

@@ -2,15 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <utility>
+
+#include "adapters/AddressMaker.h"
+
 namespace quav {
 namespace {
 
 using Args = std::vector<std::wstring>;
 
 Command Parsed(const Args& arguments) {
-  const std::optional<Command> command = ParseCommandLine(arguments);
-  EXPECT_TRUE(command.has_value());
-  return command.value_or(Command{});
+  const ParsedCommandLine parsed = ParseCommandLine(arguments);
+  EXPECT_TRUE(parsed.command.has_value()) << parsed.problem;
+  EXPECT_EQ(L"", parsed.problem);
+  return parsed.command.value_or(Command{});
 }
 
 TEST(ParseCommandLine, EveryVerbTakesItsArguments) {
@@ -92,52 +100,96 @@ TEST(ParseCommandLine, ScheduleVerbs) {
   EXPECT_TRUE(NamesAllAdapters(Parsed({L"/remove", L"ALL"}).adapter));
 }
 
-TEST(ParseCommandLine, AnythingElseIsAUsageError) {
-  for (const Args& arguments : {
-           Args{},
-           Args{L"list"},                   // no switch character
-           Args{L"/"},
-           Args{L"-"},
-           Args{L"/lst"},
-           Args{L"/force", L"/set", L"0007", L"010203040506"},  // /force is no verb
-           Args{L"/list", L"0007"},
-           Args{L"/list", L"/force"},
-           Args{L"/json"},
-           Args{L"/json", L"/list"},  // /json is no verb
-           Args{L"/list", L"json"},
-           Args{L"/list", L"/json", L"0007"},
-           Args{L"/set", L"0007", L"010203040506", L"/json"},
-           Args{L"/random", L"0007", L"/json"},
-           Args{L"/set"},
-           Args{L"/set", L"0007"},
-           Args{L"/set", L"0007", L"/force"},
-           Args{L"/set", L"0007", L"010203040506", L"extra"},
-           Args{L"/remove"},
-           Args{L"/remove", L"0007", L"0008"},
-           Args{L"/remove", L"0007", L"/force"},  // nothing to force
-           Args{L"/restart", L"/force", L"0007"},
-           Args{L"/random"},
-           Args{L"/random", L"0007", L"/maker"},
-           Args{L"/random", L"0007", L"/maker", L"a", L"/keep-maker"},
-           Args{L"/random", L"0007", L"/maker", L"a", L"/maker", L"b"},
-           Args{L"/set", L"0007", L"010203040506", L"/keep-maker"},
-           Args{L"/set", L"0007", L"/maker", L"intel"},
-           Args{L"/?", L"list"},
-           Args{L"/schedule", L"/xml"},  // the listing takes nothing
-           Args{L"/schedule", L"/at", L"boot"},
-           Args{L"/schedule", L"0004", L"/at"},
-           Args{L"/schedule", L"0004", L"0007"},
-           Args{L"/schedule", L"0004", L"/force"},
-           Args{L"/run", L"0004"},  // a run knows its moment
-           Args{L"/run", L"0004", L"/at", L"boot", L"/xml"},
-           Args{L"/unschedule"},
-           Args{L"/uninstall", L"0004"},
-           Args{L"/list", L"/at", L"boot"},
-           Args{L"/schedule", L"0004", L"/daily"},  // a new address each day is the random kinds' way anyway
-           Args{L"/schedule", L"0004", L"/per-network", L"/maker", L"intel"},
-           Args{L"/random", L"0004", L"/per-network"},
-       }) {
-    EXPECT_FALSE(ParseCommandLine(arguments).has_value()) << arguments.size();
+// What was wrong comes before the usage. A switch a verb does not take is
+// never taken for its ID or address.
+TEST(ParseCommandLine, AnythingElseIsAUsageErrorThatSaysWhatWasWrong) {
+  const auto unexpected = [](const wchar_t* verb, const wchar_t* argument) {
+    return Say(TextId::CliUnexpectedArgument, {verb, argument});
+  };
+  const auto tooFew = [](const wchar_t* what) { return Say(TextId::CliTooFewArguments, {what}); };
+  const std::wstring oneMaker = Say(TextId::CliOneMaker);
+  const struct {
+    Args arguments;
+    std::wstring problem;
+  } cases[] = {
+      {{}, Say(TextId::CliNoCommand)},
+      {{L"list"}, Say(TextId::CliUnknownCommand, {L"list"})},  // no switch character
+      {{L"/"}, Say(TextId::CliUnknownCommand, {L"/"})},
+      {{L"-"}, Say(TextId::CliUnknownCommand, {L"-"})},
+      {{L"/lst"}, Say(TextId::CliUnknownCommand, {L"/lst"})},
+      {{L"/force", L"/set", L"0007", L"010203040506"}, Say(TextId::CliUnknownCommand, {L"/force"})},
+      {{L"/list", L"0007"}, unexpected(L"/list", L"0007")},
+      {{L"/list", L"/force"}, unexpected(L"/list", L"/force")},
+      {{L"/json"}, Say(TextId::CliUnknownCommand, {L"/json"})},
+      {{L"/json", L"/list"}, Say(TextId::CliUnknownCommand, {L"/json"})},
+      {{L"/list", L"json"}, unexpected(L"/list", L"json")},
+      {{L"/list", L"/json", L"0007"}, unexpected(L"/list", L"0007")},
+      {{L"/list", L"/maker", L"intel"}, unexpected(L"/list", L"/maker")},
+      {{L"/set", L"0007", L"010203040506", L"/json"}, unexpected(L"/set", L"/json")},
+      {{L"/random", L"0007", L"/json"}, unexpected(L"/random", L"/json")},
+      {{L"/set"}, tooFew(L"/set")},
+      {{L"/SET", L"0007"}, tooFew(L"/set")},
+      {{L"/set", L"0007", L"/force"}, tooFew(L"/set")},
+      {{L"/set", L"0007", L"010203040506", L"extra"}, unexpected(L"/set", L"extra")},
+      {{L"/set", L"0007", L"010203040506", L"/keep-maker"}, unexpected(L"/set", L"/keep-maker")},
+      {{L"/set", L"0007", L"/maker", L"intel"}, unexpected(L"/set", L"/maker")},
+      {{L"/set", L"/maker", L"intel"}, unexpected(L"/set", L"/maker")},
+      {{L"/remove"}, tooFew(L"/remove")},
+      {{L"/remove", L"0007", L"0008"}, unexpected(L"/remove", L"0008")},
+      {{L"/remove", L"0007", L"/force"}, unexpected(L"/remove", L"/force")},  // nothing to force
+      {{L"/remove", L"/maker"}, unexpected(L"/remove", L"/maker")},
+      {{L"/remove", L"0007", L"/maker", L"intel"}, unexpected(L"/remove", L"/maker")},
+      {{L"/restart", L"/force", L"0007"}, unexpected(L"/restart", L"/force")},
+      {{L"/restart", L"0007", L"-Keep-Maker"}, unexpected(L"/restart", L"-Keep-Maker")},
+      {{L"/random"}, tooFew(L"/random")},
+      {{L"/random", L"/maker", L"intel"}, tooFew(L"/random")},
+      {{L"/random", L"0007", L"/maker"}, Say(TextId::CliMakerNeedsText)},
+      {{L"/random", L"0007", L"/maker", L"a", L"/keep-maker"}, oneMaker},
+      {{L"/random", L"0007", L"/keep-maker", L"/maker", L"a"}, oneMaker},
+      {{L"/random", L"0007", L"/maker", L"a", L"/maker", L"b"}, oneMaker},
+      {{L"/random", L"0007", L"/keep-maker", L"/keep-maker"}, oneMaker},
+      {{L"/random", L"0007", L"/bogus"}, unexpected(L"/random", L"/bogus")},
+      {{L"/?", L"list"}, unexpected(L"/?", L"list")},
+      {{L"/schedule", L"/xml"}, tooFew(L"/schedule")},  // the listing takes nothing
+      {{L"/schedule", L"/at", L"boot"}, tooFew(L"/schedule")},
+      {{L"/schedule", L"0004", L"/at"}, Say(TextId::CliAtNeedsMoments)},
+      {{L"/schedule", L"0004", L"0007"}, unexpected(L"/schedule", L"0007")},
+      {{L"/schedule", L"0004", L"/force"}, unexpected(L"/schedule", L"/force")},
+      {{L"/run", L"0004"}, Say(TextId::CliAtNeedsMoments)},  // a run knows its moment
+      {{L"/run", L"0004", L"/at", L"boot", L"/xml"}, unexpected(L"/run", L"/xml")},
+      {{L"/unschedule"}, tooFew(L"/unschedule")},
+      {{L"/uninstall", L"0004"}, unexpected(L"/uninstall", L"0004")},
+      {{L"/list", L"/at", L"boot"}, unexpected(L"/list", L"/at")},
+      {{L"/schedule", L"0004", L"/daily"}, Say(TextId::CliDailyAlone)},
+      {{L"/schedule", L"0004", L"/per-network", L"/maker", L"intel"}, Say(TextId::CliPerNetworkMaker)},
+      {{L"/random", L"0004", L"/per-network"}, unexpected(L"/random", L"/per-network")},
+  };
+  for (const auto& c : cases) {
+    const ParsedCommandLine parsed = ParseCommandLine(c.arguments);
+    EXPECT_FALSE(parsed.command.has_value()) << c.problem;
+    EXPECT_EQ(c.problem, parsed.problem);
+  }
+}
+
+// Both languages fit an 80-column console (a Chinese character takes two
+// columns), and name all nine fields of /list.
+TEST(CommandLineUsage, FitsEightyColumnsAndNamesEveryListField) {
+  const struct {
+    Language language;
+    std::vector<std::wstring_view> fields;
+  } languages[] = {
+      {Language::English, {L"connection name", L"burned-in address", L"maker of the active MAC"}},
+      {Language::Chinese, {L"连接名称", L"出厂地址", L"活动 MAC 的厂商"}},
+  };
+  for (const auto& [language, fields] : languages) {
+    const std::wstring_view usage = SayIn(language, TextId::Usage);
+    size_t start = 0, line = 1;
+    for (size_t end; (end = usage.find(L'\n', start)) != std::wstring_view::npos; start = end + 1, ++line) {
+      size_t columns = 0;
+      for (const wchar_t c : usage.substr(start, end - start)) columns += c >= 0x2E80 ? 2 : 1;
+      EXPECT_GT(80u, columns) << "line " << line;
+    }
+    for (const std::wstring_view field : fields) EXPECT_NE(std::wstring_view::npos, usage.find(field));
   }
 }
 
@@ -211,6 +263,61 @@ TEST(CommandLineListJson, OneObjectPerAdapterWithNullsForTheUnknown) {
   EXPECT_EQ((std::vector<std::wstring>{L"0012", L"?", L"?", L"?", L"?", L"?", L"?", L"?", L"?"}),
             ListCellsShown(unread))
       << "the text list shows the unread as ?";
+}
+
+// Only the words for yes and no are booleans, and only a maker's name names
+// a maker: the window's words for a group address or an unlisted prefix do not.
+TEST(CommandLineListJson, OtherCellsAreNullNotGuesses) {
+  for (const TextRef words : {kGroupAddressText, kUnlistedPrefixText}) {
+    const wchar_t* maker = words;
+    const ListedAdapter odd = {L"0003", L"?", L"1", L"", L"", L"01-00-5E-00-00-01", L"", std::nullopt, maker};
+    const std::wstring json = ListJson({odd});
+    EXPECT_NE(std::wstring::npos, json.find(L"\"ipEnabled\":null,\"override\":null,")) << json;
+    EXPECT_NE(std::wstring::npos, json.find(L"\"maker\":null,")) << json;
+  }
+}
+
+// Every exit code is the number the readme's table gives it. A code added
+// there takes its row here, by the first words of its meaning.
+TEST(CommandLineExitCodes, AreTheReadmesNumbers) {
+  const std::pair<ExitCode, std::string_view> documented[] = {
+      {ExitCode::Done, "done"},
+      {ExitCode::Usage, "usage:"},
+      {ExitCode::TermsNotAccepted, "the terms have not been accepted"},
+      {ExitCode::NoSuchAdapter, "no adapter with that ID"},
+      {ExitCode::MalformedAddress, "the address is not 12 hexadecimal digits"},
+      {ExitCode::Refused, "refused:"},
+      {ExitCode::AccessDenied, "access denied"},
+      {ExitCode::RegistryFailure, "any other registry failure"},
+      {ExitCode::NotLogged, "the change holds, but its line could not be written"},
+      {ExitCode::RestartNotPossible, "the restart was not possible"},
+      {ExitCode::AddressNotUsed, "restarted, but the adapter does not present"},
+      {ExitCode::NoRandomSource, "the system's random source cannot be used"},
+      {ExitCode::AdapterLeftDisabled, "the restart disabled the adapter"},
+      {ExitCode::Unreadable, "`/list`: some adapter's class key could not be read"},
+      {ExitCode::ScanFailed, "the adapter scan failed"},
+      {ExitCode::Unexpected, "an unforeseen error"},
+      {ExitCode::SeveralMakers, "`/random /maker`: several makers matched"},
+      {ExitCode::NoMaker, "`/random /maker`: no maker matched"},
+  };
+  std::ifstream readme(QUAV_README);
+  ASSERT_TRUE(readme) << QUAV_README;
+  std::string line;
+  while (std::getline(readme, line) && !line.starts_with("| Code | Meaning |")) {
+  }
+  ASSERT_TRUE(std::getline(readme, line)) << "the table's rule";
+  size_t rows = 0;
+  while (std::getline(readme, line) && line.starts_with("| ")) {
+    const size_t bar = line.find(" | ", 2);
+    ASSERT_NE(std::string::npos, bar) << line;
+    const std::string number = line.substr(2, bar - 2), meaning = line.substr(bar + 3);
+    const auto row = std::find_if(std::begin(documented), std::end(documented),
+                                  [&](const auto& code) { return meaning.starts_with(code.second); });
+    ASSERT_NE(std::end(documented), row) << "no ExitCode for the readme's row: " << line;
+    EXPECT_EQ(number, std::to_string(static_cast<int>(row->first))) << row->second;
+    ++rows;
+  }
+  EXPECT_EQ(std::size(documented), rows) << "codes the readme's table does not list";
 }
 
 TEST(CommandLineExitCodes, ChangeOutcomes) {

@@ -46,6 +46,7 @@ class CreationCount {
 class ConsoleCommands : public ::testing::Test {
  protected:
   void SetUp() override {
+    language = CurrentLanguage();
     adapters.AddAdapter(L"0007", L"Intel(R) PRO/1000 MT", L"{AAAAAAAA-0000-0000-0000-000000000001}", L"10.0.0.7");
     test::SetText(HKEY_CURRENT_USER, kSettingsKey, kAgreementValue, L"1");
     ::DeleteFileW(LogFileBesideProgram().c_str());
@@ -53,14 +54,35 @@ class ConsoleCommands : public ::testing::Test {
   void TearDown() override {
     test::DeleteTree(HKEY_CURRENT_USER, L"SOFTWARE\\ORV");
     ::DeleteFileW(LogFileBesideProgram().c_str());
+    SetLanguage(language);  // /lang sets it for the process
   }
   ExitCode Run(const std::vector<std::wstring>& arguments) { return RunCommandLine(arguments, {devices, facts, random}, out); }
+  // Runs the command with the standard output in a file, and gives what was
+  // written there.
+  std::string RunPrinting(const std::vector<std::wstring>& arguments, ExitCode& code) {
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"quav-console-test.txt";
+    const HANDLE saved = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    {
+      UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr));
+      EXPECT_TRUE(file);
+      ::SetStdHandle(STD_OUTPUT_HANDLE, file.get());
+      ConsoleOutput printed;
+      code = RunCommandLine(arguments, {devices, facts, random}, printed);
+      ::SetStdHandle(STD_OUTPUT_HANDLE, saved);
+    }
+    const std::string bytes = test::FileBytes(path);
+    ::DeleteFileW(path.c_str());
+    return bytes;
+  }
 
   test::AdapterRegistry adapters;
   test::FakeDevices devices;
   test::FakeFacts facts;
   test::FakeRandom random;
   ConsoleOutput out;
+  Language language = Language::Chinese;
 };
 
 // Wine without a display can make no window at all: the listing needs none.
@@ -111,26 +133,6 @@ void PrintTo(const VerbOutcome& row, std::ostream* os) { *os << row.name; }
 
 class VerbOutcomes : public ConsoleCommands, public ::testing::WithParamInterface<VerbOutcome> {
  protected:
-  // Runs the command with the standard output in a file, and gives what was
-  // written there.
-  std::string RunPrinting(const std::vector<std::wstring>& arguments, ExitCode& code) {
-    wchar_t folder[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + L"quav-console-test.txt";
-    const HANDLE saved = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    {
-      UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr));
-      EXPECT_TRUE(file);
-      ::SetStdHandle(STD_OUTPUT_HANDLE, file.get());
-      ConsoleOutput printed;
-      code = RunCommandLine(arguments, {devices, facts, random}, printed);
-      ::SetStdHandle(STD_OUTPUT_HANDLE, saved);
-    }
-    const std::string bytes = test::FileBytes(path);
-    ::DeleteFileW(path.c_str());
-    return bytes;
-  }
-
   test::FaultInjectingRegistry registry;
 };
 
@@ -188,6 +190,9 @@ const VerbOutcome kVerbOutcomes[] = {
     // Xensource and Realtek hold one prefix each; "parallels" matches Parallels and Alpha Data Parallel Systems.
     {"RandomOfAMakerByNamePart", nullptr, {L"/random", L"0007", L"/maker", L"xen SOURCE"}, ExitCode::Done,
      L"00163E334455", 1, "00-16-3E-33-44-55"},
+    // A prefix typed is the prefix asked for, not any of its maker's.
+    {"RandomOfAPrefixKeepsIt", nullptr, {L"/random", L"0007", L"/maker", L"00-1B-21"}, ExitCode::Done,
+     L"001B21334455", 1, "00-1B-21-33-44-55"},
     {"RandomOfAMakerOnAWirelessAdapterIsRefused", [](Stage& s) { s.facts.wireless[L"0007"] = true; },
      {L"/random", L"0007", L"/maker", L"00163e"}, ExitCode::Refused, nullptr, 0, "/force"},
     {"SeveralMakersStoreNothing", nullptr, {L"/random", L"0007", L"/maker", L"parallels"}, ExitCode::SeveralMakers,
@@ -198,6 +203,15 @@ const VerbOutcome kVerbOutcomes[] = {
      {L"/random", L"0007", L"/keep-maker"}, ExitCode::Done, L"00E04C334455", 1, "00-E0-4C-33-44-55"},
     {"KeepAnUnknownMakerStoresNothing", [](Stage& s) { s.facts.permanent[L"0007"] = L"02-E0-4C-01-02-03"; },
      {L"/random", L"0007", L"/keep-maker"}, ExitCode::NoMaker, nullptr, 0, "02-E0-4C-01-02-03"},
+    {"RemoveWithNothingStoredChangesAndLogsNothing", nullptr, {L"/remove", L"0007"}, ExitCode::Done, nullptr, 0,
+     "0007"},
+    {"UnknownVerbIsNamedBeforeTheUsage", nullptr, {L"/bogus", L"0007"}, ExitCode::Usage, nullptr, 0, "\"/bogus\""},
+    {"UnreadAdaptersListedInTheLanguageAsked",
+     [](Stage& s) {
+       s.adapters.AddAdapter(L"0008", L"Spare", L"{BBBBBBBB-0000-0000-0000-000000000002}", L"10.0.0.8");
+       for (const char* id : {"0007", "0008"}) s.registry.FailEvery(test::RegCall::OpenKeyEx, id, ERROR_ACCESS_DENIED);
+     },
+     {L"/list", L"/lang", L"en"}, ExitCode::Unreadable, nullptr, 0, "network adapter 0007, 0008;"},
     {"ThrownInsideAVerb",
      [](Stage& s) { s.devices.onRestart = [](const std::wstring&) { throw std::runtime_error("stand-in fault"); }; },
      {L"/restart", L"0007"}, ExitCode::Unexpected, nullptr, 0,
@@ -206,6 +220,22 @@ const VerbOutcome kVerbOutcomes[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, VerbOutcomes, ::testing::ValuesIn(kVerbOutcomes),
                          [](const ::testing::TestParamInfo<VerbOutcome>& info) { return std::string(info.param.name); });
+
+// A script cannot answer the window's question: it is told what is wrong
+// with the address and how to write it all the same, in either language.
+TEST_F(ConsoleCommands, ARefusalStatesTheWarningAndTheWayOnWithoutAQuestion) {
+  for (const Language language : {Language::English, Language::Chinese}) {
+    ExitCode code = ExitCode::Done;
+    const std::wstring printed =
+        FromAnsi(RunPrinting({L"/set", L"0007", L"FF-FF-FF-FF-FF-FF", L"/lang", LanguageCode(language)}, code));
+    EXPECT_EQ(ExitCode::Refused, code);
+    EXPECT_NE(std::wstring::npos, printed.find(SayIn(language, TextId::WarnBroadcast))) << printed;
+    EXPECT_NE(std::wstring::npos, printed.find(SayIn(language, TextId::CliNotWritten))) << printed;
+    std::wstring question = SayIn(language, TextId::WarningQuestion);
+    question.erase(0, question.find_first_not_of(L"\r\n"));
+    EXPECT_EQ(std::wstring::npos, printed.find(question)) << printed;
+  }
+}
 
 }  // namespace
 }  // namespace quav

@@ -263,7 +263,10 @@ TEST_F(CommandLine, MistakesAndRefusalsChangeNothing) {
     EXPECT_EQ(Code(mistake.code), run.exitCode) << mistake.arguments << "\n" << run.output;
     EXPECT_FALSE(run.output.empty()) << mistake.arguments;
     if (mistake.code == ExitCode::Usage) {
-      EXPECT_EQ(UsageText(), TextWithLf(run)) << mistake.arguments;
+      // What was wrong, in a line of its own, then the usage.
+      const std::wstring text = TextWithLf(run);
+      EXPECT_TRUE(text.ends_with(L"\n" + UsageText())) << mistake.arguments;
+      EXPECT_NE(0u, text.find(L'\n')) << mistake.arguments;
     }
   }
   // The 32-bit program runs under Wine's WoW64 here, as on 64-bit Windows,

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "e2e/E2EFixture.h"
+#include "platform/Settings.h"
+#include "platform/Texts.h"
+#include "support/ScreenCapture.h"
 #include "ui/Twips.h"
 #include "ui/WindowTitle.h"
 
@@ -49,6 +52,61 @@ class MainWindow : public E2E {
   }
   std::optional<test::OwnInterface> own;
 };
+
+// The popup menus the program shows.
+std::vector<HWND> OpenMenus(const QuavApp& quav) {
+  std::vector<HWND> menus;
+  for (const Dialog& shown : quav.Dialogs()) {
+    if (ClassName(shown.hwnd) == L"#32768") menus.push_back(shown.hwnd);
+  }
+  return menus;
+}
+
+// Opens the system menu's Language submenu from the keyboard (without a
+// window manager there is no title bar to click): Alt+Space opens the system
+// menu, End reaches its last entry ("ORV 2003"), Up twice the Language one,
+// and Right opens it on its first entry, English. Returns the submenu, the
+// smaller of the two.
+HWND OpenLanguageMenu(const QuavApp& quav) {
+  ::SetForegroundWindow(quav.Main());
+  KeyboardPress({VK_SPACE}, true);
+  if (!WaitUntil([&] { return OpenMenus(quav).size() == 1; })) return nullptr;
+  KeyboardPress({VK_END, VK_UP, VK_UP, VK_RIGHT});
+  if (!WaitUntil([&] { return OpenMenus(quav).size() == 2; })) return nullptr;
+  const std::vector<HWND> menus = OpenMenus(quav);
+  RECT first{}, second{};
+  ::GetWindowRect(menus[0], &first);
+  ::GetWindowRect(menus[1], &second);
+  return first.bottom - first.top < second.bottom - second.top ? menus[0] : menus[1];
+}
+
+// The main window and its open menus, as a picture to look at.
+void MenusScreenshot(const QuavApp& quav, const std::wstring& name) {
+  RECT all{};
+  ::GetWindowRect(quav.Main(), &all);
+  for (HWND menu : OpenMenus(quav)) {
+    RECT rect{};
+    ::GetWindowRect(menu, &rect);
+    ::UnionRect(&all, &all, &rect);
+  }
+  test::CaptureScreen(all, ScreenshotFolder() + L"\\" + name + L".bmp");
+}
+
+std::optional<Dialog> WaitForMessageBox(const QuavApp& quav) {
+  std::optional<Dialog> box;
+  WaitUntil([&] {
+    for (const Dialog& shown : quav.Dialogs()) {
+      if (ClassName(shown.hwnd) == L"#32770") box = shown;
+    }
+    return box.has_value();
+  });
+  return box;
+}
+
+std::wstring LanguageMessage(Language chosen, Language spoken) {
+  return std::wstring(SayIn(chosen, TextId::LanguageFromNextStart)) + L"\r\n\r\n" +
+         SayIn(spoken, TextId::OtherLanguageFromNextStart);
+}
 
 TEST_F(MainWindow, StandsAsDesignedWithNoAdapter) {
   QuavApp& quav = Launch();
@@ -288,6 +346,38 @@ TEST_F(MainWindow, WithWmiWorkingTheMarkerSaysWhereTheRowsCameFrom) {
   // It would add about 1 MB to the window's working set.
   ASSERT_TRUE(quav.HasLoaded(L"kernel32.dll"));
   EXPECT_FALSE(quav.HasLoaded(L"shell32.dll"));
+}
+
+// A language is chosen from the system menu's submenu as a user chooses it,
+// with the keyboard and with the mouse: under Wine the choice arrives as
+// WM_COMMAND, not the WM_SYSCOMMAND that Windows sends. Its message is said in
+// both languages, for whoever chose by mistake.
+TEST_F(MainWindow, ALanguageChosenFromTheSystemMenuIsStoredAndSaidInBoth) {
+  QuavApp& chinese = Launch();
+  ASSERT_TRUE(OpenLanguageMenu(chinese));
+  MenusScreenshot(chinese, L"language-menu-zh");
+  KeyboardPress({VK_RETURN});
+  std::optional<Dialog> told = WaitForMessageBox(chinese);
+  ASSERT_TRUE(told) << "choosing English from the keyboard did nothing";
+  EXPECT_EQ(LanguageMessage(Language::English, Language::Chinese), told->text);
+  EXPECT_EQ(L"en", Setting(kLanguageValue));
+  chinese.Screenshot(told->hwnd, L"language-message-zh");
+  chinese.PressDialogButton(told->hwnd, IDOK);
+  chinese.Command(mnuExit);
+  ASSERT_TRUE(chinese.WaitForExit());
+
+  QuavApp& english = Launch();
+  const HWND submenu = OpenLanguageMenu(english);
+  ASSERT_TRUE(submenu);
+  MenusScreenshot(english, L"language-menu-en");
+  RECT entries{};
+  ::GetWindowRect(submenu, &entries);
+  MouseClickAt({(entries.left + entries.right) / 2, entries.top + (entries.bottom - entries.top) * 3 / 4});
+  told = WaitForMessageBox(english);
+  ASSERT_TRUE(told) << "clicking 中文(简体) did nothing";
+  EXPECT_EQ(LanguageMessage(Language::Chinese, Language::English), told->text);
+  EXPECT_EQ(L"zh", Setting(kLanguageValue));
+  english.Screenshot(told->hwnd, L"language-message-en");
 }
 
 TEST_F(MainWindow, ExitButtonAndMenuEndTheProgram) {

@@ -90,6 +90,8 @@ INPUT MouseInput(POINT screen, DWORD flags) {
   return in;
 }
 
+}  // namespace
+
 void MouseClickAt(POINT screen) {
   // Two clicks within the double-click time would be one double click.
   static auto lastClick = std::chrono::steady_clock::time_point{};
@@ -104,7 +106,28 @@ void MouseClickAt(POINT screen) {
   ::SendInput(2, &input[1], sizeof(INPUT));
 }
 
-}  // namespace
+// Keys pressed as the keyboard does, each down and up in turn; a key given
+// with Alt is pressed while Alt is held.
+void KeyboardPress(std::initializer_list<UINT> keys, bool withAlt) {
+  std::vector<INPUT> inputs;
+  const auto key = [&inputs](UINT virtualKey, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = static_cast<WORD>(virtualKey);
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(in);
+  };
+  if (withAlt) key(VK_MENU, false);
+  for (const UINT virtualKey : keys) {
+    key(virtualKey, false);
+    key(virtualKey, true);
+  }
+  if (withAlt) key(VK_MENU, true);
+  for (INPUT& in : inputs) {
+    ::SendInput(1, &in, sizeof in);
+    std::this_thread::sleep_for(30ms);
+  }
+}
 
 void MoveMouseTo(POINT screen) {
   INPUT move = MouseInput(screen, MOUSEEVENTF_MOVE);

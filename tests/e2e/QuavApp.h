@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <optional>
 #include <string>
@@ -137,6 +138,10 @@ std::wstring ProgramProbeExe();
 
 // Moves the pointer as the mouse would, to a point on the screen.
 void MoveMouseTo(POINT screen);
+// Clicks there with the left button, as the mouse would.
+void MouseClickAt(POINT screen);
+// Presses keys as the keyboard would, for the window in the foreground.
+void KeyboardPress(std::initializer_list<UINT> keys, bool withAlt = false);
 // The centre of a window on the screen.
 POINT CentreOf(HWND hwnd);
 // How many pixels of a window's area on screen are (nearly) pure blue.

@@ -39,6 +39,7 @@ TEST(ScheduleRules, EachKindOfAddressHasOneKeywordAndItsArguments) {
       {{AddressSource::Random, L""}, L"random", {}},
       {{AddressSource::KeepMaker, L""}, L"keep-maker", {L"/keep-maker"}},
       {{AddressSource::Maker, L"00-1B-21"}, L"maker 00-1B-21", {L"/maker", L"00-1B-21"}},
+      {{AddressSource::Maker, L"JSC \"MASSA-K\""}, L"maker JSC \"MASSA-K\"", {L"/maker", L"JSC \"MASSA-K\""}},
       {{AddressSource::PerNetwork, L""}, L"per-network", {L"/per-network"}},
       {{AddressSource::PerNetwork, L"", true, true}, L"per-network daily keep-maker",
        {L"/per-network", L"/daily", L"/keep-maker"}},
@@ -50,7 +51,7 @@ TEST(ScheduleRules, EachKindOfAddressHasOneKeywordAndItsArguments) {
     EXPECT_EQ(k.arguments, AddressKindArguments(k.kind));
     EXPECT_FALSE(AddressKindText(k.kind).empty());
   }
-  for (const wchar_t* bad : {L"", L"Random", L"maker", L"maker ", L"maker 001B21", L"maker 00-1b-21", L"keep-maker x",
+  for (const wchar_t* bad : {L"", L"Random", L"maker", L"maker ", L"maker  x", L"maker x\ty", L"keep-maker x",
                             L"per-network keep-maker daily", L"per-network daily daily", L"per-network dailyx",
                             L"per-network "})
     EXPECT_FALSE(AddressKindFromKeyword(bad)) << bad;
@@ -61,6 +62,11 @@ TEST(ScheduleRules, ATaskIsNamedByAdapterAndMomentAndRunsWithFixedArguments) {
   const Schedule schedule{L"0007", {Moment::Boot, Moment::Wake}, {AddressSource::Maker, L"00-1B-21"}};
   EXPECT_EQ(L"/run 0007 /at wake /maker 00-1B-21 /lang en", RunArguments(schedule, Moment::Wake, Language::English));
   EXPECT_EQ(L"/run 0007 /at boot /lang zh", RunArguments({L"0007", {}, {}}, Moment::Boot, Language::Chinese));
+  // A maker's name is quoted as CommandLineToArgvW reads it back.
+  EXPECT_EQ(L"/run 7 /at boot /maker \"JSC \\\"MASSA-K\\\" a\\b\\\\\" /lang en",
+            RunArguments({L"7", {}, {AddressSource::Maker, L"JSC \"MASSA-K\" a\\b\\"}}, Moment::Boot,
+                         Language::English));
+  EXPECT_EQ(L"\"\"", QuotedArgument(L""));
   for (const wchar_t* id : {L"0007", L"1", L"12345678"}) EXPECT_TRUE(IsScheduleId(id)) << id;
   for (const wchar_t* id : {L"", L"123456789", L"00 7", L"..\\x", L"Properties"}) EXPECT_FALSE(IsScheduleId(id)) << id;
 }

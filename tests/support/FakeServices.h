@@ -36,6 +36,7 @@ class FakeHost final : public ProgramHost {
   void EndProgram() override { ++ended; }
   int ShowMessage(HWND, const std::wstring& text, const std::wstring& title, UINT style) override {
     messages.push_back({text, title, style});
+    if (onMessage) onMessage();
     return (style & MB_TYPEMASK) == MB_YESNO ? yesNoAnswer : IDOK;
   }
   void OpenWithShell(HWND owner, const std::wstring& file, const std::wstring& parameters,
@@ -48,6 +49,7 @@ class FakeHost final : public ProgramHost {
 
   bool previousInstance = false;
   int yesNoAnswer = IDNO;  // the user's answer to a question
+  std::function<void()> onMessage;  // while the box would show, its loop running
   int ended = 0;
   std::vector<Message> messages;
   std::vector<Opened> opened;

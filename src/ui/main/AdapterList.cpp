@@ -59,7 +59,7 @@ void frmMain::SelectRow(ListView& list, long position) {
 
 void frmMain::LoadAdapterList() {
   const ScanningMark loading(Hwnd());
-  BusyWork busy(*this, BusyWork::Commands::Wait);
+  BusyWork busy(*this, BusyWork::Input::Waits);
   const std::wstring title = WindowTitle();
   // The caption names the source of the rows, also when the scan failed.
   const ScopeExit caption([this, &title] { SetCaption(title + ScanMarker(ScanResult)); });
@@ -70,9 +70,11 @@ void frmMain::LoadAdapterList() {
   ScanResult = FillAdapterList(lvwNIC, chkFilterActive, OS_Version, services_.scan, busy);
 }
 
-// Input and commands that arrive meanwhile wait for the row to be selected again.
+// Input and commands that arrive meanwhile wait for the row to be selected
+// again. They aimed at the adapter the user had chosen: where another row is
+// selected now (that adapter has gone, or the filter changed), they are dropped.
 void frmMain::RefreshAdapterList(bool selectFirst) {
-  const BusyWork busy(*this, BusyWork::Commands::Wait);
+  BusyWork busy(*this, BusyWork::Input::Waits);
   const long selected = lvwNIC.SelectedPosition();
   const std::wstring remembered = selected > 0 ? lvwNIC.Text(selected) : L"";
   LoadAdapterList();
@@ -88,6 +90,8 @@ void frmMain::RefreshAdapterList(bool selectFirst) {
     }
     if (!matched) SelectFirstAdapter(lvwNIC);
   }
+  const long now = lvwNIC.SelectedPosition();
+  if (remembered.empty() || now < 1 || lvwNIC.Text(now) != remembered) busy.DropWhatWaits();
   if (lvwNIC.Count() == 0) {
     SetEnabled(cmdRemove, false);
     SetEnabled(cmdUpdate, false);

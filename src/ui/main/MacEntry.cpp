@@ -79,8 +79,11 @@ void frmMain::mnuMakerRandom_Click() {
   const std::optional<Maker> maker = services_.windows.ShowMakers(Hwnd());
   if (!maker) return;
   if (std::none_of(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix)) {
-    services_.host.ShowMessage(Hwnd(), Say(TextId::MakerNoIndividual, {maker->name}), WindowTitle(),
-                               MB_OK | MB_ICONEXCLAMATION);
+    const std::wstring why =
+        maker->prefixes.size() == 1
+            ? Say(TextId::MakerPrefixNotIndividual, {PrefixText(maker->prefixes.front()), maker->name})
+            : Say(TextId::MakerNoIndividual, {maker->name});
+    services_.host.ShowMessage(Hwnd(), why, WindowTitle(), MB_OK | MB_ICONEXCLAMATION);
     return;
   }
   const std::optional<MacBytes> address = RandomAddressOf(maker->prefixes);

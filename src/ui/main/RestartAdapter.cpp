@@ -4,7 +4,6 @@
 
 #include "adapters/AdapterScan.h"
 #include "change/RecordedChange.h"
-#include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "ui/BusyWork.h"
 #include "ui/Form.h"
@@ -19,47 +18,6 @@ using namespace frmMainControls;
 namespace {
 
 constexpr unsigned kComeBackMilliseconds = 15000;
-
-// Takes the window's input away for the scope, so that nothing the user
-// clicks acts while the restart waits, and gives back the state it had.
-class InputSuspended {
- public:
-  explicit InputSuspended(HWND hwnd) : hwnd_(hwnd), wasDisabled_(::EnableWindow(hwnd, FALSE) != FALSE) {}
-  InputSuspended(const InputSuspended&) = delete;
-  InputSuspended& operator=(const InputSuspended&) = delete;
-  ~InputSuspended() {
-    if (!wasDisabled_) ::EnableWindow(hwnd_, TRUE);
-  }
-
- private:
-  HWND hwnd_;
-  bool wasDisabled_;
-};
-
-// The session waits for the restart's log line where Windows asks programs
-// for a reason (Vista and later); before that, refusing the query holds it.
-class SessionHeld {
- public:
-  explicit SessionHeld(HWND hwnd) : hwnd_(hwnd) {
-    const HMODULE user = ::GetModuleHandleW(L"user32.dll");
-    if (!user) return;
-    using Create = BOOL(WINAPI*)(HWND, LPCWSTR);
-    const auto create =
-        reinterpret_cast<Create>(reinterpret_cast<void*>(::GetProcAddress(user, "ShutdownBlockReasonCreate")));
-    destroy_ = reinterpret_cast<Destroy>(reinterpret_cast<void*>(::GetProcAddress(user, "ShutdownBlockReasonDestroy")));
-    if (!create || !destroy_ || !create(hwnd_, Say(TextId::RestartHoldsSession))) destroy_ = nullptr;
-  }
-  SessionHeld(const SessionHeld&) = delete;
-  SessionHeld& operator=(const SessionHeld&) = delete;
-  ~SessionHeld() {
-    if (destroy_) destroy_(hwnd_);
-  }
-
- private:
-  using Destroy = BOOL(WINAPI*)(HWND);
-  HWND hwnd_;
-  Destroy destroy_ = nullptr;
-};
 
 }  // namespace
 
@@ -78,11 +36,9 @@ void frmMain::RestartSelectedAdapter() {
   const std::wstring adapterName = lvwNIC.SubItem(selected, kDescriptionColumn);
   RecordedRestart restart;
   {
-    const InputSuspended noInput(Hwnd());
-    BusyWork busy(*this, BusyWork::Commands::Drop);
-    const SessionHeld held(Hwnd());
-    restarting_ = true;
-    const ScopeExit idle([this] { restarting_ = false; });
+    // The window takes no input and the session waits until the restart's
+    // log line is written.
+    BusyWork busy(*this, BusyWork::Input::None, Say(TextId::RestartHoldsSession));
     restart = RestartAndRecord(adapterIndex, Devices(), Facts(), LogFilePath(), kComeBackMilliseconds,
                                [&busy](unsigned milliseconds) { busy.AnswerFor(milliseconds); });
   }

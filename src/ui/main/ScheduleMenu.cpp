@@ -88,10 +88,7 @@ void frmMain::mnuSchedule_Click() {
             : ChooseMakerOfAdapter(id, lvwNIC.SubItem(row, 3), Facts().PermanentAddress(id),
                                    Trimmed(lvwNIC.SubItem(row, 5)));
     if (choice.status != MakerChoiceStatus::Chosen) return tell(ForMessage(choice.sentence), MB_ICONEXCLAMATION);
-    if (answer.source == AddressSource::Maker) {
-      schedule.address.maker =
-          PrefixDisplay(*std::find_if(choice.maker->prefixes.begin(), choice.maker->prefixes.end(), IndividualPrefix));
-    }
+    if (answer.source == AddressSource::Maker) schedule.address = MakerKind(choice);
   }
   ScheduleServices scheduling{tasks, services_.scheduling.place.value_or(SystemInstallPlace())};
   const ScheduleOutcome outcome = ScheduleAdapter(schedule, scheduling);

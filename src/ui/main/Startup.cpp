@@ -100,7 +100,7 @@ void frmMain::Form_Load() {
     return;
   }
   OS_Version = version;
-  AddSystemMenuItem(*this, L"ORV 2003");
+  AddSystemMenuItem(*this, Say(TextId::SystemMenuEntry));
   SetUpAdapterList();
   COLORREF stripe = kStripeColor;
   StripeListView(stripe, *this, lvwNIC, Item(picImage));
@@ -111,7 +111,7 @@ void frmMain::Form_Load() {
 void frmMain::Form_Activate() {
   if (Activated) return;
   Activated = true;
-  BusyWork busy(*this, BusyWork::Commands::Wait);
+  BusyWork busy(*this, BusyWork::Input::Waits);
   Repaint();
   busy.AnswerNow();
   HideNotify = HideNotifySet();

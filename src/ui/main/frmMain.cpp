@@ -114,6 +114,9 @@ void frmMain::OnCommand(int id, int code, HWND /*control*/) {
     case mnuAbout: mnuAbout_Click(); break;
     case mnuRandom: mnuRandom_Click(); break;
     case mnuRestart: mnuRestart_Click(); break;
+    // Wine sends an entry of a submenu of the system menu as WM_COMMAND.
+    case mnuLanguageEnglish: mnuLanguage_Click(Language::English); break;
+    case mnuLanguageChinese: mnuLanguage_Click(Language::Chinese); break;
     default: break;
   }
 }
@@ -129,8 +132,7 @@ LRESULT frmMain::OnNotify(const NMHDR& header) {
     case LVN_ITEMCHANGED: {
       // A row the user selects, with the mouse or the keyboard.
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-      // While busy the work selects the row itself.
-      if (!selectingByCode_ && !Busy() && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+      if (!selectingByCode_ && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
           !(change.uOldState & LVIS_SELECTED)) {
         lvwNIC_ItemClick(change.iItem + 1);
       }
@@ -161,6 +163,7 @@ bool frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT&
     Form_Activate();
     return true;
   }
+  // Windows sends the system menu's entries, its submenus' too, as WM_SYSCOMMAND.
   if (message == WM_SYSCOMMAND && ((wParam & 0xFFF0) == mnuLanguageEnglish || (wParam & 0xFFF0) == mnuLanguageChinese)) {
     mnuLanguage_Click((wParam & 0xFFF0) == mnuLanguageEnglish ? Language::English : Language::Chinese);
     result = 0;
@@ -180,21 +183,19 @@ bool frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT&
     result = 0;
     return true;
   }
-  if (message == WM_QUERYENDSESSION && restarting_) {
-    result = FALSE;
-    return true;
-  }
   return false;
 }
 
 // The choice is stored for the next start: the window keeps the language it
-// was built in rather than rebuilding itself around the user's work.
+// was built in rather than rebuilding itself around the user's work. The
+// message is said in both languages, so that whoever chose by mistake reads it.
 void frmMain::mnuLanguage_Click(Language chosen) {
   StoreLanguage(chosen);
   CheckLanguageEntry(Hwnd(), chosen);
   if (chosen != CurrentLanguage()) {
-    services_.host.ShowMessage(Hwnd(), SayIn(chosen, TextId::LanguageFromNextStart), WindowTitle(),
-                               MB_OK | MB_ICONINFORMATION);
+    const std::wstring message =
+        std::wstring(SayIn(chosen, TextId::LanguageFromNextStart)) + L"\r\n\r\n" + Say(TextId::OtherLanguageFromNextStart);
+    services_.host.ShowMessage(Hwnd(), message, WindowTitle(), MB_OK | MB_ICONINFORMATION);
   }
 }
 

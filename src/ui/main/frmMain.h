@@ -143,9 +143,6 @@ class frmMain final : public Form {
   // While an entry box gains or loses the focus: where it comes from, where it goes.
   HWND focusFrom_ = nullptr;
   HWND focusTo_ = nullptr;
-  // While a restart waits for the adapter the session may not end before
-  // its log line is written.
-  bool restarting_ = false;
   bool quitOnDestroy_ = false;
 };
 

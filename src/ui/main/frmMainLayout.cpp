@@ -87,9 +87,10 @@ void SetMainMenuBar(HWND window) {
 
 void AddLanguageMenu(HWND window, Language spoken) {
   HMENU languages = ::CreatePopupMenu();
-  // Each language named in its own words, so that either reader finds it.
+  // Each language named in its own words, so that either reader finds it;
+  // Chinese in English too, for a Windows without East Asian fonts.
   ::AppendMenuW(languages, MF_STRING, mnuLanguageEnglish, L"English");
-  ::AppendMenuW(languages, MF_STRING, mnuLanguageChinese, L"中文(简体)");
+  ::AppendMenuW(languages, MF_STRING, mnuLanguageChinese, L"中文(简体) (Chinese, Simplified)");
   HMENU menu = ::GetSystemMenu(window, FALSE);
   ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(languages), Say(TextId::MenuLanguage));

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/NumberText.h"
+
 namespace quav {
 namespace {
 
@@ -25,6 +27,16 @@ const ControlDesign kLayout[] = {
     {cmdCancel, "cmdCancel", K::Button,   4110, 4185, 1440,  375, TextId::Cancel,              nullptr,  3},
 };
 
+// What the label under the list says of a search: nothing before anything
+// is typed, else how many makers match and how many of them are listed.
+std::wstring CountText(const std::wstring& text, const MakerSearch& search) {
+  if (text.find_first_not_of(L" \t\x3000") == std::wstring::npos) return L"";
+  if (search.matched > search.makers.size()) {
+    return Say(TextId::MakerShown, {NumberText(search.matched), NumberText(search.makers.size())});
+  }
+  return search.matched == 1 ? Say(TextId::MakerMatchesOne) : Say(TextId::MakerMatches, {NumberText(search.matched)});
+}
+
 }  // namespace
 
 std::span<const ControlDesign> frmMakers::Layout() { return kLayout; }
@@ -44,35 +56,32 @@ void frmMakers::Form_Load() {
   // "Prefixes" is wider than its Chinese header; the name gives way.
   const bool english = CurrentLanguage() == Language::English;
   lvwMakers.AddColumn(Say(TextId::MakerColumnName), Px(english ? 4090 : 4290));
-  lvwMakers.AddColumn(Say(TextId::MakerColumnPrefixes), Px(english ? 1010 : 810));
+  lvwMakers.AddColumn(Say(TextId::MakerColumnPrefixes), Px(english ? 1010 : 810), ColumnAlign::Right);
   lvwMakers.SetReportPresentation();
   txtSearch_Change();
 }
 
 void frmMakers::txtSearch_Change() {
-  MakerSearch search = FindMakers(Text(txtSearch), kMostListed);
-  listed_ = std::move(search.makers);
+  const std::wstring text = Text(txtSearch);
+  search_ = FindMakers(text, kMostListed);
   // Filled out of sight: one paint for the whole list.
   ::SendMessageW(lvwMakers.Hwnd(), WM_SETREDRAW, FALSE, 0);
   lvwMakers.Clear();
-  for (const Maker& maker : listed_) {
+  for (const Maker& maker : search_.makers) {
     const long position = lvwMakers.AddItem(maker.name);
-    lvwMakers.SetSubItem(position, 1, std::to_wstring(maker.prefixes.size()));
+    lvwMakers.SetSubItem(position, 1, NumberText(maker.prefixes.size()));
   }
-  if (!listed_.empty()) lvwMakers.SetSelected(1, true);
+  if (!search_.makers.empty()) lvwMakers.SetSelected(1, true);
   ::SendMessageW(lvwMakers.Hwnd(), WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(lvwMakers.Hwnd(), nullptr, TRUE);
-  const std::wstring matched = std::to_wstring(search.matched);
-  SetText(lblCount, search.matched > listed_.size()
-                        ? Say(TextId::MakerShown, {matched, std::to_wstring(listed_.size())})
-                        : Say(TextId::MakerMatches, {matched}));
-  SetEnabled(cmdOK, !listed_.empty());
+  SetText(lblCount, CountText(text, search_));
+  SetEnabled(cmdOK, !search_.makers.empty());
 }
 
 void frmMakers::cmdOK_Click() {
   const long position = lvwMakers.SelectedPosition();
-  if (position < 1 || static_cast<size_t>(position) > listed_.size()) return;
-  Chosen = listed_[static_cast<size_t>(position - 1)];
+  if (position < 1 || static_cast<size_t>(position) > search_.makers.size()) return;
+  Chosen = MakerToDraw(search_, static_cast<size_t>(position - 1));
   Unload();
 }
 

@@ -23,7 +23,8 @@ enum : int {
 
 // Finds a maker for a random address of its own: the makers whose name or
 // prefix matches the search box, listed as it is typed. Chosen comes out as
-// the maker picked with OK; none when the window was closed otherwise.
+// the maker picked with OK, with the prefixes to draw from (the prefix typed
+// alone, for its holder); none when the window was closed otherwise.
 class frmMakers final : public Form {
  public:
   static std::span<const ControlDesign> Layout();
@@ -45,7 +46,7 @@ class frmMakers final : public Form {
   LRESULT OnNotify(const NMHDR& header) override;
 
  private:
-  std::vector<Maker> listed_;  // the rows, in order
+  MakerSearch search_;  // its makers are the rows, in order
 };
 
 }  // namespace quav

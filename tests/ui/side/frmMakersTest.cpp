@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <regex>
 
 #include "ui/side/SideWindowFixture.h"
 
@@ -32,7 +33,13 @@ class MakersTest : public test::SideWindowTest {
 // printed), and OK takes the selected maker with its prefixes.
 TEST_F(MakersTest, ListsTheMatchesAtEveryKeyAndOkTakesTheSelectedOne) {
   EXPECT_EQ(0, makers.lvwMakers.Count()) << "nothing typed, nothing listed";
+  EXPECT_EQ(L"", makers.Text(lblCount)) << "and nothing counted";
   EXPECT_FALSE(makers.Enabled(cmdOK));
+  // Counts end at the column's right edge, as Windows shows numbers.
+  LVCOLUMNW column{};
+  column.mask = LVCF_FMT;
+  ASSERT_TRUE(ListView_GetColumn(makers.lvwMakers.Hwnd(), 1, &column));
+  EXPECT_EQ(LVCFMT_RIGHT, column.fmt & LVCFMT_JUSTIFYMASK);
   Clock::duration slowest{};
   for (const wchar_t c : std::wstring(L"a parallels")) {
     const Clock::time_point start = Clock::now();
@@ -47,17 +54,28 @@ TEST_F(MakersTest, ListsTheMatchesAtEveryKeyAndOkTakesTheSelectedOne) {
   EXPECT_EQ(L"Alpha Data Parallel Systems, Ltd.", makers.lvwMakers.Text(1));
   EXPECT_EQ(L"1", makers.lvwMakers.SubItem(1, 1));
   EXPECT_EQ(1, makers.lvwMakers.SelectedPosition());
+  SetLanguage(Language::English);
+  makers.txtSearch_Change();
+  const std::wstring one = makers.Text(lblCount);
+  SetLanguage(Language::Chinese);
+  EXPECT_EQ(L"1 maker matches.", one);
 
+  // Thousands grouped as the user's locale writes them ("7,925").
   makers.SetText(txtSearch, L"inc");
   EXPECT_EQ(200, makers.lvwMakers.Count()) << "the first 200 of many";
-  EXPECT_NE(std::wstring::npos, makers.Text(lblCount).find(L"200")) << makers.Text(lblCount);
+  EXPECT_TRUE(std::regex_search(makers.Text(lblCount), std::wregex(L"[0-9],[0-9]{3}.*200"))) << makers.Text(lblCount);
 
-  makers.SetText(txtSearch, L"00-16-3e");
+  // The maker whose name starts with the text first; a prefix typed is the
+  // one drawn from, not any of its maker's.
+  makers.SetText(txtSearch, L"intel");
+  EXPECT_EQ(L"Intel Corporate", makers.lvwMakers.Text(1));
+  makers.SetText(txtSearch, L"00-1b-21");
   ASSERT_EQ(1, makers.lvwMakers.Count());
+  EXPECT_NE(L"1", makers.lvwMakers.SubItem(1, 1)) << "all of the maker's prefixes are counted";
   makers.cmdOK_Click();
   ASSERT_TRUE(makers.Chosen);
-  EXPECT_EQ(L"Xensource, Inc.", makers.Chosen->name);
-  EXPECT_EQ(std::vector<uint32_t>{0x00163E}, makers.Chosen->prefixes);
+  EXPECT_EQ(L"Intel Corporate", makers.Chosen->name);
+  EXPECT_EQ(std::vector<uint32_t>{0x001B21}, makers.Chosen->prefixes);
   EXPECT_EQ(nullptr, makers.Hwnd());
 }
 
