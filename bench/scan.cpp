@@ -22,7 +22,7 @@
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/AddressMaker.h"
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "adapters/GetMACFromIP.h"
 #include "adapters/MakerTable.h"
 #include "adapters/WmiAdapterSource.h"

@@ -7,7 +7,7 @@
 
 #include "DelayLoadHook.h"
 #include "adapters/AdapterFacts.h"
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "cli/ConsoleCommands.h"
 #include "platform/DllSearch.h"
 #include "platform/Settings.h"

@@ -11,6 +11,7 @@
 
 #include "adapters/AddressRules.h"
 #include "adapters/MakerTable.h"
+#include "platform/TextRules.h"
 
 namespace quav {
 namespace {
@@ -187,10 +188,7 @@ std::optional<uint32_t> PrefixIn(std::wstring_view text) {
   int digits = 0;
   for (const wchar_t c : text) {
     if (c == L'-' || c == L':' || c == L' ' || c == 0x3000) continue;
-    const int value = c >= L'0' && c <= L'9'   ? c - L'0'
-                      : c >= L'a' && c <= L'f' ? c - L'a' + 10
-                      : c >= L'A' && c <= L'F' ? c - L'A' + 10
-                                               : -1;
+    const int value = HexDigitValue(c);
     if (value < 0 || ++digits > 6) return std::nullopt;
     prefix = prefix << 4 | static_cast<uint32_t>(value);
   }

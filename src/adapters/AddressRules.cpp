@@ -27,10 +27,7 @@ std::optional<MacBytes> AddressBytes(std::wstring_view text) {
   size_t digits = 0;
   for (const wchar_t c : text) {
     if (c == L'-' || c == L':') continue;
-    int value = -1;
-    if (c >= L'0' && c <= L'9') value = c - L'0';
-    if (c >= L'a' && c <= L'f') value = c - L'a' + 10;
-    if (c >= L'A' && c <= L'F') value = c - L'A' + 10;
+    const int value = HexDigitValue(c);
     if (value < 0 || digits == 2 * address.size()) return std::nullopt;
     uint8_t& byte = address[digits / 2];
     byte = static_cast<uint8_t>(byte << 4 | value);
@@ -55,18 +52,25 @@ bool IsBroadcast(const MacBytes& address) {
 
 std::wstring FoldedKey(std::wstring_view key) { return UpperCase(std::wstring(key)); }
 
-bool IsInstanceGuid(std::wstring_view text) {
+bool IsInstanceGuid(std::wstring_view text) { return InstanceGuidBytes(text).has_value(); }
+
+std::optional<std::array<uint8_t, 16>> InstanceGuidBytes(std::wstring_view text) {
   static constexpr std::wstring_view kPattern = L"{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}";
-  if (text.size() != kPattern.size()) return false;
+  if (text.size() != kPattern.size()) return std::nullopt;
+  std::array<uint8_t, 16> bytes{};
+  size_t digits = 0;
   for (size_t k = 0; k < text.size(); ++k) {
-    const wchar_t c = text[k];
     if (kPattern[k] != L'x') {
-      if (c != kPattern[k]) return false;
-    } else if (!((c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'))) {
-      return false;
+      if (text[k] != kPattern[k]) return std::nullopt;
+      continue;
     }
+    const int value = HexDigitValue(text[k]);
+    if (value < 0) return std::nullopt;
+    uint8_t& byte = bytes[digits / 2];
+    byte = static_cast<uint8_t>(byte << 4 | value);
+    ++digits;
   }
-  return true;
+  return bytes;
 }
 
 }  // namespace quav

@@ -30,10 +30,12 @@ std::optional<MacBytes> AddressBytes(std::wstring_view text);
 // Whether two texts name the same address; false when either is no address.
 bool SameAddress(std::wstring_view a, std::wstring_view b);
 
-// Bit 0 of the first byte: a group (multicast or broadcast) address.
-inline bool IsGroupAddress(const MacBytes& address) { return (address[0] & 0x01) != 0; }
-// Bit 1 of the first byte: assigned locally, not by a maker.
-inline bool IsLocallyAdministered(const MacBytes& address) { return (address[0] & 0x02) != 0; }
+// The first byte's bit of a group (multicast or broadcast) address.
+inline constexpr uint8_t kGroupBit = 0x01;
+// The first byte's bit of an address assigned locally, not by a maker.
+inline constexpr uint8_t kLocalBit = 0x02;
+inline bool IsGroupAddress(const MacBytes& address) { return (address[0] & kGroupBit) != 0; }
+inline bool IsLocallyAdministered(const MacBytes& address) { return (address[0] & kLocalBit) != 0; }
 // 00-00-00-00-00-00: no station has it.
 bool IsAllZeros(const MacBytes& address);
 // FF-FF-FF-FF-FF-FF: every station.
@@ -47,5 +49,8 @@ std::wstring FoldedKey(std::wstring_view key);
 // {4D36E972-E325-11CE-BFC1-08002BE10318}. The ID names a device (\\.\ID)
 // and registry keys, so a value of any other form is not one.
 bool IsInstanceGuid(std::wstring_view text);
+// Such a GUID's sixteen bytes in the order its digits are written (the
+// first three fields most significant byte first); none for any other text.
+std::optional<std::array<uint8_t, 16>> InstanceGuidBytes(std::wstring_view text);
 
 }  // namespace quav

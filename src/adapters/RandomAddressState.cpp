@@ -1,26 +1,34 @@
 #include "adapters/RandomAddressState.h"
 
+#include <algorithm>
+
 namespace quav {
 namespace {
 
-// The text of the first <name>…</name> within the element, trimmed of blanks;
-// none when it is not there. Profiles carry the element without a prefix.
-std::optional<std::wstring_view> ElementText(std::wstring_view xml, std::wstring_view name) {
-  const std::wstring open = L"<" + std::wstring(name) + L">";
-  const std::wstring close = L"</" + std::wstring(name) + L">";
-  const size_t start = xml.find(open);
-  if (start == std::wstring_view::npos) return std::nullopt;
-  const size_t from = start + open.size();
-  const size_t end = xml.find(close, from);
-  if (end == std::wstring_view::npos) return std::nullopt;
-  std::wstring_view text = xml.substr(from, end - from);
-  while (!text.empty() && (text.front() == L' ' || text.front() == L'\t' || text.front() == L'\r' || text.front() == L'\n')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == L' ' || text.back() == L'\t' || text.back() == L'\r' || text.back() == L'\n')) text.remove_suffix(1);
-  return text;
+// The namespace of the profile schema's third version, which brought the element.
+constexpr std::wstring_view kProfileV3 = L"http://www.microsoft.com/networking/WLAN/profile/v3";
+
+// The v3 child element of that name; null when there is none.
+const XmlElement* V3Child(const XmlElement& parent, std::wstring_view name) {
+  const std::vector<const XmlElement*> named = parent.Children(name);
+  const auto found = std::find_if(named.begin(), named.end(),
+                                  [](const XmlElement* child) { return child->namespaceUri == kProfileV3; });
+  return found == named.end() ? nullptr : *found;
 }
 
-// xs:boolean: "true" or "1".
-bool IsTrue(std::optional<std::wstring_view> text) { return text && (*text == L"true" || *text == L"1"); }
+// An xs:boolean: "true" or "1", "false" or "0", with white space around;
+// none for anything else.
+std::optional<bool> Boolean(const XmlElement* element) {
+  if (!element) return std::nullopt;
+  constexpr std::wstring_view kBlanks = L" \t\r\n";
+  const std::wstring_view text = element->text;
+  const size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::wstring_view::npos) return std::nullopt;
+  const std::wstring_view value = text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+  if (value == L"true" || value == L"1") return true;
+  if (value == L"false" || value == L"0") return false;
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -28,19 +36,19 @@ std::optional<bool> InterfaceRandomSetting(std::string_view bytes) {
   if (bytes.size() < 4) return std::nullopt;
   uint32_t value = 0;
   for (size_t k = 0; k < 4; ++k) value |= static_cast<uint32_t>(static_cast<uint8_t>(bytes[k])) << (8 * k);
+  if (value > 1) return std::nullopt;
   return value == 1;
 }
 
-std::optional<WindowsRandomAddress> ProfileRandomSetting(std::wstring_view profileXml) {
-  const size_t start = profileXml.find(L"<MacRandomization");
-  if (start == std::wstring_view::npos) return std::nullopt;
-  const size_t end = profileXml.find(L"</MacRandomization>", start);
-  const std::wstring_view element =
-      profileXml.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
-  const std::optional<std::wstring_view> enabled = ElementText(element, L"enableRandomization");
+std::optional<WindowsRandomAddress> ProfileRandomSetting(const XmlElement& profile) {
+  if (profile.name != L"WLANProfile") return std::nullopt;
+  const XmlElement* element = V3Child(profile, L"MacRandomization");
+  if (!element) return std::nullopt;
+  const std::optional<bool> enabled = Boolean(V3Child(*element, L"enableRandomization"));
   if (!enabled) return std::nullopt;
-  if (!IsTrue(enabled)) return WindowsRandomAddress::Off;
-  return IsTrue(ElementText(element, L"randomizeEveryday")) ? WindowsRandomAddress::Daily : WindowsRandomAddress::On;
+  if (!*enabled) return WindowsRandomAddress::Off;
+  return Boolean(V3Child(*element, L"randomizeEveryday")).value_or(false) ? WindowsRandomAddress::Daily
+                                                                          : WindowsRandomAddress::On;
 }
 
 WindowsRandomAddress DecideRandomAddress(std::optional<bool> interfaceSetting,

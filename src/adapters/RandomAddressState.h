@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/XmlDocument.h"
+
 // Windows 10 and later give a wireless adapter a random address of their own
 // ("Random hardware addresses") in place of the stored NetworkAddress: for
 // the interface as a whole and per network. What it does for an adapter,
@@ -19,12 +21,15 @@ enum class WindowsRandomAddress {
 };
 
 // The interface's RandomMacState (REG_BINARY): its first DWORD, little
-// endian, 1 for on. None for a value too short to hold one.
+// endian, 1 for on and 0 for off. None for a value too short to hold one or
+// of any other number.
 std::optional<bool> InterfaceRandomSetting(std::string_view bytes);
 
-// The connected profile's <MacRandomization> element: enableRandomization and
-// randomizeEveryday. None when the profile has no such element.
-std::optional<WindowsRandomAddress> ProfileRandomSetting(std::wstring_view profileXml);
+// The connected profile's <MacRandomization> element (the profile schema's
+// v3, in the document element WLANProfile): enableRandomization and
+// randomizeEveryday. None when the profile has no such element or it does
+// not say whether randomization is on.
+std::optional<WindowsRandomAddress> ProfileRandomSetting(const XmlElement& profile);
 
 // The network's own setting wins; without one, the interface's (which Windows
 // gives new networks); without either, unknown, never off.

@@ -30,12 +30,6 @@ class ComScope {
   HRESULT result_;
 };
 
-std::optional<GUID> GuidOf(const std::wstring& instanceId) {
-  GUID guid{};
-  std::wstring text = instanceId;
-  return SUCCEEDED(::CLSIDFromString(text.data(), &guid)) ? std::optional(guid) : std::nullopt;
-}
-
 std::array<uint8_t, 16> GuidBytes(const GUID& guid) {
   std::array<uint8_t, 16> bytes{};
   for (int k = 0; k < 4; ++k) bytes[k] = static_cast<uint8_t>(guid.Data1 >> (24 - 8 * k));
@@ -101,8 +95,8 @@ std::optional<NetworkIdentity> FromGateway(const std::wstring& instanceId) {
 }  // namespace
 
 NetworkIdentity IdentifyNetwork(const std::wstring& instanceId, bool wireless, WlanConnection& wlan) {
-  const std::optional<GUID> adapter = GuidOf(instanceId);
-  if (!IsInstanceGuid(instanceId) || !adapter) return {};
+  const std::optional<GUID> adapter = InterfaceGuid(instanceId);
+  if (!adapter) return {};
   if (wireless) {
     const WlanConnection::Current current = wlan.CurrentConnection(instanceId);
     if (current.status == ERROR_ACCESS_DENIED) {

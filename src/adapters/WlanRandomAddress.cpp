@@ -3,13 +3,16 @@
 #include <windows.h>
 #include <wlanapi.h>
 
+#include <array>
 #include <cwchar>
 #include <type_traits>
 
+#include "adapters/AddressRules.h"
 #include "platform/AnsiText.h"
 #include "platform/DllSearch.h"
 #include "platform/RegistryApi.h"
 #include "platform/ScopeExit.h"
+#include "platform/XmlDocument.h"
 
 namespace quav {
 namespace {
@@ -48,37 +51,6 @@ const WlanFunctions& Wlan() {
   return functions;
 }
 
-int HexDigit(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
-  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-  return -1;
-}
-
-// {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX} as the registry names interfaces.
-std::optional<GUID> ParseGuid(const std::wstring& text) {
-  if (text.size() != 38 || text.front() != L'{' || text.back() != L'}') return std::nullopt;
-  unsigned char bytes[16] = {};
-  size_t byte = 0;
-  for (size_t at = 1; at < 37;) {
-    if (at == 9 || at == 14 || at == 19 || at == 24) {
-      if (text[at++] != L'-') return std::nullopt;
-      continue;
-    }
-    const int high = HexDigit(text[at]);
-    const int low = HexDigit(text[at + 1]);
-    if (high < 0 || low < 0) return std::nullopt;
-    bytes[byte++] = static_cast<unsigned char>(high * 16 + low);
-    at += 2;
-  }
-  GUID guid{};
-  guid.Data1 = (DWORD{bytes[0]} << 24) | (DWORD{bytes[1]} << 16) | (DWORD{bytes[2]} << 8) | bytes[3];
-  guid.Data2 = static_cast<WORD>((bytes[4] << 8) | bytes[5]);
-  guid.Data3 = static_cast<WORD>((bytes[6] << 8) | bytes[7]);
-  for (size_t k = 0; k < 8; ++k) guid.Data4[k] = bytes[8 + k];
-  return guid;
-}
-
 // RandomMacState's bytes; none when the key or value is not there.
 std::optional<std::string> RandomMacState(const std::wstring& instanceId) {
   RegistryApi& api = CurrentRegistryApi();
@@ -102,9 +74,22 @@ std::optional<std::string> RandomMacState(const std::wstring& instanceId) {
 
 }  // namespace
 
+std::optional<GUID> InterfaceGuid(const std::wstring& instanceId) {
+  const std::optional<std::array<uint8_t, 16>> bytes = InstanceGuidBytes(instanceId);
+  if (!bytes) return std::nullopt;
+  const auto& b = *bytes;
+  GUID guid{};
+  guid.Data1 = (DWORD{b[0]} << 24) | (DWORD{b[1]} << 16) | (DWORD{b[2]} << 8) | b[3];
+  guid.Data2 = static_cast<WORD>((b[4] << 8) | b[5]);
+  guid.Data3 = static_cast<WORD>((b[6] << 8) | b[7]);
+  for (size_t k = 0; k < 8; ++k) guid.Data4[k] = b[8 + k];
+  return guid;
+}
+
+
 std::optional<std::wstring> SystemWlanConnection::ConnectedProfileXml(const std::wstring& instanceId) {
   const WlanFunctions& wlan = Wlan();
-  const std::optional<GUID> guid = ParseGuid(instanceId);
+  const std::optional<GUID> guid = InterfaceGuid(instanceId);
   if (!wlan.open || !guid) return std::nullopt;
   DWORD version = 0;
   HANDLE client = nullptr;
@@ -141,14 +126,15 @@ WindowsRandomAddress ReadWindowsRandomAddress(const std::wstring& instanceId, Wl
   if (instanceId.empty()) return WindowsRandomAddress::Unknown;
   const std::optional<std::string> state = RandomMacState(instanceId);
   const std::optional<std::wstring> profile = wlan.ConnectedProfileXml(instanceId);
+  const std::optional<XmlElement> document = profile ? ReadXmlDocument(*profile) : std::nullopt;
   return DecideRandomAddress(state ? InterfaceRandomSetting(*state) : std::nullopt,
-                             profile ? ProfileRandomSetting(*profile) : std::nullopt);
+                             document ? ProfileRandomSetting(*document) : std::nullopt);
 }
 
 WlanConnection::Current SystemWlanConnection::CurrentConnection(const std::wstring& instanceId) {
   Current current;
   const WlanFunctions& wlan = Wlan();
-  const std::optional<GUID> guid = ParseGuid(instanceId);
+  const std::optional<GUID> guid = InterfaceGuid(instanceId);
   if (!wlan.open || !guid) return {ERROR_NOT_SUPPORTED, false, {}, 0, {}};
   DWORD version = 0;
   HANDLE client = nullptr;
@@ -177,7 +163,7 @@ WlanConnection::Current SystemWlanConnection::CurrentConnection(const std::wstri
 
 unsigned long SystemWlanConnection::SetProfileXml(const std::wstring& instanceId, const std::wstring& xml) {
   const WlanFunctions& wlan = Wlan();
-  const std::optional<GUID> guid = ParseGuid(instanceId);
+  const std::optional<GUID> guid = InterfaceGuid(instanceId);
   if (!wlan.open || !guid) return ERROR_NOT_SUPPORTED;
   DWORD version = 0;
   HANDLE client = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,6 +9,9 @@
 #include "adapters/RandomAddressState.h"
 
 namespace quav {
+
+// The interface's GUID from its instance ID, as the registry names interfaces.
+std::optional<GUID> InterfaceGuid(const std::wstring& instanceId);
 
 // The Native Wi-Fi service's view of an interface; tests stand in for it.
 class WlanConnection {

@@ -8,8 +8,8 @@
 
 #include "adapters/AdapterKeys.h"
 #include "adapters/AddressRules.h"
-#include "adapters/ErrorReporter.h"
 #include "adapters/GetMACFromIP.h"
+#include "platform/ErrorReporter.h"
 #include "platform/TextRules.h"
 #include "platform/modRegistry.h"
 

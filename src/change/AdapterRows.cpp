@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "platform/TextRules.h"
 
 namespace quav {

@@ -68,7 +68,7 @@ std::wstring WarningMessage(const std::vector<AddressWarning>& warnings, const M
 }
 
 MacBytes LocallyAdministeredUnicast(MacBytes address) {
-  address[0] = static_cast<uint8_t>((address[0] & ~0x01) | 0x02);  // individual, local
+  address[0] = static_cast<uint8_t>((address[0] & ~kGroupBit) | kLocalBit);  // individual, local
   return address;
 }
 

@@ -25,7 +25,10 @@ std::optional<MacBytes> RandomAddress(RandomSource& source = SystemRandomSource(
 
 // A prefix (0x001B21 for 00-1B-21) that makes a universally administered
 // individual address; a few old assignments make group or local ones.
-inline bool IndividualPrefix(uint32_t prefix) { return prefix <= 0xFFFFFF && (prefix & 0x030000) == 0; }
+inline bool IndividualPrefix(uint32_t prefix) {
+  const MacBytes first{static_cast<uint8_t>(prefix >> 16)};
+  return prefix <= 0xFFFFFF && !IsGroupAddress(first) && !IsLocallyAdministered(first);
+}
 
 // A random address of a maker: one of its prefixes (0x001B21 for 00-1B-21),
 // each as likely, and three random bytes after it. Prefixes that would make a

@@ -28,4 +28,11 @@ std::wstring UpperCase(std::wstring text) {
 
 bool ReadsAsSet(const std::wstring& text) { return text == L"1"; }
 
+int HexDigitValue(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  return -1;
+}
+
 }  // namespace quav

@@ -20,4 +20,7 @@ std::wstring UpperCase(std::wstring text);
 // A Boolean setting counts as set when its text, in lower case, is "1".
 bool ReadsAsSet(const std::wstring& text);
 
+// The value of a hexadecimal digit (0-9, a-f, A-F); -1 for any other character.
+int HexDigitValue(wchar_t c);
+
 }  // namespace quav

@@ -26,7 +26,7 @@ enum class TextId : unsigned short {
   // The row tip and the makers' words.
   TipWithMaker, TipMakerUnknown, TipConnection, TipBurnedIn, TipActive, TipType, TipNone, TipBurnedInUnread,
   TipUnknown, TipWireless, TipWired, MakerGroupAddress, MakerLocalAddress, MakerUnlistedPrefix, ScanFailed,
-  TipRandomAddress, TipRandomOn, TipRandomDaily, TipRandomOff,
+  TipRandomAddress, TipRandomOn, TipRandomDaily, TipRandomOff, TipBurnedInAsking,
   // The side windows.
   AboutDesignCaption, AboutCaption, AboutAllRights, AboutCopyright, AboutBy, AboutCredit1, AboutCredit2, Ok,
   AgreementDesignCaption, AgreementCaption, AgreementRead, AgreementQuestion, Accept, Decline, LicenseMaker,

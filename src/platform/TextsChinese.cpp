@@ -70,6 +70,7 @@ constinit const TextTable kChineseTexts = MakeTextTable({
     {TextId::TipRandomOn, L"开"},
     {TextId::TipRandomDaily, L"每天更改"},
     {TextId::TipRandomOff, L"关"},
+    {TextId::TipBurnedInAsking, L"正在读取（等待驱动程序回答）"},
 
     {TextId::AboutDesignCaption, L"关于"},
     {TextId::AboutCaption, L"关于    {1}"},

@@ -74,6 +74,7 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::TipRandomOn, L"on"},
     {TextId::TipRandomDaily, L"change daily"},
     {TextId::TipRandomOff, L"off"},
+    {TextId::TipBurnedInAsking, L"being read (waiting for the driver)"},
 
     {TextId::AboutDesignCaption, L"About"},
     {TextId::AboutCaption, L"About {1}"},

@@ -45,10 +45,11 @@ bool ChangesRows(UINT message) {
 
 RowTips::~RowTips() { Detach(); }
 
-void RowTips::Attach(HWND list, TextFor textFor) {
+void RowTips::Attach(HWND list, TextFor textFor, std::function<void()> emptied) {
   Detach();
   list_ = list;
   textFor_ = std::move(textFor);
+  emptied_ = std::move(emptied);
   // The list itself keeps nothing in its user data. Read for each of its
   // messages, so not a property: each property read asks the window server.
   ::SetWindowLongPtrW(list_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -124,6 +125,15 @@ bool RowTips::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
     Forget();
   }
   if (ChangesRows(message)) Forget();
+  if (message == LVM_DELETEALLITEMS && emptied_) emptied_();
+  if (message == kTextChanged) {
+    // The tip control asks for a callback text again when it is set anew.
+    if (tip_ && row_) {
+      TOOLINFOW tool = ListTool(list_);
+      ::SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    return true;
+  }
   if (message == WM_NOTIFYFORMAT && tip_ && reinterpret_cast<HWND>(wParam) == tip_) {
     result = NFR_UNICODE;
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 
 // What a window, control or callback procedure does with an exception: no
 // exception may leave one (it would cross the system's code), so each

@@ -60,13 +60,13 @@ TEST(SystemAdapterFacts, WirelessComesFromTheMediumOrTheConnection) {
 }
 
 // RandomMacState in one view of the registry; both builds read the 64-bit one.
-void SetRandomMacState(REGSAM view, const std::wstring& guid, DWORD state) {
+void SetRandomMacState(REGSAM view, const std::wstring& guid, DWORD state, DWORD type = REG_BINARY) {
   HKEY key = nullptr;
   const std::wstring path = L"SOFTWARE\\Microsoft\\WlanSvc\\Interfaces\\" + guid;
   ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view,
                                              nullptr, &key, nullptr));
   const BYTE bytes[8] = {static_cast<BYTE>(state)};
-  EXPECT_EQ(ERROR_SUCCESS, ::RegSetValueExW(key, L"RandomMacState", 0, REG_BINARY, bytes, sizeof bytes));
+  EXPECT_EQ(ERROR_SUCCESS, ::RegSetValueExW(key, L"RandomMacState", 0, type, bytes, type == REG_DWORD ? 4 : 8));
   ::RegCloseKey(key);
 }
 
@@ -93,12 +93,59 @@ TEST(SystemAdapterFacts, WindowsRandomAddressesFromTheRegistrysWideViewAndThePro
   EXPECT_EQ(WindowsRandomAddress::On, facts.RandomAddress(L"0001"));
   EXPECT_EQ(WindowsRandomAddress::Unknown, facts.RandomAddress(L"0002"));
   FakeWlan wlan;
-  wlan.profile = L"<MacRandomization><enableRandomization>false</enableRandomization></MacRandomization>";
+  wlan.profile =
+      L"<WLANProfile><MacRandomization xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v3\">"
+      L"<enableRandomization>false</enableRandomization></MacRandomization></WLANProfile>";
   EXPECT_EQ(WindowsRandomAddress::Off, ReadWindowsRandomAddress(kGuid, wlan)) << "the network's own setting wins";
   SetRandomMacState(KEY_WOW64_64KEY, kGuid, 0);
   EXPECT_EQ(WindowsRandomAddress::Off, facts.RandomAddress(L"0001"));
+  // Any other number, or another type, says nothing.
+  SetRandomMacState(KEY_WOW64_64KEY, kGuid, 2);
+  EXPECT_EQ(WindowsRandomAddress::Unknown, facts.RandomAddress(L"0001"));
+  SetRandomMacState(KEY_WOW64_64KEY, kGuid, 1, REG_DWORD);
+  EXPECT_EQ(WindowsRandomAddress::Unknown, facts.RandomAddress(L"0001"));
   DeleteWlanInterface(KEY_WOW64_64KEY, kGuid);
   DeleteWlanInterface(KEY_WOW64_32KEY, kGuid);
+}
+
+// The profile is read as XML: only its own v3 MacRandomization element says,
+// and only with an enableRandomization of true, 1, false or 0.
+TEST(SystemAdapterFacts, OnlyTheProfilesOwnRandomizationElementSays) {
+  DeleteWlanInterface(KEY_WOW64_64KEY, kGuid);
+  const std::wstring profile =
+      L"<WLANProfile xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v1\"><name>Home</name>";
+  const std::wstring v3 = L" xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v3\"";
+  const std::wstring element = L"<MacRandomization" + v3 + L">";
+  const std::wstring enabled = L"<enableRandomization>true</enableRandomization>";
+  const std::wstring end = L"</MacRandomization></WLANProfile>";
+  const struct {
+    std::wstring xml;
+    WindowsRandomAddress expected;
+  } rows[] = {
+      {L"<?xml version=\"1.0\"?>\r\n" + profile + element + L"\r\n  " + enabled +
+           L"<randomizeEveryday>true</randomizeEveryday><randomizationSeed>7</randomizationSeed>" + end,
+       WindowsRandomAddress::Daily},
+      {profile + element + L"<enableRandomization> 1 </enableRandomization>" + end, WindowsRandomAddress::On},
+      {profile + element + L"<enableRandomization>false</enableRandomization>" + end, WindowsRandomAddress::Off},
+      {profile + element + L"<!-- " + enabled + L" --><enableRandomization>0</enableRandomization>" + end,
+       WindowsRandomAddress::Off},
+      {profile + L"<MacRandomization" + v3 + L"/><x" + v3 + L">" + enabled + L"</x></WLANProfile>",
+       WindowsRandomAddress::Unknown},
+      {profile + L"<MacRandomizationPolicy" + v3 + L">" + enabled + L"</MacRandomizationPolicy></WLANProfile>",
+       WindowsRandomAddress::Unknown},
+      {profile + element + enabled + L"</WLANProfile>", WindowsRandomAddress::Unknown},
+      {profile + element + L"<enableRandomization></enableRandomization>" + end, WindowsRandomAddress::Unknown},
+      {profile + element + L"<enableRandomization>yes</enableRandomization>" + end, WindowsRandomAddress::Unknown},
+      {profile + element + L"<randomizeEveryday>true</randomizeEveryday>" + end, WindowsRandomAddress::Unknown},
+      {profile + L"<MacRandomization>" + enabled + end, WindowsRandomAddress::Unknown},
+      {L"<!DOCTYPE WLANProfile>" + profile + element + enabled + end, WindowsRandomAddress::Unknown},
+      {element + enabled + L"</MacRandomization>", WindowsRandomAddress::Unknown},
+  };
+  FakeWlan wlan;
+  for (const auto& row : rows) {
+    wlan.profile = row.xml;
+    EXPECT_EQ(row.expected, ReadWindowsRandomAddress(kGuid, wlan)) << row.xml;
+  }
 }
 
 }  // namespace

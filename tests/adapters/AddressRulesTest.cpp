@@ -35,6 +35,9 @@ TEST(AddressRules, KeysFoldLetterCase) {
 TEST(AddressRules, AnInstanceIdIsAGuidInBracesAndNothingElse) {
   EXPECT_TRUE(IsInstanceGuid(L"{4D36E972-E325-11CE-BFC1-08002BE10318}"));
   EXPECT_TRUE(IsInstanceGuid(L"{4d36e972-e325-11ce-bfc1-08002be10318}"));
+  EXPECT_EQ((std::array<uint8_t, 16>{0x4D, 0x36, 0xE9, 0x72, 0xE3, 0x25, 0x11, 0xCE, 0xBF, 0xC1, 0x08, 0x00, 0x2B, 0xE1,
+                                     0x03, 0x18}),
+            InstanceGuidBytes(L"{4d36E972-E325-11ce-BFC1-08002BE10318}"));
   for (const wchar_t* text : {L"", L"{x}\\..\\pipe\\p", L"4D36E972-E325-11CE-BFC1-08002BE10318",
                               L"{4D36E972-E325-11CE-BFC1-08002BE10318}\\..\\pipe\\p",
                               L"{4D36E972-E325-11CE-BFC1-08002BE1031G}", L"{4D36E972-E325-11CE-BFC1+08002BE10318}",

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "adapters/FakeLookup.h"
 #include "adapters/ScanRowText.h"
 #include "adapters/WmiAdapterSource.h"

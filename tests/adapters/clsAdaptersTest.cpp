@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "adapters/ErrorReporter.h"
 #include "adapters/FakeLookup.h"
+#include "platform/ErrorReporter.h"
 #include "platform/RegistryApi.h"
 #include "support/FaultInjectingRegistry.h"
 #include "support/RegistryFixture.h"

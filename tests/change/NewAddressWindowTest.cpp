@@ -10,7 +10,9 @@
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
 #include "ui/side/frmNotification.h"
+#include "platform/Handles.h"
 #include "platform/RegistryApi.h"
+#include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
 #include "support/FakeServices.h"
 #include "support/FaultInjectingRegistry.h"
@@ -325,6 +327,81 @@ TEST_F(NewAddressWindow, ARowTipIsReadWhenItShowsAndItsFailureIsReported) {
   EXPECT_NE(std::wstring::npos, askText().find(L"活动地址：00-0C-29-3A-4B-5C"));
   form.lvwNIC_ColumnClick(1);
   EXPECT_EQ(L"", askText()) << "the row was forgotten with the sort";
+}
+
+// The first row's tip text, as the tip asks for it once the pointer rests on
+// the row; the pointer leaves first, so that the row counts as new.
+std::wstring FirstRowTip(HWND list) {
+  ::SendMessageW(list, WM_MOUSELEAVE, 0, 0);
+  RECT row{};
+  ListView_GetItemRect(list, 0, &row, LVIR_BOUNDS);
+  ::SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM(row.left + 1, row.top + 1));
+  NMTTDISPINFOW info{};
+  info.hdr = {::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr), 0, static_cast<UINT>(TTN_GETDISPINFOW)};
+  ::SendMessageW(list, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  return std::wstring(info.lpszText ? info.lpszText : L"");
+}
+
+// A driver that never answers holds neither the window nor the row's tip: it
+// is asked once, off the window's thread, until the list is filled again.
+TEST_F(NewAddressWindow, ADriverThatNeverAnswersHoldsNeitherTheWindowNorTheTip) {
+  UniqueHandle answer(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  const ScopeExit release([&] { ::SetEvent(answer.get()); });
+  facts.permanent[L"0007"] = L"00-0C-29-3A-4B-5C";
+  facts.onPermanentRead = [&answer](const std::wstring&) { ::WaitForSingleObject(answer.get(), 5000); };
+  const auto hoverText = [this] { return FirstRowTip(form.lvwNIC.Hwnd()); };
+  const auto answered = [&](int reads) {
+    std::wstring text;
+    for (const DWORD start = ::GetTickCount(); ::GetTickCount() - start < 5000; ::Sleep(10)) {
+      text = hoverText();
+      if (facts.permanentReads == reads && text.find(L"正在读取") == std::wstring::npos) break;
+    }
+    return text;
+  };
+  const DWORD start = ::GetTickCount();
+  EXPECT_NE(std::wstring::npos, hoverText().find(L"出厂地址：正在读取（等待驱动程序回答）"));
+  EXPECT_NE(std::wstring::npos, hoverText().find(L"出厂地址：正在读取"));
+  EXPECT_LT(::GetTickCount() - start, 1000u) << "the window waited for the driver";
+  ::SetEvent(answer.get());
+  EXPECT_NE(std::wstring::npos, answered(1).find(L"出厂地址：00-0C-29-3A-4B-5C"));
+  EXPECT_EQ(1, facts.permanentReads.load()) << "one question per adapter";
+
+  form.lvwNIC.Clear();
+  form.lvwNIC.AddItem(L"0007");
+  EXPECT_NE(std::wstring::npos, answered(2).find(L"出厂地址：00-0C-29-3A-4B-5C"));
+  EXPECT_EQ(2, facts.permanentReads.load()) << "the list filled again asks again";
+}
+
+// Windows' own random addresses, on or changing daily, are said in the row's
+// tip, warned of before storing, and named as the likely reason when the
+// adapter keeps another address.
+TEST_F(NewAddressWindow, WindowsRandomAddressesOnOrDailyAreSaidWarnedOfAndBlamed) {
+  facts.wireless[L"0007"] = true;
+  for (const auto& [state, said] : {std::pair{WindowsRandomAddress::On, L"：开"},
+                                    std::pair{WindowsRandomAddress::Daily, L"：每天更改"}}) {
+    facts.random[L"0007"] = state;
+    host.messages.clear();
+    TypeAddress(L"021122334455");
+    form.cmdUpdate_Click();
+    ASSERT_EQ(1u, host.messages.size()) << said;
+    EXPECT_NE(std::wstring::npos, host.messages[0].text.find(L"“随机硬件地址”已打开")) << said;
+    EXPECT_EQ(L"<missing>", Stored());
+
+    EXPECT_NE(std::wstring::npos,
+              FirstRowTip(form.lvwNIC.Hwnd()).find(std::wstring(L"Windows 随机硬件地址") + said));
+  }
+  adapters.SetNetworkAddress(L"0007", L"021122334455");
+  facts.active[L"0007"] = L"00-0C-29-3A-4B-5C";
+  for (const WindowsRandomAddress state : {WindowsRandomAddress::On, WindowsRandomAddress::Daily,
+                                           WindowsRandomAddress::Off}) {
+    facts.random[L"0007"] = state;
+    host.messages.clear();
+    form.mnuRestart_Click();
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(state != WindowsRandomAddress::Off,
+              host.messages[0].text.find(L"可能的原因：Windows 的“随机硬件地址”已打开") != std::wstring::npos)
+        << host.messages[0].text;
+  }
 }
 
 // A pair is completed when the focus moves on within the window, not when

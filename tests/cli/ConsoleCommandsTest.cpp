@@ -212,6 +212,23 @@ const VerbOutcome kVerbOutcomes[] = {
        for (const char* id : {"0007", "0008"}) s.registry.FailEvery(test::RegCall::OpenKeyEx, id, ERROR_ACCESS_DENIED);
      },
      {L"/list", L"/lang", L"en"}, ExitCode::Unreadable, nullptr, 0, "network adapter 0007, 0008;"},
+    {"ListJsonSaysWindowsRandomAddressesAreOn", [](Stage& s) { s.facts.random[L"0007"] = WindowsRandomAddress::On; },
+     {L"/list", L"/json"}, ExitCode::Done, nullptr, 0, "\"windowsRandomAddress\":\"on\"}"},
+    {"ListJsonSaysWindowsRandomAddressesChangeDaily",
+     [](Stage& s) { s.facts.random[L"0007"] = WindowsRandomAddress::Daily; }, {L"/list", L"/json"}, ExitCode::Done,
+     nullptr, 0, "\"windowsRandomAddress\":\"daily\"}"},
+    {"SetWhileWindowsRandomAddressesAreOnIsRefused",
+     [](Stage& s) {
+       s.facts.wireless[L"0007"] = true;
+       s.facts.random[L"0007"] = WindowsRandomAddress::On;
+     },
+     {L"/set", L"0007", L"02-11-22-33-44-55"}, ExitCode::Refused, nullptr, 0, "Windows"},
+    {"SetWhileWindowsRandomAddressesChangeDailyIsRefused",
+     [](Stage& s) {
+       s.facts.wireless[L"0007"] = true;
+       s.facts.random[L"0007"] = WindowsRandomAddress::Daily;
+     },
+     {L"/set", L"0007", L"02-11-22-33-44-55"}, ExitCode::Refused, nullptr, 0, "Windows"},
     {"ThrownInsideAVerb",
      [](Stage& s) { s.devices.onRestart = [](const std::wstring&) { throw std::runtime_error("stand-in fault"); }; },
      {L"/restart", L"0007"}, ExitCode::Unexpected, nullptr, 0,

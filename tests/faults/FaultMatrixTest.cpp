@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "adapters/AdapterKeys.h"
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "adapters/FakeLookup.h"
 #include "ui/main/FillAdapterList.h"
 #include "platform/Handles.h"

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <optional>
@@ -119,6 +120,8 @@ class FakeFacts final : public AdapterFacts {
     return found->second;
   }
   std::optional<std::wstring> PermanentAddress(const std::wstring& adapterIndex) override {
+    ++permanentReads;
+    if (onPermanentRead) onPermanentRead(adapterIndex);
     const auto found = permanent.find(adapterIndex);
     if (found == permanent.end()) return std::nullopt;
     return found->second;
@@ -128,11 +131,19 @@ class FakeFacts final : public AdapterFacts {
     const auto found = networks.find(adapterIndex);
     return found == networks.end() ? NetworkIdentity{} : found->second;
   }
+  WindowsRandomAddress RandomAddress(const std::wstring& adapterIndex) override {
+    const auto found = random.find(adapterIndex);
+    return found == random.end() ? WindowsRandomAddress::Unknown : found->second;
+  }
 
   std::map<std::wstring, std::wstring> active;
   std::map<std::wstring, NetworkIdentity> networks;  // none: the network cannot be told
   std::map<std::wstring, std::wstring> permanent;
   std::map<std::wstring, bool> wireless;
+  std::map<std::wstring, WindowsRandomAddress> random;
+  // On whichever thread asks (the row tips ask on threads of their own), before each answer.
+  std::function<void(const std::wstring&)> onPermanentRead;
+  std::atomic<int> permanentReads{0};
   std::function<void(const std::wstring&)> onActiveRead;  // before each read is answered
   int activeReads = 0;
 };

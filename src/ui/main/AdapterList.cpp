@@ -1,13 +1,8 @@
 // The main window's adapter list: loading, refreshing, selecting and sorting.
 #include <windows.h>
 
-#include "adapters/AdapterFacts.h"
 #include "adapters/AdapterKeys.h"
-#include "adapters/ConnectionName.h"
 #include "adapters/ScanRowText.h"
-#include "schedule/ScheduleRecord.h"
-#include "schedule/ScheduledRun.h"
-#include "ui/main/AdapterTip.h"
 #include "ui/main/FillAdapterList.h"
 #include "platform/ScopeExit.h"
 #include "platform/TextRules.h"
@@ -48,7 +43,7 @@ void frmMain::SetUpAdapterList() {
   lvwNIC.SetReportPresentation();
   lvwNIC.SetCellComparer(CompareByMeaning);
   // Each row's tip tells what the columns leave out.
-  lvwNICTips_.Attach(lvwNIC.Hwnd(), [this](long position) { return lvwNIC_TipText(position); });
+  lvwNICTips_.Attach(lvwNIC, Facts());
 }
 
 void frmMain::SelectRow(ListView& list, long position) {
@@ -170,22 +165,6 @@ void frmMain::lvwNIC_ItemClick(long position) {
   SetText(lblSpoofedMAC, L"");
   SetText(lblActiveMAC, L"");
   ShowSelectedAdapter(lvwNIC, position);
-}
-
-// Read when the pointer comes onto the row, so that it is as current as Windows can tell.
-std::wstring frmMain::lvwNIC_TipText(long position) {
-  const std::wstring id = Trimmed(lvwNIC.Text(position));
-  AdapterFacts& facts = Facts();
-  const bool wireless = facts.IsWireless(id);
-  long status = 0;
-  const std::optional<Schedule> schedule = IsScheduleId(id) ? ReadScheduleRecord(id, status) : std::nullopt;
-  std::optional<NetworkAddressNow> perNetwork;
-  if (schedule && schedule->address.source == AddressSource::PerNetwork) {
-    perNetwork = AddressOnNetwork(id, schedule->address, facts, false, ClockSeconds());
-  }
-  return AdapterTipText({ConnectionName(AdapterInstanceId(id)), facts.PermanentAddress(id),
-                         Trimmed(lvwNIC.SubItem(position, kActiveAddressColumn)), wireless,
-                         wireless ? std::optional(facts.RandomAddress(id)) : std::nullopt, perNetwork});
 }
 
 }  // namespace quav

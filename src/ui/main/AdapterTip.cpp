@@ -2,9 +2,14 @@
 
 #include <iterator>
 
+#include "adapters/AdapterScan.h"
 #include "adapters/AddressMaker.h"
+#include "adapters/ConnectionName.h"
 #include "change/NewAddressRules.h"
+#include "platform/TextRules.h"
 #include "platform/Texts.h"
+#include "schedule/ScheduleRecord.h"
+#include "schedule/ScheduledRun.h"
 
 namespace quav {
 namespace {
@@ -15,14 +20,19 @@ std::wstring WithMaker(const std::wstring& address) {
   return Say(TextId::TipWithMaker, {address, maker.empty() ? Say(TextId::TipMakerUnknown) : maker});
 }
 
-TextId RandomAddressText(WindowsRandomAddress state) {
+std::optional<TextId> RandomAddressText(WindowsRandomAddress state) {
   switch (state) {
     case WindowsRandomAddress::On: return TextId::TipRandomOn;
     case WindowsRandomAddress::Daily: return TextId::TipRandomDaily;
     case WindowsRandomAddress::Off: return TextId::TipRandomOff;
     case WindowsRandomAddress::Unknown: break;
   }
-  return TextId::TipUnknown;
+  return std::nullopt;
+}
+
+std::wstring BurnedInText(const AdapterTipFacts& facts) {
+  if (facts.permanentAsking) return Say(TextId::TipBurnedInAsking);
+  return facts.permanent ? WithMaker(*facts.permanent) : Say(TextId::TipBurnedInUnread);
 }
 
 // The network line's value; the address line's, none where there is no network.
@@ -55,15 +65,14 @@ std::wstring AdapterTipText(const AdapterTipFacts& facts) {
   static constexpr TextId kLabels[] = {TextId::TipConnection, TextId::TipBurnedIn, TextId::TipActive, TextId::TipType};
   const std::wstring values[] = {
       facts.connectionName.empty() ? Say(TextId::TipNone) : facts.connectionName,
-      facts.permanent ? WithMaker(*facts.permanent) : Say(TextId::TipBurnedInUnread),
+      BurnedInText(facts),
       facts.active.empty() ? Say(TextId::TipUnknown) : WithMaker(facts.active),
       Say(facts.wireless ? TextId::TipWireless : TextId::TipWired),
   };
   std::wstring text;
   for (size_t i = 0; i < std::size(values); ++i) text.append(Say(kLabels[i])).append(values[i]);
-  if (facts.wireless && facts.randomAddress) {
-    text.append(Say(TextId::TipRandomAddress)).append(Say(RandomAddressText(*facts.randomAddress)));
-  }
+  const std::optional<TextId> random = RandomAddressText(facts.randomAddress);
+  if (facts.wireless && random) text.append(Say(TextId::TipRandomAddress)).append(Say(*random));
   if (facts.perNetwork) {
     text.append(Say(TextId::TipNetwork)).append(NetworkText(*facts.perNetwork));
     if (const std::optional<std::wstring> address = NetworkAddressText(*facts.perNetwork)) {
@@ -71,6 +80,35 @@ std::wstring AdapterTipText(const AdapterTipFacts& facts) {
     }
   }
   return text;
+}
+
+void AdapterTips::Attach(ListView& list, AdapterFacts& facts) {
+  list_ = &list;
+  facts_ = &facts;
+  const HWND window = list.Hwnd();
+  burnedIn_ = std::make_unique<BurnedInAddresses>(
+      facts, [window] { ::PostMessageW(window, RowTips::kTextChanged, 0, 0); });
+  tips_.Attach(
+      window, [this](long position) { return TextFor(position); }, [this] { burnedIn_->Forget(); });
+}
+
+// Read when the pointer comes onto the row, so that it is as current as Windows can tell.
+std::wstring AdapterTips::TextFor(long position) {
+  const std::wstring id = Trimmed(list_->Text(position));
+  AdapterTipFacts tip;
+  tip.connectionName = ConnectionName(AdapterInstanceId(id));
+  const BurnedInAddresses::Answer burnedIn = burnedIn_->Find(id);
+  tip.permanent = burnedIn.address;
+  tip.permanentAsking = burnedIn.asking;
+  tip.active = Trimmed(list_->SubItem(position, kActiveAddressColumn));
+  tip.wireless = facts_->IsWireless(id);
+  if (tip.wireless) tip.randomAddress = facts_->RandomAddress(id);
+  long status = 0;
+  const std::optional<Schedule> schedule = IsScheduleId(id) ? ReadScheduleRecord(id, status) : std::nullopt;
+  if (schedule && schedule->address.source == AddressSource::PerNetwork) {
+    tip.perNetwork = AddressOnNetwork(id, schedule->address, *facts_, false, ClockSeconds());
+  }
+  return AdapterTipText(tip);
 }
 
 }  // namespace quav

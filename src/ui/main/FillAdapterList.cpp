@@ -7,7 +7,7 @@
 #include <string>
 
 #include "adapters/AdapterScan.h"
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "platform/ScopeExit.h"
 #include "platform/VersionNumber.h"
 #include "ui/BusyWork.h"

@@ -6,11 +6,6 @@
 #include "platform/TextRules.h"
 
 namespace quav {
-namespace {
-
-bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'F'); }
-
-}  // namespace
 
 MacFormat FormatMacText(std::wstring text, bool fillBoxes) {
   MacFormat result;
@@ -21,7 +16,7 @@ MacFormat FormatMacText(std::wstring text, bool fillBoxes) {
   text = UpperCase(std::move(text));
   if (fillBoxes && text.size() < 12) text.insert(0, 12 - text.size(), L'0');
   if (text.empty()) return result;
-  if (!std::all_of(text.begin(), text.end(), IsHexDigit)) return result;
+  if (!std::all_of(text.begin(), text.end(), [](wchar_t c) { return HexDigitValue(c) >= 0; })) return result;
   std::array<std::wstring, 6> pairs;
   for (size_t k = 0; k < 6; ++k) {
     const size_t start = 2 * k;
@@ -41,9 +36,8 @@ MacFormat FormatMacText(std::wstring text, bool fillBoxes) {
 
 int FilterEntryKey(int keyAscii) {
   if (keyAscii == 8) return keyAscii;
-  const auto upper = static_cast<int>(std::towupper(static_cast<wint_t>(keyAscii)));
-  if ((keyAscii >= L'0' && keyAscii <= L'9') || (upper >= L'A' && upper <= L'F')) return upper;
-  return 0;
+  if (keyAscii < 0 || keyAscii > 0xFFFF || HexDigitValue(static_cast<wchar_t>(keyAscii)) < 0) return 0;
+  return static_cast<int>(std::towupper(static_cast<wint_t>(keyAscii)));
 }
 
 std::wstring CompleteEntryBox(const std::wstring& text) { return text.size() == 1 ? L"0" + text : text; }

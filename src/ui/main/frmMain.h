@@ -7,7 +7,7 @@
 #include "platform/Handles.h"
 #include "ui/Form.h"
 #include "ui/ListView.h"
-#include "ui/RowTips.h"
+#include "ui/main/AdapterTip.h"
 #include "ui/main/MainWindowServices.h"
 
 namespace quav {
@@ -52,7 +52,6 @@ class frmMain final : public Form {
   void mnuRefresh_Click();
   void lvwNIC_ColumnClick(int headerPosition);
   void lvwNIC_ItemClick(long position);
-  std::wstring lvwNIC_TipText(long position);
 
   // --- The six entry boxes.
   std::wstring FormatMAC(std::wstring text, bool fillBoxes);
@@ -130,7 +129,7 @@ class frmMain final : public Form {
   MainWindowServices services_;
   std::unique_ptr<AdapterDevices> systemDevices_;
   std::unique_ptr<AdapterFacts> systemFacts_;
-  RowTips lvwNICTips_;
+  AdapterTips lvwNICTips_;
   UniqueHbitmap imgNoHighlight_;
   UniqueHbitmap imgHighlight_;
   UniqueHbitmap clearPicture_;

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "adapters/AdapterKeys.h"
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 #include "adapters/FakeLookup.h"
 #include "adapters/WmiAdapterSource.h"
 #include "platform/TextRules.h"

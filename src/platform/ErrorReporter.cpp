@@ -1,4 +1,4 @@
-#include "adapters/ErrorReporter.h"
+#include "platform/ErrorReporter.h"
 
 #include "platform/Texts.h"
 

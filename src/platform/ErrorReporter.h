@@ -5,8 +5,9 @@
 
 namespace quav {
 
-// Where the registry pass reports its errors: on screen, a message box with
-// an OK button captioned with the application's title.
+// Where errors are reported (the registry pass's, those a window or the
+// command line ran into): on screen, a message box with an OK button
+// captioned with the application's title.
 class ErrorReporter {
  public:
   virtual ~ErrorReporter() = default;
