@@ -53,6 +53,7 @@ quav_prefix_init
 quav_start_xvfb
 trap 'quav_wineserver_stop; quav_stop_xvfb' EXIT
 quav_wineserver_start
+quav_start_task_scheduler
 
 cd "$build"
 set +e

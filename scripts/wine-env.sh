@@ -61,6 +61,18 @@ quav_wineserver_start() {
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
+# Wine's Task Scheduler service, which Windows always runs. Right after the
+# prefix is made it may answer "Service database locked": tried again.
+quav_start_task_scheduler() {
+  local i out
+  for i in 1 2 3 4 5; do
+    out=$(wine net start schedule 2>&1 || true)
+    if [[ $out == *"already running"* || $out == *"started"* ]]; then return 0; fi
+    sleep 1
+  done
+  echo "warning: Wine's Task Scheduler service did not start: $out" >&2
+}
+
 quav_wineserver_stop() {
   wineserver -k >/dev/null 2>&1 || true
 }

@@ -12,6 +12,7 @@
 #include "adapters/ConnectionName.h"
 #include "adapters/InterfaceTable.h"
 #include "adapters/PermanentAddress.h"
+#include "adapters/SystemNetworkIdentity.h"
 #include "adapters/WlanRandomAddress.h"
 #include "platform/AnsiText.h"
 #include "platform/modRegistry.h"
@@ -96,6 +97,12 @@ WindowsRandomAddress SystemAdapterFacts::RandomAddress(const std::wstring& adapt
   if (adapterIndex.empty()) return WindowsRandomAddress::Unknown;
   SystemWlanConnection wlan;
   return ReadWindowsRandomAddress(AdapterInstanceId(adapterIndex), wlan);
+}
+
+NetworkIdentity SystemAdapterFacts::Network(const std::wstring& adapterIndex) {
+  if (adapterIndex.empty()) return {};
+  SystemWlanConnection wlan;
+  return IdentifyNetwork(AdapterInstanceId(adapterIndex), IsWireless(adapterIndex), wlan);
 }
 
 }  // namespace quav

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "adapters/NetworkIdentity.h"
 #include "adapters/RandomAddressState.h"
 
 namespace quav {
@@ -27,6 +28,8 @@ class AdapterFacts {
   virtual WindowsRandomAddress RandomAddress(const std::wstring& /*adapterIndex*/) {
     return WindowsRandomAddress::Unknown;
   }
+  // The network the adapter is connected to now; unknown unless a source says.
+  virtual NetworkIdentity Network(const std::wstring& /*adapterIndex*/) { return {}; }
 };
 
 // The registry and the interface table of this machine: the class subkey's
@@ -37,6 +40,7 @@ class SystemAdapterFacts final : public AdapterFacts {
   std::optional<std::wstring> PermanentAddress(const std::wstring& adapterIndex) override;
   bool IsWireless(const std::wstring& adapterIndex) override;
   WindowsRandomAddress RandomAddress(const std::wstring& adapterIndex) override;
+  NetworkIdentity Network(const std::wstring& adapterIndex) override;
 };
 
 }  // namespace quav

@@ -72,4 +72,21 @@ std::wstring_view RandomAddressKeyword(WindowsRandomAddress state) {
   return L"";
 }
 
+std::optional<std::wstring> ProfileWithRandomAddress(std::wstring_view profileXml, bool daily) {
+  const std::wstring element =
+      std::wstring(L"<MacRandomization xmlns=\"http://www.microsoft.com/networking/WLAN/profile/v3\">"
+                   L"<enableRandomization>true</enableRandomization><randomizeEveryday>") +
+      (daily ? L"true" : L"false") + L"</randomizeEveryday></MacRandomization>";
+  std::wstring profile(profileXml);
+  constexpr std::wstring_view kEnd = L"</MacRandomization>";
+  if (const size_t start = profile.find(L"<MacRandomization"); start != std::wstring::npos) {
+    const size_t end = profile.find(kEnd, start);
+    if (end == std::wstring::npos) return std::nullopt;
+    return profile.replace(start, end + kEnd.size() - start, element);
+  }
+  const size_t close = profile.rfind(L"</WLANProfile>");
+  if (close == std::wstring::npos) return std::nullopt;
+  return profile.insert(close, element);
+}
+
 }  // namespace quav

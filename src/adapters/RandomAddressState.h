@@ -39,6 +39,11 @@ WindowsRandomAddress DecideRandomAddress(std::optional<bool> interfaceSetting,
 // On or daily: the stored address is not the one the adapter presents.
 bool IsWindowsRandomOn(WindowsRandomAddress state);
 
+// The profile with Windows' random addresses turned on for its network (a
+// new one each day with daily): its <MacRandomization> element replaced, or
+// one added at the end of the profile. None for a text that holds no profile.
+std::optional<std::wstring> ProfileWithRandomAddress(std::wstring_view profileXml, bool daily);
+
 // For scripts: "on", "daily", "off"; empty for unknown.
 std::wstring_view RandomAddressKeyword(WindowsRandomAddress state);
 

@@ -27,6 +27,7 @@ struct WlanFunctions {
   decltype(&::WlanQueryInterface) query = nullptr;
   decltype(&::WlanGetProfile) profile = nullptr;
   decltype(&::WlanFreeMemory) free = nullptr;
+  decltype(&::WlanSetProfile) setProfile = nullptr;
 };
 
 // Resolved once; all null when the DLL or any function is missing.
@@ -42,25 +43,12 @@ const WlanFunctions& Wlan() {
     };
     if (!(get(found.open, "WlanOpenHandle") && get(found.close, "WlanCloseHandle") &&
           get(found.query, "WlanQueryInterface") && get(found.profile, "WlanGetProfile") &&
-          get(found.free, "WlanFreeMemory"))) {
+          get(found.free, "WlanFreeMemory") && get(found.setProfile, "WlanSetProfile"))) {
       return WlanFunctions{};
     }
     return found;
   }();
   return functions;
-}
-
-// The interface's GUID from its instance ID, as the registry names interfaces.
-std::optional<GUID> InterfaceGuid(const std::wstring& instanceId) {
-  const std::optional<std::array<uint8_t, 16>> bytes = InstanceGuidBytes(instanceId);
-  if (!bytes) return std::nullopt;
-  const auto& b = *bytes;
-  GUID guid{};
-  guid.Data1 = (DWORD{b[0]} << 24) | (DWORD{b[1]} << 16) | (DWORD{b[2]} << 8) | b[3];
-  guid.Data2 = static_cast<WORD>((b[4] << 8) | b[5]);
-  guid.Data3 = static_cast<WORD>((b[6] << 8) | b[7]);
-  for (size_t k = 0; k < 8; ++k) guid.Data4[k] = b[8 + k];
-  return guid;
 }
 
 // RandomMacState's bytes; none when the key or value is not there.
@@ -85,6 +73,19 @@ std::optional<std::string> RandomMacState(const std::wstring& instanceId) {
 }
 
 }  // namespace
+
+std::optional<GUID> InterfaceGuid(const std::wstring& instanceId) {
+  const std::optional<std::array<uint8_t, 16>> bytes = InstanceGuidBytes(instanceId);
+  if (!bytes) return std::nullopt;
+  const auto& b = *bytes;
+  GUID guid{};
+  guid.Data1 = (DWORD{b[0]} << 24) | (DWORD{b[1]} << 16) | (DWORD{b[2]} << 8) | b[3];
+  guid.Data2 = static_cast<WORD>((b[4] << 8) | b[5]);
+  guid.Data3 = static_cast<WORD>((b[6] << 8) | b[7]);
+  for (size_t k = 0; k < 8; ++k) guid.Data4[k] = b[8 + k];
+  return guid;
+}
+
 
 std::optional<std::wstring> SystemWlanConnection::ConnectedProfileXml(const std::wstring& instanceId) {
   const WlanFunctions& wlan = Wlan();
@@ -128,6 +129,57 @@ WindowsRandomAddress ReadWindowsRandomAddress(const std::wstring& instanceId, Wl
   const std::optional<XmlElement> document = profile ? ReadXmlDocument(*profile) : std::nullopt;
   return DecideRandomAddress(state ? InterfaceRandomSetting(*state) : std::nullopt,
                              document ? ProfileRandomSetting(*document) : std::nullopt);
+}
+
+WlanConnection::Current SystemWlanConnection::CurrentConnection(const std::wstring& instanceId) {
+  Current current;
+  const WlanFunctions& wlan = Wlan();
+  const std::optional<GUID> guid = InterfaceGuid(instanceId);
+  if (!wlan.open || !guid) return {ERROR_NOT_SUPPORTED, false, {}, 0, {}};
+  DWORD version = 0;
+  HANDLE client = nullptr;
+  if (const DWORD opened = wlan.open(kWlanClientVersion, nullptr, &version, &client); opened != ERROR_SUCCESS) {
+    return {opened, false, {}, 0, {}};
+  }
+  const ScopeExit closeClient([&] { wlan.close(client, nullptr); });
+  DWORD size = 0;
+  PVOID data = nullptr;
+  current.status = wlan.query(client, &*guid, wlan_intf_opcode_current_connection, nullptr, &size, &data, nullptr);
+  // Windows answers a query of an interface that is not connected with this.
+  if (current.status == ERROR_INVALID_STATE) current.status = ERROR_SUCCESS;
+  if (current.status != ERROR_SUCCESS || !data) return current;
+  const ScopeExit freeConnection([&] { wlan.free(data); });
+  const auto* connection = static_cast<const WLAN_CONNECTION_ATTRIBUTES*>(data);
+  if (size < sizeof(WLAN_CONNECTION_ATTRIBUTES) || connection->isState != wlan_interface_state_connected) {
+    return current;
+  }
+  const DOT11_SSID& ssid = connection->wlanAssociationAttributes.dot11Ssid;
+  current.connected = true;
+  current.ssid.assign(reinterpret_cast<const char*>(ssid.ucSSID), ssid.uSSIDLength < 32 ? ssid.uSSIDLength : 32);
+  current.authentication = connection->wlanSecurityAttributes.dot11AuthAlgorithm;
+  current.profile.assign(connection->strProfileName, wcsnlen(connection->strProfileName, WLAN_MAX_NAME_LENGTH));
+  return current;
+}
+
+unsigned long SystemWlanConnection::SetProfileXml(const std::wstring& instanceId, const std::wstring& xml) {
+  const WlanFunctions& wlan = Wlan();
+  const std::optional<GUID> guid = InterfaceGuid(instanceId);
+  if (!wlan.open || !guid) return ERROR_NOT_SUPPORTED;
+  DWORD version = 0;
+  HANDLE client = nullptr;
+  if (const DWORD opened = wlan.open(kWlanClientVersion, nullptr, &version, &client); opened != ERROR_SUCCESS) {
+    return opened;
+  }
+  const ScopeExit closeClient([&] { wlan.close(client, nullptr); });
+  DWORD reason = 0;
+  return wlan.setProfile(client, &*guid, 0, xml.c_str(), nullptr, TRUE, nullptr, &reason);
+}
+
+unsigned long TurnOnWindowsRandomAddress(const std::wstring& instanceId, bool daily, WlanConnection& wlan) {
+  const std::optional<std::wstring> profile = wlan.ConnectedProfileXml(instanceId);
+  const std::optional<std::wstring> changed = profile ? ProfileWithRandomAddress(*profile, daily) : std::nullopt;
+  if (!changed) return ERROR_NOT_FOUND;
+  return wlan.SetProfileXml(instanceId, *changed);
 }
 
 }  // namespace quav

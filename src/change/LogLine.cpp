@@ -18,7 +18,12 @@ constexpr TextId kLogWords[] = {
     TextId::LogBeforeUser,         TextId::LogBeforeOnlyNewAddress, TextId::LogRemovalBeforeUser,
     TextId::LogCheckBeforeActive,  TextId::LogCheckBeforeResult, TextId::LogLeftDisabled,
     TextId::LogUsesNew,            TextId::LogIgnored,           TextId::LogUsesOwn,
-    TextId::LogUnread,
+    TextId::LogUnread,             TextId::LogRunBeforeMoment,   TextId::LogRunChanges,
+    TextId::LogRunOwnChange,       TextId::LogRunNoAdapter,      TextId::LogRunDisabled,
+    TextId::LogRunScanFailed,      TextId::LogRunNoRandom,       TextId::LogRunNoMaker,
+    TextId::LogRunNotStored,       TextId::LogRunNotRestarted,   TextId::LogRunUnsafeRecord,
+    TextId::MomentBoot,            TextId::MomentLogon,          TextId::MomentWake,
+    TextId::MomentConnect,
 };
 
 // The result of a restart in the log: what the adapter was found using, or
@@ -92,6 +97,18 @@ std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& 
   AppendField(line, report.active);
   line += SayIn(fields.language, TextId::LogCheckBeforeResult);
   line += CheckResultText(fields.language, report);
+  line += SayIn(fields.language, TextId::LogBeforeUser);
+  AppendField(line, fields.user);
+  line += kEnd;
+  return line;
+}
+
+std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view moment, std::wstring_view result) {
+  std::wstring line = Head(fields);
+  line += SayIn(fields.language, TextId::LogRunBeforeMoment);
+  AppendField(line, moment);
+  line += SayIn(fields.language, TextId::LogCheckBeforeResult);
+  AppendField(line, result);
   line += SayIn(fields.language, TextId::LogBeforeUser);
   AppendField(line, fields.user);
   line += kEnd;

@@ -30,6 +30,10 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
 // A removal line, without its line end.
 std::wstring AddressRemovalLine(const LogLineFields& fields);
 
+// A scheduled run's line, without its line end: the moment that started it
+// (in the words of the log's language) and what the run did.
+std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view moment, std::wstring_view result);
+
 // How a character that cannot stand in a line as it is (a control
 // character, or one the log's code page lacks) is written instead: "\u" and
 // its four hexadecimal digits, "\u000A" for a line feed. Nothing is lost,

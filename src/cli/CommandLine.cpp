@@ -19,7 +19,9 @@ struct VerbName {
   size_t arguments;  // besides /force and /json
   bool takesForce;
   bool takesJson;
-  bool takesMaker;  // /maker TEXT or /keep-maker
+  bool takesMaker;          // /maker TEXT or /keep-maker
+  bool takesAt = false;     // /at LIST, and for /schedule /xml
+  bool takesFewer = false;  // the arguments may all be left out (/schedule alone lists)
 };
 
 // /random writes through the same path as /set, so it takes /force too.
@@ -28,14 +30,19 @@ constexpr VerbName kVerbs[] = {
     {L"list", Verb::List, 0, false, true, false},      {L"set", Verb::Set, 2, true, false, false},
     {L"remove", Verb::Remove, 1, false, false, false}, {L"random", Verb::Random, 1, true, false, true},
     {L"restart", Verb::Restart, 1, false, false, false},
+    {L"schedule", Verb::Schedule, 1, false, false, true, true, true},
+    {L"unschedule", Verb::Unschedule, 1, false, false, false},
+    {L"run", Verb::Run, 1, false, false, true, true},
+    {L"uninstall", Verb::Uninstall, 0, false, false, false},
 };
 
 // The keys of /list /json, in the order of ListedAdapter's values.
 constexpr std::wstring_view kListKeys[] = {L"id",          L"ipEnabled",      L"override",
                                            L"description", L"ipAddress",      L"activeAddress",
                                            L"connectionName", L"burnedInAddress", L"maker",
-                                           L"windowsRandomAddress"};
+                                           L"windowsRandomAddress", L"schedule"};
 constexpr size_t kMakerValue = 8;
+constexpr size_t kScheduleValue = 10;
 
 
 // Only ASCII letters fold: the verbs are ASCII, and the user's locale must
@@ -74,6 +81,7 @@ void AppendEscaped(std::wstring& json, uint32_t unit) {
 // locally administered address, an unlisted prefix).
 std::wstring JsonValue(size_t column, const std::optional<std::wstring>& value) {
   if (!value) return L"null";
+  if (column == kScheduleValue) return *value;
   if (column == 1 || column == 2) {
     if (*value == kYesText) return L"true";
     if (*value == kNoText) return L"false";
@@ -118,19 +126,38 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments) {
         // The text is taken as it stands, even when it starts with "-".
         command.maker = arguments[++k];
       }
+    } else if (known->takesAt && option == L"per-network") {
+      command.perNetwork = true;
+    } else if (known->takesAt && option == L"daily") {
+      command.daily = true;
+    } else if (known->takesAt && option == L"at") {
+      if (command.at || k + 1 == arguments.size()) return {std::nullopt, Say(TextId::CliAtNeedsMoments)};
+      command.at = arguments[++k];
+    } else if (known->takesAt && known->takesFewer && option == L"xml") {
+      command.xml = true;
     } else if (option || rest.size() == known->arguments) {
       return unexpected(arguments[k]);
     } else {
       rest.push_back(arguments[k]);
     }
   }
-  if (rest.size() < known->arguments) return {std::nullopt, Say(TextId::CliTooFewArguments, {verbName})};
+  // A network's address keeps the adapter's maker or none: no other maker's.
+  if (command.perNetwork && command.maker) return {std::nullopt, Say(TextId::CliPerNetworkMaker)};
+  if (command.daily && !command.perNetwork) return {std::nullopt, Say(TextId::CliDailyAlone)};
+  // /schedule alone lists, and takes nothing else.
+  const bool alone = known->takesFewer && arguments.size() == 1;
+  if (rest.size() < known->arguments && !alone) return {std::nullopt, Say(TextId::CliTooFewArguments, {verbName})};
+  if (known->verb == Verb::Run && !command.at) return {std::nullopt, Say(TextId::CliAtNeedsMoments)};
   if (!rest.empty()) command.adapter = rest[0];
   if (rest.size() > 1) command.address = rest[1];
   return {command, L""};
 }
 
-std::wstring UsageText() { return Say(TextId::Usage); }
+std::wstring UsageText() {
+  return std::wstring(Say(TextId::Usage)) + Say(TextId::UsageSchedule) + Say(TextId::UsagePerNetwork);
+}
+
+bool NamesAllAdapters(std::wstring_view adapter) { return AsciiLower(adapter) == kAllAdapters; }
 
 std::optional<std::wstring> TakeLanguageSwitch(std::vector<std::wstring>& arguments) {
   for (size_t k = 0; k < arguments.size(); ++k) {
@@ -212,6 +239,23 @@ std::wstring ListJson(const std::vector<ListedAdapter>& adapters) {
 ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus) {
   if (!outcome.done) return outcome.status == kAccessDeniedError ? ExitCode::AccessDenied : ExitCode::RegistryFailure;
   return logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
+}
+
+std::wstring ScheduleJson(const Schedule& schedule, const std::optional<NetworkShown>& network) {
+  std::wstring json = L"{\"at\":[";
+  for (size_t k = 0; k < schedule.moments.size(); ++k) {
+    json += (k > 0 ? L"," : L"") + JsonString(MomentKeyword(schedule.moments[k]));
+  }
+  json += L"],\"address\":" + JsonString(AddressKindKeyword(schedule.address));
+  if (network) {
+    const auto value = [](const std::optional<std::wstring>& text) { return text ? JsonString(*text) : L"null"; };
+    const std::optional<std::wstring> by = network->byWindows ? std::optional<std::wstring>(L"windows")
+                                           : network->address ? std::optional<std::wstring>(L"quav")
+                                                              : std::nullopt;
+    json += L",\"network\":" + value(network->network) + L",\"networkAddress\":" + value(network->address) +
+            L",\"networkAddressBy\":" + value(by);
+  }
+  return json + L"}";
 }
 
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus) {

@@ -7,6 +7,7 @@
 
 #include "change/AddressStore.h"
 #include "change/RestartReport.h"
+#include "schedule/ScheduleRules.h"
 
 // The command line for scripts: what the arguments ask for, the exit codes
 // that answer, and the text of the listing. The Windows side runs it.
@@ -32,9 +33,14 @@ enum class ExitCode : int {
   Unexpected = 15,         // an unforeseen error stopped the command; its description is printed
   SeveralMakers = 16,      // /random /maker: several makers matched; they are printed, nothing is stored
   NoMaker = 17,            // /random /maker: no maker matched; /keep-maker: the adapter's maker is unknown
+  SchedulingNotPossible = 18,  // Windows before Vista, or the 32-bit program on 64-bit Windows
+  NotSafe = 19,            // the installed copy could not be made, differs, or others can change it or the record
+  TaskSchedulerFailed = 20,  // the Task Scheduler could not be reached or refused a task
+  AdapterNotStarted = 21,  // /run: the adapter is disabled or not started; nothing changed
+  NoNetwork = 22,          // /run /per-network: the adapter's network cannot be told; nothing changed
 };
 
-enum class Verb { Help, List, Set, Remove, Random, Restart };
+enum class Verb { Help, List, Set, Remove, Random, Restart, Schedule, Unschedule, Run, Uninstall };
 
 struct Command {
   Verb verb = Verb::Help;
@@ -44,7 +50,15 @@ struct Command {
   bool json = false;  // /list /json
   std::optional<std::wstring> maker;  // /random /maker TEXT
   bool keepMaker = false;             // /random /keep-maker
+  std::optional<std::wstring> at;     // /schedule ID and /run: /at LIST
+  bool xml = false;                   // /schedule ID /xml
+  bool perNetwork = false;            // /schedule ID and /run: /per-network
+  bool daily = false;                 // with /per-network: /daily
 };
+
+// /remove all, /unschedule all: every adapter.
+inline constexpr wchar_t kAllAdapters[] = L"all";
+bool NamesAllAdapters(std::wstring_view adapter);
 
 // What the arguments ask for, or why they ask for nothing.
 struct ParsedCommandLine {
@@ -54,8 +68,11 @@ struct ParsedCommandLine {
 
 // The arguments after the program's name. Verbs and switches in any case,
 // with "/" or "-"; /force anywhere after the verb, for /set and /random;
-// /json after /list; either /maker TEXT or /keep-maker after /random. A
-// switch a verb does not take is a mistake, never an ID or an address.
+// /json after /list; either /maker TEXT or /keep-maker after /random,
+// /schedule ID and /run; /at LIST after /schedule ID and /run (which needs
+// it); /xml after /schedule ID; /per-network (and with it /daily, and
+// /keep-maker but no /maker) after /schedule ID and /run; /schedule alone
+// lists. A switch a verb does not take is a mistake, never an ID or an address.
 ParsedCommandLine ParseCommandLine(const std::vector<std::wstring>& arguments);
 
 std::wstring UsageText();
@@ -72,7 +89,8 @@ std::wstring ListLine(const std::vector<std::wstring>& cells);
 // One adapter as /list gives it: the row's six cells, then the connection's
 // name, the burned-in address and the active address's maker (AddressMaker's
 // text), and for JSON Windows' random hardware address state ("on", "daily",
-// "off"); none for a value that could not be read.
+// "off") and the adapter's schedule (ScheduleJson's text, written as it
+// stands); none for a value that could not be read.
 using ListedAdapter = std::vector<std::optional<std::wstring>>;
 
 // The cells of ListLine: a value that could not be read as "?".
@@ -93,5 +111,19 @@ ExitCode ChangeExitCode(const ChangeOutcome& outcome, unsigned long logStatus);
 
 // The answer to a restart; logStatus as above, for a restart that happened.
 ExitCode RestartExitCode(const RestartReport& report, unsigned long logStatus);
+
+// What /list /json says of a per-network schedule's adapter now: the
+// network it is on, the address it gets there, and whether Windows gives it
+// a random address of its own there instead; none for what is not known.
+struct NetworkShown {
+  std::optional<std::wstring> network;
+  std::optional<std::wstring> address;
+  bool byWindows = false;
+};
+
+// /list /json's schedule value: {"at":["boot","wake"],"address":"random"};
+// for a per-network schedule also "network", "networkAddress" and
+// "networkAddressBy" ("quav" or "windows"; null while there is none).
+std::wstring ScheduleJson(const Schedule& schedule, const std::optional<NetworkShown>& network = std::nullopt);
 
 }  // namespace quav

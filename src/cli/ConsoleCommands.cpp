@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -16,7 +17,14 @@
 #include "change/ChangeLog.h"
 #include "change/NewAddressRules.h"
 #include "change/RandomAddress.h"
+#include "change/AdapterRows.h"
+#include "change/MakerChoice.h"
 #include "change/RecordedChange.h"
+#include "change/RemoveAll.h"
+#include "schedule/PerNetworkAddress.h"
+#include "schedule/ScheduleOperation.h"
+#include "schedule/ScheduleRecord.h"
+#include "schedule/ScheduledRun.h"
 #include "platform/ErrorReporter.h"
 #include "platform/ErrorText.h"
 #include "platform/NumberText.h"
@@ -126,12 +134,26 @@ ListedAdapter Listed(const ScannedAdapter& row, AdapterFacts& facts) {
   return values;
 }
 
+// For a per-network schedule, the network the adapter is on and its address
+// there (the key is not made for it).
+std::optional<NetworkShown> NetworkShownOf(const Schedule& schedule, AdapterFacts& facts) {
+  if (schedule.address.source != AddressSource::PerNetwork) return std::nullopt;
+  const NetworkAddressNow now = AddressOnNetwork(schedule.adapter, schedule.address, facts, false, ClockSeconds());
+  NetworkShown shown;
+  if (now.network.status == NetworkIdentityStatus::Known) shown.network = now.network.name;
+  if (now.address) shown.address = MacDisplay(*now.address);
+  if (now.status == NetworkAddressStatus::WindowsOwn) shown.byWindows = true;
+  return shown;
+}
+
 // One line per adapter; a cell that could not be read shows "?", and the
 // lines are followed by which adapters' keys those are and why. With json
 // the output is the JSON array alone, whatever happened, so that a script can
 // always parse it: the exit code says what went wrong.
 ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
   const Listing listing = ScanAllAdapters(json ? nullptr : &out);
+  long scheduleStatus = ERROR_SUCCESS;
+  const std::vector<Schedule> schedules = json ? ReadScheduleRecords(scheduleStatus) : std::vector<Schedule>();
   std::vector<ListedAdapter> listed;
   std::wstring unread;
   long readError = 0;
@@ -141,6 +163,12 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
       // Scripts read the plain lines by position, so this value is for JSON only.
       const std::wstring_view state = RandomAddressKeyword(facts.RandomAddress(row.cells[0]));
       listed.back().push_back(state.empty() ? std::nullopt : std::optional<std::wstring>(state));
+      const auto schedule = std::find_if(schedules.begin(), schedules.end(),
+                                         [&](const Schedule& s) { return s.adapter == Trimmed(row.cells[0]); });
+      // "null" when it has none; unknown (also null) when the records could not be read.
+      listed.back().push_back(schedule == schedules.end() ? std::optional<std::wstring>(L"null")
+                                                         : std::optional(ScheduleJson(*schedule, NetworkShownOf(*schedule, facts))));
+      if (scheduleStatus != ERROR_SUCCESS && schedule == schedules.end()) listed.back().back().reset();
     } else {
       out.Write(ListLine(ListCellsShown(listed.back())) + L"\n");
     }
@@ -162,14 +190,6 @@ ExitCode ListAdapters(ConsoleOutput& out, AdapterFacts& facts, bool json) {
   return ExitCode::Done;
 }
 
-// The adapter's name for the sentences; none where it could not be read.
-std::wstring NameOf(const ScannedAdapter& row) {
-  const auto& unread = row.unreadColumns;
-  return std::find(unread.begin(), unread.end(), kDescriptionColumn) == unread.end()
-             ? row.cells[size_t{kDescriptionColumn}]
-             : std::wstring();
-}
-
 // A problem's sentence with the system's words for it on the next line.
 void SayProblem(ConsoleOutput& out, const std::wstring& problem, const std::wstring& detail) {
   out.Write(problem + L"\n" + detail + L"\n");
@@ -183,14 +203,14 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   // The window asks; a script has answered beforehand with /force or not,
   // so it is told what was wrong and how to write the address all the same.
   if (!warnings.empty() && !force) {
-    out.Write(WarningStatement(warnings, address, adapterIndex, NameOf(row)) + L"\n" + Say(TextId::CliNotWritten) +
+    out.Write(WarningStatement(warnings, address, adapterIndex, AdapterNameRead(row)) + L"\n" + Say(TextId::CliNotWritten) +
               L"\n");
     return ExitCode::Refused;
   }
   const std::wstring shown = MacDisplay(address);
   // The from address as the window takes it from the row.
   const std::wstring fromAddress = Replaced(Trimmed(row.cells[size_t{kActiveAddressColumn}]), L':', L'-');
-  const std::wstring name = NameOf(row);
+  const std::wstring name = AdapterNameRead(row);
   const RecordedChange change =
       ChangeAndRecord(adapterIndex, name, MacDigits(address), shown, fromAddress, LogFileBesideProgram());
   if (change.registry.done) {
@@ -200,67 +220,25 @@ ExitCode StoreAddress(const std::wstring& adapterIndex, const ScannedAdapter& ro
   return ChangeExitCode(change.registry, change.logStatus);
 }
 
-// How many matching makers /random /maker lists when it cannot choose.
-constexpr size_t kMakersListed = 20;
-
-// One maker of a list: a prefix, the name and how many prefixes it has.
-std::wstring MakerLine(const Maker& maker) {
-  const size_t count = maker.prefixes.size();
-  return count == 1 ? Say(TextId::CliMakerLineOne, {PrefixText(maker.prefixes.front()), maker.name})
-                    : Say(TextId::CliMakerLine, {PrefixText(maker.prefixes.front()), maker.name, NumberText(count)});
+// The maker /maker or /keep-maker asks for.
+MakerChoice ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts) {
+  const std::wstring& id = command.adapter;
+  return command.keepMaker
+             ? ChooseMakerOfAdapter(id, AdapterNameRead(row), facts.PermanentAddress(id), ActiveAddressRead(row))
+             : ChooseMakerByText(*command.maker);
 }
 
-// The maker /maker or /keep-maker asks for, with the prefixes to draw from,
-// into maker; Done, or why there is none (said on out).
-ExitCode ChosenMaker(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
-                     std::optional<Maker>& maker) {
-  const std::wstring& id = command.adapter;
-  if (command.keepMaker) {
-    // The burned-in address names the card's maker even under an override.
-    std::optional<std::wstring> address = facts.PermanentAddress(id);
-    const bool activeRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kActiveAddressColumn) ==
-                            row.unreadColumns.end();
-    if (!address && activeRead) address = Trimmed(row.cells[size_t{kActiveAddressColumn}]);
-    if (!address || address->empty()) {
-      out.Write(SayNaming(TextId::CliMakerNoAddress, NameOf(row), {id}) + L"\n");
-      return ExitCode::NoMaker;
-    }
-    maker = MakerOfAddress(*address);
-    if (!maker) {
-      out.Write(SayNaming(TextId::CliMakerUnknown, NameOf(row), {id, *address}) + L"\n");
-      return ExitCode::NoMaker;
-    }
-  } else if (MakerSearch search = FindMakers(*command.maker, kMakersListed); search.prefix || search.matched == 1) {
-    maker = MakerToDraw(search, 0);
-  } else if (search.whole) {
-    maker = std::move(search.whole);
-  } else if (search.matched == 0) {
-    out.Write(Say(TextId::CliMakerNone, {*command.maker}) + L"\n");
-    return ExitCode::NoMaker;
-  } else {
-    std::wstring list = Say(TextId::CliMakerSeveral, {NumberText(search.matched), *command.maker}) + L"\n";
-    for (const Maker& each : search.makers) list += MakerLine(each) + L"\n";
-    if (search.matched > search.makers.size()) {
-      list += Say(TextId::CliMakerMore, {NumberText(search.matched - search.makers.size())}) + L"\n";
-    }
-    out.Write(list);
-    return ExitCode::SeveralMakers;
-  }
-  if (std::none_of(maker->prefixes.begin(), maker->prefixes.end(), IndividualPrefix)) {
-    out.Write((maker->prefixes.size() == 1
-                   ? Say(TextId::CliPrefixNotIndividual, {PrefixText(maker->prefixes.front()), maker->name})
-                   : Say(TextId::CliMakerNoIndividual, {maker->name})) +
-              L"\n");
-    return ExitCode::NoMaker;
-  }
-  return ExitCode::Done;
+// Why no maker was chosen, said on out; the exit code for it.
+ExitCode NoMakerChosen(const MakerChoice& choice, ConsoleOutput& out) {
+  out.Write(choice.sentence);
+  return choice.status == MakerChoiceStatus::Several ? ExitCode::SeveralMakers : ExitCode::NoMaker;
 }
 
 // A script that removes an address that is not there is told so: nothing is
 // deleted and no removal is logged. (The window removes and logs all the same.)
 // The scan's answer is read again now, as it may be out of date.
 ExitCode RemoveAddress(const std::wstring& adapterIndex, const ScannedAdapter& row, ConsoleOutput& out) {
-  const std::wstring name = NameOf(row);
+  const std::wstring name = AdapterNameRead(row);
   const bool overrideRead = std::find(row.unreadColumns.begin(), row.unreadColumns.end(), kOverriddenColumn) ==
                             row.unreadColumns.end();
   if (overrideRead && kNoText == row.cells[size_t{kOverriddenColumn}] && StoredOverrideAddress(adapterIndex).empty()) {
@@ -277,9 +255,183 @@ ExitCode RestartAdapter(const std::wstring& adapterIndex, const ScannedAdapter& 
                         const CommandLineServices& services, ConsoleOutput& out) {
   const RecordedRestart restart =
       RestartAndRecord(adapterIndex, services.devices, services.facts, LogFileBesideProgram());
-  out.Write(RestartMessage(restart.report, adapterIndex, NameOf(row)) + L"\n");
+  out.Write(RestartMessage(restart.report, adapterIndex, AdapterNameRead(row)) + L"\n");
   if (!restart.problem.empty()) SayProblem(out, restart.problem, restart.detail);
   return RestartExitCode(restart.report, restart.logStatus);
+}
+
+// The Task Scheduler and the installed copy's place, the services' or the system's.
+struct SchedulePlumbing {
+  std::unique_ptr<TaskStore> owned;
+  TaskStore* tasks;
+  InstallPlace place;
+  explicit SchedulePlumbing(const CommandLineServices& services)
+      : owned(services.tasks ? nullptr : SystemTaskStore()),
+        tasks(services.tasks ? services.tasks : owned.get()),
+        place(services.place ? *services.place : SystemInstallPlace()) {}
+};
+
+ExitCode ScheduleExitCode(ScheduleStatus status) {
+  switch (status) {
+    case ScheduleStatus::Done: return ExitCode::Done;
+    case ScheduleStatus::NotPossible: return ExitCode::SchedulingNotPossible;
+    case ScheduleStatus::NotInstalled: return ExitCode::NotSafe;
+    case ScheduleStatus::TaskRefused: return ExitCode::TaskSchedulerFailed;
+    case ScheduleStatus::RecordFailed: return ExitCode::RegistryFailure;
+    case ScheduleStatus::KeyUnsafe: return ExitCode::NotSafe;
+  }
+  return ExitCode::Unexpected;
+}
+
+ExitCode Said(ConsoleOutput& out, const ScheduleOutcome& outcome) {
+  if (!outcome.sentence.empty()) out.Write(outcome.sentence + L"\n");
+  return ScheduleExitCode(outcome.status);
+}
+
+// The kind of address /maker or /keep-maker asks for; the adapter's own
+// maker must be known now.
+ExitCode ChosenKind(const Command& command, const ScannedAdapter& row, AdapterFacts& facts, ConsoleOutput& out,
+                    AddressKind& kind) {
+  // Wireless drivers take locally administered addresses; a maker's is not one.
+  if (command.perNetwork && command.keepMaker && facts.IsWireless(command.adapter)) {
+    out.Write(Say(TextId::PerNetworkWireless, {command.adapter}) + L"\n");
+    return ExitCode::Refused;
+  }
+  if (command.maker || command.keepMaker) {
+    const MakerChoice choice = ChosenMaker(command, row, facts);
+    if (choice.status != MakerChoiceStatus::Chosen) return NoMakerChosen(choice, out);
+    kind = command.keepMaker ? AddressKind{AddressSource::KeepMaker, L""} : MakerKind(choice);
+  }
+  if (command.perNetwork) kind = {AddressSource::PerNetwork, L"", command.daily, command.keepMaker};
+  return ExitCode::Done;
+}
+
+// A wireless adapter whose network Windows could give a random address of
+// its own, said after a per-network schedule: the schedule window offers it.
+void SayWindowsAlternative(const std::wstring& adapter, AdapterFacts& facts, ConsoleOutput& out) {
+  if (!facts.IsWireless(adapter) || facts.RandomAddress(adapter) != WindowsRandomAddress::Off) return;
+  const NetworkIdentity network = facts.Network(adapter);
+  if (network.status != NetworkIdentityStatus::Known) return;
+  out.Write(Say(TextId::PerNetworkWindowsAvailable, {adapter, network.name}) + L"\n");
+}
+
+ExitCode ListSchedulesOn(ConsoleOutput& out, TaskStore& tasks) {
+  const ScheduleListing listing = ListSchedules(tasks);
+  std::wstring text;
+  for (const ScheduleEntry& entry : listing.entries) {
+    text += ScheduleText(entry.schedule) + L"\n";
+    for (const std::wstring& missing : entry.missingTasks) text += Say(TextId::ScheduleTaskMissing, {missing}) + L"\n";
+  }
+  if (listing.entries.empty() && listing.status == ScheduleStatus::Done) text = Say(TextId::NoSchedules) + std::wstring(L"\n");
+  if (!listing.problem.empty()) text += listing.problem + L"\n";
+  out.Write(text);
+  return ScheduleExitCode(listing.status);
+}
+
+ExitCode ScheduleVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
+  SchedulePlumbing plumbing(services);
+  if (command.adapter.empty()) return ListSchedulesOn(out, *plumbing.tasks);
+  const std::wstring& id = command.adapter;
+  Schedule schedule{id, DefaultMoments(command.perNetwork ? AddressSource::PerNetwork : AddressSource::Random), {}};
+  if (command.at) {
+    std::optional<std::vector<Moment>> moments = ParseMoments(*command.at);
+    if (!moments) {
+      out.Write(Say(TextId::CliUnknownMoments, {*command.at}) + L"\n" + UsageText());
+      return ExitCode::Usage;
+    }
+    schedule.moments = std::move(*moments);
+  }
+  std::optional<ScannedAdapter> row;
+  if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
+  if (!IsScheduleId(id)) return NoSuchAdapter(out, id);
+  if (const ExitCode chosen = ChosenKind(command, *row, services.facts, out, schedule.address); chosen != ExitCode::Done) {
+    return chosen;
+  }
+  if (command.xml) {
+    out.Write(ScheduleXml(schedule, plumbing.place));
+    return ExitCode::Done;
+  }
+  ScheduleServices scheduling{*plumbing.tasks, plumbing.place};
+  const ExitCode code = Said(out, ScheduleAdapter(schedule, scheduling));
+  if (code == ExitCode::Done && command.perNetwork) SayWindowsAlternative(id, services.facts, out);
+  return code;
+}
+
+ExitCode UnscheduleVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
+  SchedulePlumbing plumbing(services);
+  const bool all = NamesAllAdapters(command.adapter);
+  if (!all && !IsScheduleId(command.adapter)) return NoSuchAdapter(out, command.adapter);
+  return Said(out, Unschedule(all ? std::nullopt : std::optional(command.adapter), *plumbing.tasks));
+}
+
+ExitCode RunExitCode(const RunOutcome& run) {
+  switch (run.status) {
+    case RunStatus::SkippedOwn: return run.logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
+    case RunStatus::NoAdapter: return ExitCode::NoSuchAdapter;
+    case RunStatus::ScanFailed: return ExitCode::ScanFailed;
+    case RunStatus::Disabled: return ExitCode::AdapterNotStarted;
+    case RunStatus::UnsafeRecord: return ExitCode::NotSafe;
+    case RunStatus::NoRandom: return ExitCode::NoRandomSource;
+    case RunStatus::NoMaker: return ExitCode::NoMaker;
+    case RunStatus::NotStored: return ChangeExitCode(run.change.registry, run.change.logStatus);
+    case RunStatus::AlreadyThere: return ExitCode::Done;
+    case RunStatus::WindowsOwn: return run.logStatus == 0 ? ExitCode::Done : ExitCode::NotLogged;
+    case RunStatus::NoNetwork: return ExitCode::NoNetwork;
+    case RunStatus::NoKey:
+      return run.key == NetworkKeyStatus::Unsafe     ? ExitCode::NotSafe
+             : run.key == NetworkKeyStatus::NoRandom ? ExitCode::NoRandomSource
+                                                     : ExitCode::RegistryFailure;
+    case RunStatus::NotRestarted:
+    case RunStatus::Changed: break;
+  }
+  if (const ExitCode change = ChangeExitCode(run.change.registry, run.change.logStatus); change != ExitCode::Done) {
+    return change;
+  }
+  const ExitCode restart = RestartExitCode(run.restart.report, run.restart.logStatus);
+  return restart == ExitCode::Done && run.logStatus != 0 ? ExitCode::NotLogged : restart;
+}
+
+ExitCode RunVerb(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
+  const std::optional<std::vector<Moment>> moments = ParseMoments(*command.at);
+  if (!moments || moments->size() != 1) {
+    out.Write(Say(TextId::CliUnknownMoments, {*command.at}) + L"\n" + UsageText());
+    return ExitCode::Usage;
+  }
+  if (!IsScheduleId(command.adapter)) return NoSuchAdapter(out, command.adapter);
+  AddressKind kind;
+  if (command.maker) kind = {AddressSource::Maker, *command.maker};
+  if (command.keepMaker) kind = {AddressSource::KeepMaker, L""};
+  if (command.perNetwork) kind = {AddressSource::PerNetwork, L"", command.daily, command.keepMaker};
+  const RunOutcome run = RunScheduled({command.adapter, moments->front(), kind},
+                                      {services.devices, services.facts, services.random}, LogFileBesideProgram(),
+                                      ClockSeconds());
+  out.Write(run.sentence);
+  return RunExitCode(run);
+}
+
+ExitCode RemoveAllVerb(ConsoleOutput& out) {
+  const RemoveAllOutcome outcome = RemoveAllAndRecord(LogFileBesideProgram());
+  out.Write(outcome.sentence);
+  for (const RemovedAdapter& each : outcome.removed) {
+    if (const ExitCode code = ChangeExitCode(each.change.registry, each.change.logStatus); code != ExitCode::Done) {
+      return code;
+    }
+  }
+  return outcome.scanFailed ? ExitCode::ScanFailed : ExitCode::Done;
+}
+
+ExitCode UninstallVerb(const CommandLineServices& services, ConsoleOutput& out) {
+  SchedulePlumbing plumbing(services);
+  ScheduleServices scheduling{*plumbing.tasks, plumbing.place};
+  const ExitCode code = Said(out, Uninstall(scheduling));
+  // A script cannot answer a question: the way back is said instead.
+  bool scanFailed = false;
+  std::wstring overridden;
+  for (const ScannedAdapter& row : AdaptersWithOverride(scanFailed)) {
+    overridden += (overridden.empty() ? L"" : Say(TextId::MomentJoin)) + Trimmed(row.cells[0]);
+  }
+  if (!overridden.empty()) out.Write(Say(TextId::UninstallOverrides, {overridden}) + L"\n");
+  return code;
 }
 
 ExitCode Run(const Command& command, const CommandLineServices& services, ConsoleOutput& out) {
@@ -305,9 +457,9 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       std::optional<Maker> maker;
       if (command.maker || command.keepMaker) {
-        if (const ExitCode chosen = ChosenMaker(command, *row, services.facts, out, maker); chosen != ExitCode::Done) {
-          return chosen;
-        }
+        const MakerChoice choice = ChosenMaker(command, *row, services.facts);
+        if (choice.status != MakerChoiceStatus::Chosen) return NoMakerChosen(choice, out);
+        maker = choice.maker;
       }
       const std::optional<MacBytes> address =
           maker ? RandomAddressOf(maker->prefixes, services.random) : RandomAddress(services.random);
@@ -318,6 +470,7 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       return StoreAddress(id, *row, *address, command.force, services, out);
     }
     case Verb::Remove: {
+      if (NamesAllAdapters(id)) return RemoveAllVerb(out);
       std::optional<ScannedAdapter> row;
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       return RemoveAddress(id, *row, out);
@@ -327,6 +480,14 @@ ExitCode Run(const Command& command, const CommandLineServices& services, Consol
       if (const ExitCode found = FindAdapter(id, out, row); found != ExitCode::Done) return found;
       return RestartAdapter(id, *row, services, out);
     }
+    case Verb::Schedule:
+      return ScheduleVerb(command, services, out);
+    case Verb::Unschedule:
+      return UnscheduleVerb(command, services, out);
+    case Verb::Run:
+      return RunVerb(command, services, out);
+    case Verb::Uninstall:
+      return UninstallVerb(services, out);
   }
   return ExitCode::Usage;
 }
@@ -361,8 +522,9 @@ ExitCode RunCommandLine(const std::vector<std::wstring>& arguments, const Comman
     return ExitCode::Usage;
   }
   const std::optional<Command>& command = parsed.command;
-  // Help needs no terms: it changes nothing and reads nothing.
-  if (command->verb != Verb::Help && !AgreementSet()) {
+  // Help needs no terms: it changes nothing and reads nothing. A scheduled
+  // run has no user's settings to read: whoever scheduled it accepted them.
+  if (command->verb != Verb::Help && command->verb != Verb::Run && !AgreementSet()) {
     out.Write(std::wstring(Say(TextId::CliTermsFirst)) + L"\n");
     return ExitCode::TermsNotAccepted;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,8 @@
 #include "change/RandomAddress.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
+#include "platform/TaskScheduler.h"
+#include "schedule/InstalledCopy.h"
 
 // The command line's verbs on this machine: the same scan, registry writes
 // and log lines as the window, without any window or message box shown.
@@ -18,6 +21,8 @@ struct CommandLineServices {
   AdapterDevices& devices;
   AdapterFacts& facts;
   RandomSource& random = SystemRandomSource();
+  TaskStore* tasks = nullptr;            // none: the system's Task Scheduler
+  std::optional<InstallPlace> place{};  // none: %ProgramFiles%\QUAV and this program
 };
 
 // The program's arguments after its own name; commandTail is what follows

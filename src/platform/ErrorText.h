@@ -9,4 +9,8 @@ namespace quav {
 // English and the system has the English text.
 std::wstring SystemErrorText(unsigned long code);
 
+// The same for a COM result, its number in hexadecimal (0x80041315); a
+// Win32 error wrapped in a result is said as SystemErrorText says it.
+std::wstring ResultErrorText(long result);
+
 }  // namespace quav

@@ -30,6 +30,7 @@ class Advapi32 final : public RegistryApi {
     return ::RegEnumKeyExA(key, index, name, nameLength, reserved, keyClass, classLength, lastWriteTime);
   }
   LONG CloseKey(HKEY key) override { return ::RegCloseKey(key); }
+  LONG DeleteKey(HKEY root, LPCSTR subKey) override { return ::RegDeleteKeyA(root, subKey); }
 };
 
 RegistryApi* g_current = nullptr;

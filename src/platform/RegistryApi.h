@@ -23,6 +23,7 @@ class RegistryApi {
   virtual LONG EnumKeyEx(HKEY key, DWORD index, LPSTR name, LPDWORD nameLength, LPDWORD reserved, LPSTR keyClass,
                          LPDWORD classLength, PFILETIME lastWriteTime) = 0;
   virtual LONG CloseKey(HKEY key) = 0;
+  virtual LONG DeleteKey(HKEY root, LPCSTR subKey) = 0;
 };
 
 // advapi32 itself.

@@ -68,20 +68,21 @@ std::wstring GetCurrentComputerName() {
   return FromAnsi(std::string_view(buffer, ::strnlen(buffer, kComputerNameBytes)));
 }
 
-std::wstring ProgramFolder() {
+std::wstring ProgramPath() {
   constexpr DWORD kLongestPath = 32768;
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0) return {};
     // A cut-off name fills the whole buffer.
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
+    if (length < path.size()) return path.substr(0, length);
     if (path.size() >= kLongestPath) return {};
     path.resize(path.size() * 2);
   }
+}
+
+std::wstring ProgramFolder() {
+  const std::wstring path = ProgramPath();
   const size_t slash = path.find_last_of(L'\\');
   if (slash == std::wstring::npos) return {};
   // "C:\quav.exe" lives in "C:\", not in "C:".

@@ -19,6 +19,9 @@ std::wstring GetCurrentUserName();
 // The computer's NetBIOS name as Windows stores it; empty when it cannot be had.
 std::wstring GetCurrentComputerName();
 
+// The running program's own file; empty when the system does not say.
+std::wstring ProgramPath();
+
 // The folder of the running program, without a closing backslash (except at
 // a drive root: C:\); empty when the system does not say.
 std::wstring ProgramFolder();

@@ -54,6 +54,25 @@ enum class TextId : unsigned short {
   MakerCaption, MakerSearch, MakerColumnName, MakerColumnPrefixes, MakerMatches, MakerShown, Cancel,
   CliMakerNoIndividual, MakerNoIndividual,
   CliMakerLineOne, MakerMatchesOne, CliPrefixNotIndividual, MakerPrefixNotIndividual,
+  // Unattended changes through the Task Scheduler.
+  MomentBoot, MomentLogon, MomentWake, MomentConnect, KindRandom, KindMaker, KindKeepMaker, TaskDescription,
+  LogRunBeforeMoment, LogRunChanges, LogRunOwnChange, LogRunNoAdapter, LogRunDisabled, LogRunScanFailed,
+  LogRunNoRandom, LogRunNoMaker, LogRunNotStored, LogRunNotRestarted, LogRunUnsafeRecord, ScheduleNeedsVista,
+  Schedule32On64, InstallFailed, InstallDiffers, InstallUnreadable, InstallUnsafe, TaskSchedulerFailed, RecordFailed,
+  Scheduled, MomentJoin, ScheduleLine, ScheduleTaskMissing, NoSchedules, Unscheduled, NotScheduled, UnscheduleFailed,
+  NoOverrides, Uninstalled, UninstallAtRestart, UninstallFailed, UninstallOverrides, MenuSchedule, MenuRemoveAll,
+  RemoveAllQuestion, ScheduleCaption, ScheduleAdapter, ScheduleMoments, ScheduleKind, ScheduleKindRandom,
+  ScheduleKindKeepMaker, ScheduleKindMaker, ScheduleCurrent, ScheduleNone, ScheduleApply, ScheduleRemove,
+  ScheduleClose, ScheduleSelectAdapter, MomentBootCheck, MomentLogonCheck, MomentWakeCheck, MomentConnectCheck,
+  TaskServiceNotRunning, CliUnknownMoments, UsageSchedule, CliAtNeedsMoments,
+  // One address per network.
+  NetworkKeyFailed, NetworkKeyUnsafe, NetworkKeyNoRandom,
+  KindPerNetwork, KindPerNetworkDaily, KindPerNetworkKeepMaker, LogRunForNetwork, LogRunNoNetwork,
+  LogRunUnknownNetwork, LogRunLocationDenied, LogRunWindowsOwn, PerNetworkNoPrefix, NetworkKeyMissing,
+  UsagePerNetwork, PerNetworkWireless, PerNetworkWindowsAvailable, TipNetwork, TipNetworkAddress,
+  TipNetworkWindows, TipNotConnected, TipLocationDenied, ScheduleKindPerNetwork, ScheduleDaily,
+  SchedulePerNetworkMaker, ScheduleWindowsOffer, ScheduleUseWindows, WindowsRandomTurnedOn, WindowsRandomFailed,
+  ScheduleWindowsInForce, LogRunNoKey, LogRunNoPrefix, CliPerNetworkMaker, CliDailyAlone,
   Count
 };
 

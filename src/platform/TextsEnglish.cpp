@@ -266,6 +266,142 @@ constinit const TextTable kEnglishTexts = MakeTextTable({
     {TextId::MakerPrefixNotIndividual,
      L"The prefix {1} of {2} makes a group or locally administered address, so no random address can be made "
      L"with it."},
+
+    {TextId::MomentBoot, L"startup"},
+    {TextId::MomentLogon, L"logon"},
+    {TextId::MomentWake, L"wake from sleep"},
+    {TextId::MomentConnect, L"network connection"},
+    {TextId::KindRandom, L"a random locally administered address"},
+    {TextId::KindMaker, L"a random address of the maker of prefix {1}"},
+    {TextId::KindKeepMaker, L"a random address of the adapter's own maker"},
+    {TextId::TaskDescription, L"At {2}, QUAV gives network adapter {1} {3} and restarts it."},
+    {TextId::LogRunBeforeMoment, L"]         Scheduled run at ["},
+    {TextId::LogRunChanges, L"changing the MAC address"},
+    {TextId::LogRunOwnChange, L"the adapter already presents the address this schedule gave it {1} s ago; nothing changed"},
+    {TextId::LogRunNoAdapter, L"there is no such network adapter; nothing changed"},
+    {TextId::LogRunDisabled, L"the adapter is disabled or not started; nothing changed"},
+    {TextId::LogRunScanFailed, L"the network adapters could not be listed; nothing changed"},
+    {TextId::LogRunNoRandom,
+     L"the system's random number source cannot be used, so no new address was made; nothing changed"},
+    {TextId::LogRunNoMaker, L"the maker of {1} is not known; nothing changed"},
+    {TextId::LogRunNotStored, L"the new address could not be stored (error {1})"},
+    {TextId::LogRunNotRestarted,
+     L"the address was stored, but the adapter could not be restarted (error {1})"},
+    {TextId::LogRunUnsafeRecord, L"others than administrators can change the schedule's record ({1}); nothing changed"},
+    {TextId::ScheduleNeedsVista, L"Scheduling MAC address changes needs Windows Vista or later."},
+    {TextId::Schedule32On64, L"This is the 32-bit quav.exe. On 64-bit Windows, use the 64-bit quav.exe to schedule MAC address changes."},
+    {TextId::InstallFailed, L"Cannot install QUAV as {1}, so nothing was scheduled. {2}"},
+    {TextId::InstallDiffers, L"The copy {1} is not identical to this program, so nothing was scheduled."},
+    {TextId::InstallUnreadable, L"Cannot read who may change {1}, so nothing was scheduled. {2}"},
+    {TextId::InstallUnsafe, L"{2} can change {1}, not only Administrators, SYSTEM and TrustedInstaller, so nothing was scheduled: a task that runs as SYSTEM must run a program only administrators can change. Correct its permissions, or delete it and schedule again."},
+    {TextId::TaskSchedulerFailed, L"The Task Scheduler did not accept the task {1}, so nothing was scheduled. {2}"},
+    {TextId::RecordFailed, L"Cannot write the schedule's record HKEY_LOCAL_MACHINE\\{1}, so nothing was scheduled. {2}"},
+    {TextId::Scheduled, L"Network adapter {1} now gets {3} at each {2}. The Task Scheduler runs {4} as SYSTEM, and each run is logged in {5}."},
+    {TextId::MomentJoin, L", "},
+    {TextId::ScheduleLine, L"Network adapter {1}: at each {2}, {3}"},
+    {TextId::ScheduleTaskMissing, L"  The task {1} is not in the Task Scheduler: schedule the adapter again."},
+    {TextId::NoSchedules, L"No network adapter has a schedule."},
+    {TextId::Unscheduled, L"The schedule of network adapter {1} was removed."},
+    {TextId::NotScheduled, L"Network adapter {1} has no schedule."},
+    {TextId::UnscheduleFailed, L"Cannot delete the task {1}. {2}"},
+    {TextId::NoOverrides, L"No network adapter has a spoofed MAC address."},
+    {TextId::Uninstalled, L"QUAV's schedules and its installed copy in {1} were removed."},
+    {TextId::UninstallAtRestart, L"{1} is in use and will be deleted when Windows restarts."},
+    {TextId::UninstallFailed, L"Cannot delete {1}. {2}"},
+    {TextId::UninstallOverrides, L"Network adapters {1} still have a spoofed MAC address; quav.exe /remove all puts every adapter back to its own address."},
+    {TextId::MenuSchedule, L"&Schedule MAC address changes..."},
+    {TextId::MenuRemoveAll, L"Put every adapter back to its &own address..."},
+    {TextId::RemoveAllQuestion, L"Remove the spoofed MAC address of every network adapter, so that each uses its own address again? This takes effect when the adapters are disabled and enabled, or the computer restarts."},
+    {TextId::ScheduleCaption, L"Schedule MAC Address Changes"},
+    {TextId::ScheduleAdapter, L"Network adapter {1}: {2}"},
+    {TextId::ScheduleMoments, L"Change the address at:"},
+    {TextId::ScheduleKind, L"New address:"},
+    {TextId::ScheduleKindRandom, L"&Random, locally administered"},
+    {TextId::ScheduleKindKeepMaker, L"Of the adapter's own ma&ker"},
+    {TextId::ScheduleKindMaker, L"Of this &maker:"},
+    {TextId::ScheduleCurrent, L"Current schedule:"},
+    {TextId::ScheduleNone, L"None"},
+    {TextId::ScheduleApply, L"&Schedule"},
+    {TextId::ScheduleRemove, L"&Remove"},
+    {TextId::ScheduleClose, L"Close"},
+    {TextId::ScheduleSelectAdapter, L"First select the network adapter to schedule in the list."},
+    {TextId::MomentBootCheck, L"Windows &startup"},
+    {TextId::MomentLogonCheck, L"Any user's &logon"},
+    {TextId::MomentWakeCheck, L"&Wake from sleep"},
+    {TextId::CliUnknownMoments, L"/at takes boot, logon, wake and connect, separated by commas, not \"{1}\"."},
+    {TextId::UsageSchedule,
+     L"Unattended changes (Windows Vista or later):\n"
+     L"  quav.exe /schedule ID [/at boot,logon,wake,connect]\n"
+     L"                      [/maker TEXT | /keep-maker] [/xml]\n"
+     L"      Copies QUAV to %ProgramFiles%\\QUAV and has the Task Scheduler run it as\n"
+     L"      SYSTEM at each startup, logon, wake from sleep or network connection\n"
+     L"      (boot,wake unless /at says), to give network adapter ID a new random MAC\n"
+     L"      address. With /xml, writes the tasks' XML instead.\n"
+     L"  quav.exe /schedule\n"
+     L"      Lists the schedules.\n"
+     L"  quav.exe /unschedule ID|all\n"
+     L"      Removes the schedule of network adapter ID, or every schedule.\n"
+     L"  quav.exe /remove all\n"
+     L"      Removes the spoofed MAC address of every network adapter.\n"
+     L"  quav.exe /uninstall\n"
+     L"      Removes every schedule and the installed copy.\n"},
+    {TextId::CliAtNeedsMoments,
+     L"/at needs the moments to change the address at: boot, logon, wake or connect, separated by commas."},
+    {TextId::TaskServiceNotRunning, L"The Task Scheduler service is not running. "},
+    {TextId::MomentConnectCheck, L"&Network connection"},
+    // One address per network.
+    {TextId::NetworkKeyFailed, L"The key that per-network addresses are made from ({1}) could not be read or made. {2}"},
+    {TextId::NetworkKeyUnsafe,
+     L"Others than Administrators and SYSTEM can read the key that per-network addresses are made from ({1}): {2}. "
+     L"It is not used. quav.exe /uninstall removes it; scheduling again then makes a new one."},
+    {TextId::NetworkKeyNoRandom,
+     L"Windows' random number generator cannot be used, so no key for per-network addresses could be made."},
+    {TextId::KindPerNetwork, L"the address of the network it is on{1}{2}"},
+    {TextId::KindPerNetworkDaily, L", a new one each day"},
+    {TextId::KindPerNetworkKeepMaker, L", with its own maker's prefix"},
+    {TextId::LogRunForNetwork, L"changing the MAC address to the address of network {1}"},
+    {TextId::LogRunNoNetwork, L"the adapter is not connected to a network; nothing changed"},
+    {TextId::LogRunUnknownNetwork, L"the network the adapter is connected to cannot be told apart from others; nothing changed"},
+    {TextId::LogRunLocationDenied,
+     L"Windows gives the Wi-Fi network's name only to apps allowed to use location (Settings > Privacy & security > "
+     L"Location); nothing changed"},
+    {TextId::LogRunWindowsOwn, L"Windows gives the adapter a random hardware address of its own on this network; nothing changed"},
+    {TextId::PerNetworkNoPrefix,
+     L"The maker's prefix of network adapter {1} cannot be kept: neither its burned-in nor its active address is one "
+     L"a maker assigned."},
+    {TextId::NetworkKeyMissing, L"The key that per-network addresses are made from is made when an adapter is first scheduled."},
+    {TextId::UsagePerNetwork,
+     L"  quav.exe /schedule ID /per-network [/daily] [/keep-maker] [/at LIST] [/xml]\n"
+     L"      Gives network adapter ID one address per network: the same each time on\n"
+     L"      the same network, another on every other (/daily: another each day;\n"
+     L"      /keep-maker: with its maker's prefix), at each startup, wake from sleep\n"
+     L"      and network connection unless /at says.\n"},
+    {TextId::PerNetworkWireless,
+     L"Network adapter {1} is a wireless adapter: many wireless drivers accept only locally administered addresses, "
+     L"so its per-network address cannot keep its maker's prefix. Schedule it without /keep-maker."},
+    {TextId::PerNetworkWindowsAvailable,
+     L"Windows can also give network adapter {1} a random hardware address of its own on {2}, which it uses from the "
+     L"first moment of each connection: the schedule window turns it on for that network."},
+    {TextId::TipNetwork, L"\r\nNetwork: "},
+    {TextId::TipNetworkAddress, L"\r\nAddress on this network: "},
+    {TextId::TipNetworkWindows, L"Windows' own random hardware address"},
+    {TextId::TipNotConnected, L"not connected"},
+    {TextId::TipLocationDenied, L"hidden: Windows gives Wi-Fi names only to apps allowed to use location"},
+    {TextId::ScheduleKindPerNetwork, L"One address &per network:"},
+    {TextId::ScheduleDaily, L"A new one each &day"},
+    {TextId::SchedulePerNetworkMaker, L"With its own mak&er's prefix"},
+    {TextId::ScheduleWindowsOffer, L"Windows can give this adapter a random address of its own on {1}, from the first moment of each connection."},
+    {TextId::ScheduleUseWindows, L"Use W&indows'"},
+    {TextId::WindowsRandomTurnedOn,
+     L"Windows now gives network adapter {1} a random hardware address of its own on {2}, from its next connection. "
+     L"On that network, a per-network schedule leaves the adapter's address to Windows."},
+    {TextId::WindowsRandomFailed, L"Windows' random hardware address could not be turned on for {1}. {2}"},
+    {TextId::ScheduleWindowsInForce,
+     L"Windows gives this adapter a random address of its own on {1}; there, a per-network schedule leaves it alone."},
+    {TextId::LogRunNoKey, L"the key that per-network addresses are made from cannot be used; nothing changed"},
+    {TextId::LogRunNoPrefix, L"the maker's prefix of the adapter's address cannot be kept; nothing changed"},
+    {TextId::CliPerNetworkMaker, L"/per-network keeps the adapter's own maker (/keep-maker) or none: it takes no /maker."},
+    {TextId::CliDailyAlone, L"/daily goes with /per-network."},
 });
 
 }  // namespace quav

@@ -268,6 +268,11 @@ long DeleteRegValue(HKEY root, std::wstring_view keyPath, std::wstring_view valu
   return result;
 }
 
+long DeleteRegKey(HKEY root, std::wstring_view keyPath) {
+  const std::string path = ToAnsi(keyPath);
+  return Api().DeleteKey(root, path.c_str());
+}
+
 long GetKeyInfo(HKEY root, std::wstring_view keyPath, UniqueHkey& key, long& subKeyCount, long& valueCount,
                 bool close) {
   long status = ERROR_SUCCESS;

@@ -91,6 +91,10 @@ long SetExistingRegValue(HKEY root, std::wstring_view keyPath, std::wstring_view
 // delete and close (2 for a value that does not exist), or 0.
 long DeleteRegValue(HKEY root, std::wstring_view keyPath, std::wstring_view valueName);
 
+// Deletes a key that has no subkeys, with its values. Status: 0, or the
+// delete's code (2 for a key that does not exist).
+long DeleteRegKey(HKEY root, std::wstring_view keyPath);
+
 // The names of the key's direct subkeys, in index order, with their number in
 // count. Status is that of opening and querying the key; the list is empty
 // when that failed. With close false the open key is handed back in key.

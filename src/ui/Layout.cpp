@@ -159,6 +159,8 @@ ClassAndStyle ClassFor(ControlKind kind) {
       return {L"BUTTON", BS_PUSHBUTTON | BS_BITMAP, 0};
     case ControlKind::CheckBox:
       return {L"BUTTON", BS_AUTOCHECKBOX, 0};
+    case ControlKind::OptionButton:
+      return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
     case ControlKind::TextBox:
       return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::MultiLineText:

@@ -20,6 +20,7 @@ enum class ControlKind {
   Button,         // push button
   PictureButton,  // push button showing a bitmap instead of a caption
   CheckBox,
+  OptionButton,   // one of a group of round buttons; the first of the group has WS_GROUP
   TextBox,        // single-line edit
   MultiLineText,  // read-only multi-line edit with a vertical scroll bar
   ListView,       // report-style common-controls list

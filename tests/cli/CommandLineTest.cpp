@@ -80,6 +80,26 @@ TEST(ParseCommandLine, ForceAnywhereAfterTheVerb) {
   EXPECT_NE(std::wstring::npos, UsageText().find(L"/random ID [/force]")) << "the usage shows what it takes";
 }
 
+TEST(ParseCommandLine, ScheduleVerbs) {
+  const Command listed = Parsed({L"/schedule"});
+  EXPECT_EQ(Verb::Schedule, listed.verb);
+  EXPECT_TRUE(listed.adapter.empty());
+  const Command scheduled = Parsed({L"-Schedule", L"/AT", L"boot,wake", L"0004", L"/keep-maker", L"/xml"});
+  EXPECT_EQ(L"0004", scheduled.adapter);
+  EXPECT_EQ(L"boot,wake", scheduled.at);
+  EXPECT_TRUE(scheduled.keepMaker && scheduled.xml);
+  EXPECT_EQ(L"intel", Parsed({L"/schedule", L"0004", L"/maker", L"intel"}).maker);
+  const Command run = Parsed({L"/run", L"0004", L"/at", L"connect", L"/maker", L"00-1B-21"});
+  EXPECT_EQ(Verb::Run, run.verb);
+  EXPECT_EQ(L"connect", run.at);
+  const Command perNetwork = Parsed({L"/schedule", L"0004", L"/Per-Network", L"/daily", L"/keep-maker", L"/xml"});
+  EXPECT_TRUE(perNetwork.perNetwork && perNetwork.daily && perNetwork.keepMaker && perNetwork.xml);
+  EXPECT_TRUE(Parsed({L"/run", L"0004", L"/at", L"connect", L"/per-network"}).perNetwork);
+  EXPECT_EQ(L"all", Parsed({L"/unschedule", L"all"}).adapter);
+  EXPECT_EQ(Verb::Uninstall, Parsed({L"/uninstall"}).verb);
+  EXPECT_TRUE(NamesAllAdapters(Parsed({L"/remove", L"ALL"}).adapter));
+}
+
 // What was wrong comes before the usage. A switch a verb does not take is
 // never taken for its ID or address.
 TEST(ParseCommandLine, AnythingElseIsAUsageErrorThatSaysWhatWasWrong) {
@@ -130,6 +150,19 @@ TEST(ParseCommandLine, AnythingElseIsAUsageErrorThatSaysWhatWasWrong) {
       {{L"/random", L"0007", L"/keep-maker", L"/keep-maker"}, oneMaker},
       {{L"/random", L"0007", L"/bogus"}, unexpected(L"/random", L"/bogus")},
       {{L"/?", L"list"}, unexpected(L"/?", L"list")},
+      {{L"/schedule", L"/xml"}, tooFew(L"/schedule")},  // the listing takes nothing
+      {{L"/schedule", L"/at", L"boot"}, tooFew(L"/schedule")},
+      {{L"/schedule", L"0004", L"/at"}, Say(TextId::CliAtNeedsMoments)},
+      {{L"/schedule", L"0004", L"0007"}, unexpected(L"/schedule", L"0007")},
+      {{L"/schedule", L"0004", L"/force"}, unexpected(L"/schedule", L"/force")},
+      {{L"/run", L"0004"}, Say(TextId::CliAtNeedsMoments)},  // a run knows its moment
+      {{L"/run", L"0004", L"/at", L"boot", L"/xml"}, unexpected(L"/run", L"/xml")},
+      {{L"/unschedule"}, tooFew(L"/unschedule")},
+      {{L"/uninstall", L"0004"}, unexpected(L"/uninstall", L"0004")},
+      {{L"/list", L"/at", L"boot"}, unexpected(L"/list", L"/at")},
+      {{L"/schedule", L"0004", L"/daily"}, Say(TextId::CliDailyAlone)},
+      {{L"/schedule", L"0004", L"/per-network", L"/maker", L"intel"}, Say(TextId::CliPerNetworkMaker)},
+      {{L"/random", L"0004", L"/per-network"}, unexpected(L"/random", L"/per-network")},
   };
   for (const auto& c : cases) {
     const ParsedCommandLine parsed = ParseCommandLine(c.arguments);
@@ -202,18 +235,31 @@ TEST(CommandLineListJson, OneObjectPerAdapterWithNullsForTheUnknown) {
             L"{\"id\":\"0007\",\"ipEnabled\":true,\"override\":false,\"description\":\"A \\\"NIC\\\"\","
             L"\"ipAddress\":\"192.168.1.5\",\"activeAddress\":\"00-50-56-C0-00-08\","
             L"\"connectionName\":\"\\u672c\\u5730\\u8fde\\u63a5\",\"burnedInAddress\":null,"
-            L"\"maker\":\"VMware, Inc.\",\"windowsRandomAddress\":null},\n"
+            L"\"maker\":\"VMware, Inc.\",\"windowsRandomAddress\":null,\"schedule\":null},\n"
             L"{\"id\":\"0012\",\"ipEnabled\":null,\"override\":null,\"description\":null,\"ipAddress\":null,"
             L"\"activeAddress\":null,\"connectionName\":null,\"burnedInAddress\":null,\"maker\":null,"
-            L"\"windowsRandomAddress\":null},\n"
+            L"\"windowsRandomAddress\":null,\"schedule\":null},\n"
             L"{\"id\":\"0001\",\"ipEnabled\":false,\"override\":true,\"description\":\"\",\"ipAddress\":\"\","
             L"\"activeAddress\":\"02-00-00-00-00-01\",\"connectionName\":\"\","
-            L"\"burnedInAddress\":\"00-0C-29-00-00-01\",\"maker\":null,\"windowsRandomAddress\":null}\n"
+            L"\"burnedInAddress\":\"00-0C-29-00-00-01\",\"maker\":null,\"windowsRandomAddress\":null,"
+            L"\"schedule\":null}\n"
             L"]\n",
             ListJson({read, unread, local}));
   ListedAdapter wireless = local;
   wireless.push_back(L"daily");
-  EXPECT_NE(std::wstring::npos, ListJson({wireless}).find(L"\"maker\":null,\"windowsRandomAddress\":\"daily\"}"));
+  wireless.push_back(ScheduleJson({L"0001", {Moment::Boot, Moment::Wake}, {AddressSource::Maker, L"00-1B-21"}}));
+  EXPECT_NE(std::wstring::npos,
+            ListJson({wireless}).find(L"\"maker\":null,\"windowsRandomAddress\":\"daily\","
+                                      L"\"schedule\":{\"at\":[\"boot\",\"wake\"],\"address\":\"maker 00-1B-21\"}}"))
+      << ListJson({wireless});
+  const Schedule perNetwork{L"0001", {Moment::Connect}, {AddressSource::PerNetwork, L"", true, false}};
+  EXPECT_EQ(L"{\"at\":[\"connect\"],\"address\":\"per-network daily\",\"network\":\"Caf\\u00e9\","
+            L"\"networkAddress\":\"06-12-34-56-78-9A\",\"networkAddressBy\":\"quav\"}",
+            ScheduleJson(perNetwork, NetworkShown{L"Café", L"06-12-34-56-78-9A", false}));
+  EXPECT_NE(std::wstring::npos, ScheduleJson(perNetwork, NetworkShown{std::nullopt, std::nullopt, false})
+                                    .find(L"\"network\":null,\"networkAddress\":null,\"networkAddressBy\":null"));
+  EXPECT_NE(std::wstring::npos, ScheduleJson(perNetwork, NetworkShown{L"Home", std::nullopt, true})
+                                    .find(L"\"networkAddress\":null,\"networkAddressBy\":\"windows\""));
   EXPECT_EQ((std::vector<std::wstring>{L"0012", L"?", L"?", L"?", L"?", L"?", L"?", L"?", L"?"}),
             ListCellsShown(unread))
       << "the text list shows the unread as ?";

@@ -147,7 +147,7 @@ TEST_F(CommandLine, ListPrintsTheWindowsRowsOfAllAdapters) {
   ASSERT_EQ(2u, objects.size()) << json.output;
   EXPECT_EQ(L"{\"id\":\"0007\",\"ipEnabled\":false,\"override\":true,\"description\":\"Spare\\u0009adapter\","
             L"\"ipAddress\":\"\",\"activeAddress\":\"\",\"connectionName\":\"\",\"burnedInAddress\":null,"
-            L"\"maker\":null,\"windowsRandomAddress\":null}",
+            L"\"maker\":null,\"windowsRandomAddress\":null,\"schedule\":null}",
             objects[0]);
   EXPECT_EQ(0u, objects[1].find(L"{\"id\":\"0004\",\"ipEnabled\":true,\"override\":false,")) << objects[1];
   EXPECT_NE(std::wstring::npos,
@@ -185,7 +185,7 @@ TEST_F(CommandLine, ListMarksWhatItCouldNotRead) {
   EXPECT_EQ(0u, objects[0].find(L"{\"id\":\"0004\",\"ipEnabled\":true,")) << objects[0];
   EXPECT_EQ(L"{\"id\":\"0007\",\"ipEnabled\":null,\"override\":null,\"description\":null,\"ipAddress\":null,"
             L"\"activeAddress\":null,\"connectionName\":null,\"burnedInAddress\":null,\"maker\":null,"
-            L"\"windowsRandomAddress\":null}",
+            L"\"windowsRandomAddress\":null,\"schedule\":null}",
             objects[1]);
 
   // Without the class key there is no list to give: a failure, not an empty list.

@@ -49,6 +49,8 @@ class QuavApp {
 
   // Extra environment for the program (for instance WINEDLLOVERRIDES).
   void SetEnvironment(const std::wstring& name, const std::wstring& value) { environment_[name] = value; }
+  // Runs another copy of the program from now on (the installed one, say).
+  void UseProgram(const std::wstring& exe) { exe_ = exe; }
   // The folder the program is started in; its own folder unless set.
   void SetCurrentFolder(const std::wstring& folder) { currentFolder_ = folder; }
   void Start();

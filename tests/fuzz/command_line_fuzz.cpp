@@ -17,7 +17,9 @@ struct Expected {
   size_t arguments;
   bool takesForce;
   bool takesJson;
-  bool takesMaker;  // /maker TEXT or /keep-maker
+  bool takesMaker;          // /maker TEXT or /keep-maker
+  bool takesAt = false;     // /at LIST, and for /schedule /xml
+  bool takesFewer = false;  // the arguments may all be left out
 };
 
 constexpr Expected kVerbs[] = {
@@ -25,6 +27,10 @@ constexpr Expected kVerbs[] = {
     {L"list", quav::Verb::List, 0, false, true, false},      {L"set", quav::Verb::Set, 2, true, false, false},
     {L"remove", quav::Verb::Remove, 1, false, false, false}, {L"random", quav::Verb::Random, 1, true, false, true},
     {L"restart", quav::Verb::Restart, 1, false, false, false},
+    {L"schedule", quav::Verb::Schedule, 1, false, false, true, true, true},
+    {L"unschedule", quav::Verb::Unschedule, 1, false, false, false},
+    {L"run", quav::Verb::Run, 1, false, false, true, true},
+    {L"uninstall", quav::Verb::Uninstall, 0, false, false, false},
 };
 
 // "/name" or "-name" with name in any ASCII case; no other letter folds.
@@ -58,7 +64,8 @@ bool Same(const quav::ParsedCommandLine& a, const quav::ParsedCommandLine& b) {
   if (!a.command) return true;
   const quav::Command &x = *a.command, &y = *b.command;
   return x.verb == y.verb && x.adapter == y.adapter && x.address == y.address && x.force == y.force &&
-         x.json == y.json && x.maker == y.maker && x.keepMaker == y.keepMaker;
+         x.json == y.json && x.maker == y.maker && x.keepMaker == y.keepMaker && x.at == y.at && x.xml == y.xml &&
+         x.perNetwork == y.perNetwork && x.daily == y.daily;
 }
 
 // What the parser must make of the arguments, worked out independently: the
@@ -91,6 +98,17 @@ std::optional<quav::Command> Expect(const std::vector<std::wstring>& arguments, 
       switches.push_back(k);
       k += maker ? 1 : 0;
       continue;
+    } else if (verb->takesAt && IsSwitch(argument, L"at")) {
+      if (command.at || k + 1 == arguments.size()) return std::nullopt;
+      command.at = arguments[k + 1];
+      switches.push_back(k++);
+      continue;
+    } else if (verb->takesAt && verb->takesFewer && IsSwitch(argument, L"xml")) {
+      command.xml = true;
+    } else if (verb->takesAt && IsSwitch(argument, L"per-network")) {
+      command.perNetwork = true;
+    } else if (verb->takesAt && IsSwitch(argument, L"daily")) {
+      command.daily = true;
     } else if (LooksLikeSwitch(argument) || rest.size() == verb->arguments) {
       return std::nullopt;
     } else {
@@ -99,7 +117,11 @@ std::optional<quav::Command> Expect(const std::vector<std::wstring>& arguments, 
     }
     switches.push_back(k);
   }
-  if (rest.size() != verb->arguments) return std::nullopt;
+  // A network's address takes no other maker; /daily is a network's address's.
+  if ((command.perNetwork && command.maker) || (command.daily && !command.perNetwork)) return std::nullopt;
+  // /schedule alone lists; a run needs its moment.
+  if (rest.size() != verb->arguments && !(verb->takesFewer && arguments.size() == 1)) return std::nullopt;
+  if (verb->verb == quav::Verb::Run && !command.at) return std::nullopt;
   command.adapter = rest.empty() ? L"" : rest[0];
   command.address = rest.size() > 1 ? rest[1] : L"";
   return command;

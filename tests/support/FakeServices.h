@@ -78,6 +78,10 @@ class FakeWindows final : public ModalWindows {
     ++makersShown;
     return chosenMaker;
   }
+  frmSchedule::Answer ShowSchedule(HWND, const frmSchedule::Input& input) override {
+    scheduleShown.push_back(input);
+    return scheduleAnswer;
+  }
 
   std::function<bool()> onAgreement;
   std::function<NotificationChoice()> onNotification;
@@ -87,6 +91,8 @@ class FakeWindows final : public ModalWindows {
   int aboutShown = 0;
   std::optional<Maker> chosenMaker;  // the maker search's answer
   int makersShown = 0;
+  std::vector<frmSchedule::Input> scheduleShown;
+  frmSchedule::Answer scheduleAnswer;  // the schedule window's answer
 };
 
 // Devices that restart as the test says, recording each request.
@@ -121,12 +127,17 @@ class FakeFacts final : public AdapterFacts {
     return found->second;
   }
   bool IsWireless(const std::wstring& adapterIndex) override { return wireless.count(adapterIndex) > 0; }
+  NetworkIdentity Network(const std::wstring& adapterIndex) override {
+    const auto found = networks.find(adapterIndex);
+    return found == networks.end() ? NetworkIdentity{} : found->second;
+  }
   WindowsRandomAddress RandomAddress(const std::wstring& adapterIndex) override {
     const auto found = random.find(adapterIndex);
     return found == random.end() ? WindowsRandomAddress::Unknown : found->second;
   }
 
   std::map<std::wstring, std::wstring> active;
+  std::map<std::wstring, NetworkIdentity> networks;  // none: the network cannot be told
   std::map<std::wstring, std::wstring> permanent;
   std::map<std::wstring, bool> wireless;
   std::map<std::wstring, WindowsRandomAddress> random;

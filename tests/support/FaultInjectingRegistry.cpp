@@ -15,6 +15,7 @@ const char* RegCallName(RegCall call) {
     case RegCall::QueryInfoKey: return "RegQueryInfoKeyA";
     case RegCall::EnumKeyEx: return "RegEnumKeyExA";
     case RegCall::CloseKey: return "RegCloseKey";
+    case RegCall::DeleteKey: return "RegDeleteKeyA";
   }
   return "?";
 }
@@ -109,6 +110,11 @@ LONG FaultInjectingRegistry::CloseKey(HKEY key) {
   const LONG status = SystemRegistryApi().CloseKey(key);
   if (status == ERROR_SUCCESS) ++closed_;
   return code ? code : status;
+}
+
+LONG FaultInjectingRegistry::DeleteKey(HKEY root, LPCSTR subKey) {
+  if (LONG code = Intercept(RegCall::DeleteKey, subKey)) return code;
+  return SystemRegistryApi().DeleteKey(root, subKey);
 }
 
 }  // namespace quav::test

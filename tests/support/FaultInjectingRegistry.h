@@ -9,7 +9,9 @@
 
 namespace quav::test {
 
-enum class RegCall { OpenKeyEx, CreateKeyEx, QueryValueEx, SetValueEx, DeleteValue, QueryInfoKey, EnumKeyEx, CloseKey };
+enum class RegCall {
+  OpenKeyEx, CreateKeyEx, QueryValueEx, SetValueEx, DeleteValue, QueryInfoKey, EnumKeyEx, CloseKey, DeleteKey
+};
 
 const char* RegCallName(RegCall call);
 
@@ -49,6 +51,7 @@ class FaultInjectingRegistry final : public RegistryApi {
   LONG EnumKeyEx(HKEY key, DWORD index, LPSTR name, LPDWORD nameLength, LPDWORD reserved, LPSTR keyClass,
                  LPDWORD classLength, PFILETIME lastWriteTime) override;
   LONG CloseKey(HKEY key) override;
+  LONG DeleteKey(HKEY root, LPCSTR subKey) override;
 
  private:
   // The code to fail this call with, or 0 to let it through.

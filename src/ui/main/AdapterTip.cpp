@@ -5,8 +5,11 @@
 #include "adapters/AdapterScan.h"
 #include "adapters/AddressMaker.h"
 #include "adapters/ConnectionName.h"
+#include "change/NewAddressRules.h"
 #include "platform/TextRules.h"
 #include "platform/Texts.h"
+#include "schedule/ScheduleRecord.h"
+#include "schedule/ScheduledRun.h"
 
 namespace quav {
 namespace {
@@ -32,6 +35,30 @@ std::wstring BurnedInText(const AdapterTipFacts& facts) {
   return facts.permanent ? WithMaker(*facts.permanent) : Say(TextId::TipBurnedInUnread);
 }
 
+// The network line's value; the address line's, none where there is no network.
+std::wstring NetworkText(const NetworkAddressNow& now) {
+  switch (now.network.status) {
+    case NetworkIdentityStatus::Known: return now.network.name;
+    case NetworkIdentityStatus::NotConnected: return Say(TextId::TipNotConnected);
+    case NetworkIdentityStatus::LocationDenied: return Say(TextId::TipLocationDenied);
+    case NetworkIdentityStatus::Unknown: break;
+  }
+  return Say(TextId::TipUnknown);
+}
+
+std::optional<std::wstring> NetworkAddressText(const NetworkAddressNow& now) {
+  switch (now.status) {
+    case NetworkAddressStatus::Derived: return MacDisplay(*now.address);
+    case NetworkAddressStatus::WindowsOwn: return Say(TextId::TipNetworkWindows);
+    case NetworkAddressStatus::NoKey:
+    case NetworkAddressStatus::NoPrefix: return now.reason;
+    case NetworkAddressStatus::NotConnected:
+    case NetworkAddressStatus::Unknown:
+    case NetworkAddressStatus::LocationDenied: break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::wstring AdapterTipText(const AdapterTipFacts& facts) {
@@ -46,6 +73,12 @@ std::wstring AdapterTipText(const AdapterTipFacts& facts) {
   for (size_t i = 0; i < std::size(values); ++i) text.append(Say(kLabels[i])).append(values[i]);
   const std::optional<TextId> random = RandomAddressText(facts.randomAddress);
   if (facts.wireless && random) text.append(Say(TextId::TipRandomAddress)).append(Say(*random));
+  if (facts.perNetwork) {
+    text.append(Say(TextId::TipNetwork)).append(NetworkText(*facts.perNetwork));
+    if (const std::optional<std::wstring> address = NetworkAddressText(*facts.perNetwork)) {
+      text.append(Say(TextId::TipNetworkAddress)).append(*address);
+    }
+  }
   return text;
 }
 
@@ -70,6 +103,11 @@ std::wstring AdapterTips::TextFor(long position) {
   tip.active = Trimmed(list_->SubItem(position, kActiveAddressColumn));
   tip.wireless = facts_->IsWireless(id);
   if (tip.wireless) tip.randomAddress = facts_->RandomAddress(id);
+  long status = 0;
+  const std::optional<Schedule> schedule = IsScheduleId(id) ? ReadScheduleRecord(id, status) : std::nullopt;
+  if (schedule && schedule->address.source == AddressSource::PerNetwork) {
+    tip.perNetwork = AddressOnNetwork(id, schedule->address, *facts_, false, ClockSeconds());
+  }
   return AdapterTipText(tip);
 }
 

@@ -6,6 +6,7 @@
 
 #include "adapters/BurnedInAddresses.h"
 #include "adapters/RandomAddressState.h"
+#include "schedule/PerNetworkAddress.h"
 #include "ui/ListView.h"
 #include "ui/RowTips.h"
 
@@ -21,11 +22,15 @@ struct AdapterTipFacts {
   // says; nothing is said when it is unknown.
   WindowsRandomAddress randomAddress = WindowsRandomAddress::Unknown;
   bool permanentAsking = false;  // the driver is asked for the burned-in address and has not answered yet
+  // On a per-network schedule: the network it is on and the address it gets there.
+  std::optional<NetworkAddressNow> perNetwork{};
 };
 
 // One line each: the connection's name, the burned-in address and the active
 // one with their makers, wired or wireless, and for a wireless adapter
-// whether Windows gives it random addresses of its own, where that is known.
+// whether Windows gives it random addresses of its own, where that is known;
+// on a per-network schedule, its network and the address it gets there (or
+// Windows' own, or why there is none).
 std::wstring AdapterTipText(const AdapterTipFacts& facts);
 
 // The adapter list's row tips: each row's AdapterTipText, read when its tip

@@ -7,6 +7,9 @@
 
 #include "adapters/AdapterScan.h"
 #include "adapters/AddressMaker.h"
+#include "platform/TaskScheduler.h"
+#include "schedule/InstalledCopy.h"
+#include "ui/side/frmSchedule.h"
 #include "ui/LinkOpener.h"
 #include "ui/side/frmAbout.h"
 
@@ -53,12 +56,21 @@ class ModalWindows {
   // The maker search: the maker chosen, none when the window was closed
   // without one.
   virtual std::optional<Maker> ShowMakers(HWND owner) = 0;
+  // An adapter's schedule: what the user chose, None when closed without a choice.
+  virtual frmSchedule::Answer ShowSchedule(HWND owner, const frmSchedule::Input& input) = 0;
 };
 
 // What restarting and checking an adapter uses; null members mean the system's.
 struct AdapterServices {
   AdapterDevices* devices = nullptr;
   AdapterFacts* facts = nullptr;
+};
+
+// Where schedules go; null and none mean the system's Task Scheduler and
+// %ProgramFiles%\QUAV.
+struct SchedulingServices {
+  TaskStore* tasks = nullptr;
+  std::optional<InstallPlace> place{};
 };
 
 struct MainWindowServices {
@@ -68,6 +80,7 @@ struct MainWindowServices {
   // The change log's folder; empty for the program's own folder.
   std::wstring logFolder;
   AdapterServices adapters{};
+  SchedulingServices scheduling{};
 };
 
 }  // namespace quav

@@ -31,4 +31,10 @@ std::optional<Maker> SystemModalWindows::ShowMakers(HWND owner) {
   return makers.Chosen;
 }
 
+frmSchedule::Answer SystemModalWindows::ShowSchedule(HWND owner, const frmSchedule::Input& input) {
+  frmSchedule schedule(input);
+  schedule.ShowModal(owner);
+  return schedule.Chosen;
+}
+
 }  // namespace quav

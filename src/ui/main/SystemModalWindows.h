@@ -11,6 +11,7 @@ class SystemModalWindows final : public ModalWindows {
   NotificationChoice ShowNotification(HWND owner, bool hideNotify) override;
   void ShowAbout(HWND owner, const frmAbout::Content& content) override;
   std::optional<Maker> ShowMakers(HWND owner) override;
+  frmSchedule::Answer ShowSchedule(HWND owner, const frmSchedule::Input& input) override;
 };
 
 }  // namespace quav

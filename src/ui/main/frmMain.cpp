@@ -66,6 +66,7 @@ void frmMain::OnCreate() {
   SetMainMenuBar(Hwnd());
   AddLanguageMenu(Hwnd(), CurrentLanguage());
   AddMakerMenuEntry(Hwnd());
+  AddScheduleMenuEntries(Hwnd());
   AddPictureButtonTips(*this);
   LoadPictures();
 }
@@ -170,6 +171,15 @@ bool frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT&
   }
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == mnuMakerRandom) {
     mnuMakerRandom_Click();
+    result = 0;
+    return true;
+  }
+  if (message == WM_SYSCOMMAND && ((wParam & 0xFFF0) == mnuSchedule || (wParam & 0xFFF0) == mnuRemoveAll)) {
+    if ((wParam & 0xFFF0) == mnuSchedule) {
+      mnuSchedule_Click();
+    } else {
+      mnuRemoveAll_Click();
+    }
     result = 0;
     return true;
   }

@@ -80,6 +80,11 @@ class frmMain final : public Form {
   void mnuRestart_Click();
   void RestartSelectedAdapter();
 
+  // --- Unattended changes of the selected adapter, from the system menu, and
+  // every adapter put back to its own address.
+  void mnuSchedule_Click();
+  void mnuRemoveAll_Click();
+
   // --- About window, logo link and its hover look.
   void mnuAbout_Click();
   // --- The language of the next start, from the system menu.

@@ -47,6 +47,8 @@ enum : int {
   mnuLanguageEnglish = 0x1200,
   mnuLanguageChinese = 0x1210,
   mnuMakerRandom = 0x1220,
+  mnuSchedule = 0x1230,
+  mnuRemoveAll = 0x1240,
 };
 
 enum : int {

@@ -101,6 +101,12 @@ void AddMakerMenuEntry(HWND window) {
   ::AppendMenuW(::GetSystemMenu(window, FALSE), MF_STRING, mnuMakerRandom, Say(TextId::MenuMakerRandom));
 }
 
+void AddScheduleMenuEntries(HWND window) {
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  ::AppendMenuW(menu, MF_STRING, mnuSchedule, Say(TextId::MenuSchedule));
+  ::AppendMenuW(menu, MF_STRING, mnuRemoveAll, Say(TextId::MenuRemoveAll));
+}
+
 void AddPictureButtonTips(const Form& window) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   ::InitCommonControlsEx(&controls);

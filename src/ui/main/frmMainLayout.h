@@ -20,6 +20,8 @@ void SetMainMenuBar(HWND window);
 void AddLanguageMenu(HWND window, Language spoken);
 // Adds the entry for a random address of a chosen maker to the system menu.
 void AddMakerMenuEntry(HWND window);
+// The schedule of the selected adapter, and putting every adapter back.
+void AddScheduleMenuEntries(HWND window);
 // Checks the entry of a language.
 void CheckLanguageEntry(HWND window, Language language);
 // Gives the buttons that show a picture instead of a caption (clear, and the

@@ -36,5 +36,19 @@ TEST(AdapterTip, SaysWhatWindowsCannotTell) {
   }
 }
 
+// On a per-network schedule: the network and its address, Windows' own, or why neither.
+TEST(AdapterTip, SaysTheNetworkAndTheAddressItGets) {
+  AdapterTipFacts facts{L"", std::nullopt, L"", false};
+  const std::wstring wired = AdapterTipText(facts);
+  facts.perNetwork = NetworkAddressNow{NetworkAddressStatus::Derived, WiFiIdentity("Home", 7, L"Home"),
+                                       MacBytes{0x06, 0x12, 0x34, 0x56, 0x78, 0x9A}, L""};
+  EXPECT_EQ(wired + L"\r\n网络：Home\r\n此网络的地址：06-12-34-56-78-9A", AdapterTipText(facts));
+  facts.perNetwork->status = NetworkAddressStatus::WindowsOwn;
+  EXPECT_EQ(wired + L"\r\n网络：Home\r\n此网络的地址：Windows 自己的随机硬件地址", AdapterTipText(facts));
+  facts.perNetwork->status = NetworkAddressStatus::LocationDenied;
+  facts.perNetwork->network.status = NetworkIdentityStatus::LocationDenied;
+  EXPECT_EQ(wired + L"\r\n网络：不可见：Windows 只向获准使用位置信息的应用提供 Wi-Fi 名称", AdapterTipText(facts));
+}
+
 }  // namespace
 }  // namespace quav

@@ -20,6 +20,8 @@
 #include "ui/side/frmAgreement.h"
 #include "ui/side/frmMakers.h"
 #include "ui/side/frmNotification.h"
+#include "ui/side/frmSchedule.h"
+#include "schedule/ScheduleOperation.h"
 
 namespace quav {
 namespace {
@@ -51,7 +53,8 @@ constexpr std::array<std::pair<int, int>, 3> kAboutRows{{
 int Chrome(ControlKind kind) {
   switch (kind) {
     case ControlKind::Button: return 8;
-    case ControlKind::CheckBox: return ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton: return ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
     default: return 0;
   }
 }
@@ -73,6 +76,13 @@ TEST(LayoutFit, EveryTextFitsItsControl) {
         {"frmMakers",
          frmMakers::Layout(),
          {{frmMakersControls::lblCount, Say(TextId::MakerShown, {L"18,427", L"200"})}}},
+        {"frmSchedule",
+         frmSchedule::Layout(),
+         {{frmScheduleControls::lblAdapter, Say(TextId::ScheduleAdapter, {L"0007", L"Intel(R) PRO/1000 MT Network Connection"})},
+          {frmScheduleControls::lblCurrent,
+           ScheduleText({L"0007", {Moment::Boot, Moment::Logon, Moment::Wake, Moment::Connect},
+                         {AddressSource::Maker, L"00-1B-21"}})},
+          {frmScheduleControls::lblWindows, Say(TextId::ScheduleWindowsInForce, {L"HomeNetwork-5G"})}}},
     };
     for (const int dpi : {96, 120}) {
       FontCache fonts(dpi);

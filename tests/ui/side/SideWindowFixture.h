@@ -39,6 +39,7 @@ class NoModalWindows final : public ModalWindows {
   NotificationChoice ShowNotification(HWND, bool hideNotify) override { return {hideNotify, false}; }
   void ShowAbout(HWND, const frmAbout::Content&) override {}
   std::optional<Maker> ShowMakers(HWND) override { return std::nullopt; }
+  frmSchedule::Answer ShowSchedule(HWND, const frmSchedule::Input&) override { return {}; }
 };
 
 // A main window with fake services, created hidden, to own the side windows.
