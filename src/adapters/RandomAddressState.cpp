@@ -82,11 +82,13 @@ std::optional<std::wstring> ProfileWithRandomAddress(std::wstring_view profileXm
   if (const size_t start = profile.find(L"<MacRandomization"); start != std::wstring::npos) {
     const size_t end = profile.find(kEnd, start);
     if (end == std::wstring::npos) return std::nullopt;
-    return profile.replace(start, end + kEnd.size() - start, element);
+    profile.replace(start, end + kEnd.size() - start, element);
+    return profile;
   }
   const size_t close = profile.rfind(L"</WLANProfile>");
   if (close == std::wstring::npos) return std::nullopt;
-  return profile.insert(close, element);
+  profile.insert(close, element);
+  return profile;
 }
 
 }  // namespace quav

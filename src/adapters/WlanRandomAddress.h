@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include <guiddef.h>
 
 #include <cstdint>
 #include <optional>

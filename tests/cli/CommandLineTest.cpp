@@ -299,6 +299,11 @@ TEST(CommandLineExitCodes, AreTheReadmesNumbers) {
       {ExitCode::Unexpected, "an unforeseen error"},
       {ExitCode::SeveralMakers, "`/random /maker`: several makers matched"},
       {ExitCode::NoMaker, "`/random /maker`: no maker matched"},
+      {ExitCode::SchedulingNotPossible, "`/schedule`: scheduling is not possible here"},
+      {ExitCode::NotSafe, "`/schedule`: the installed copy could not be made"},
+      {ExitCode::TaskSchedulerFailed, "`/schedule`, `/unschedule`, `/uninstall`: the Task Scheduler"},
+      {ExitCode::AdapterNotStarted, "`/run`: the adapter is disabled or not started"},
+      {ExitCode::NoNetwork, "`/run /per-network`: the network the adapter is on cannot be told"},
   };
   std::ifstream readme(QUAV_README);
   ASSERT_TRUE(readme) << QUAV_README;
