@@ -3,7 +3,8 @@
 // painted; then the peak working set. The programs take turns, one round after
 // another, so that the machine's load falls on all of them alike. Given
 // another quav.exe in QUAV_BENCH_BEFORE (a build from before a change), it
-// takes its turns too.
+// takes its turns too. Then a scheduled run, started as the Task Scheduler
+// starts it, against an empty console program started the same way.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -186,6 +187,137 @@ void SeedAdapters(test::AdapterRegistry& adapters) {
   adapters.AddConnection(L"Descriptions");
 }
 
+// Started with no window, as the Task Scheduler starts a task, and waited
+// for: from CreateProcess to its end. Negative when it cannot start.
+// What it writes goes to NUL, not into the table.
+bool StartQuiet(const std::wstring& exe, const std::wstring& arguments, DWORD flags, PROCESS_INFORMATION& started) {
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  const UniqueHandle nul(::CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherited,
+                                       OPEN_EXISTING, 0, nullptr));
+  std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = nul.get();
+  const std::wstring folder = FolderOf(exe);
+  return ::CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW | flags, nullptr,
+                          folder.c_str(), &startup, &started) != FALSE;
+}
+
+double RunToEnd(const std::wstring& exe, const std::wstring& arguments) {
+  PROCESS_INFORMATION started{};
+  const double start = NowMs();
+  if (!StartQuiet(exe, arguments, 0, started)) return -1;
+  UniqueHandle process(started.hProcess);
+  UniqueHandle thread(started.hThread);
+  ::WaitForSingleObject(process.get(), INFINITE);
+  return NowMs() - start;
+}
+
+// The DLLs a program loads from start to end, as a debugger is told of
+// them, by file name, in the order they load.
+std::vector<std::wstring> LoadedDlls(const std::wstring& exe, const std::wstring& arguments) {
+  std::vector<std::wstring> names;
+  PROCESS_INFORMATION started{};
+  if (!StartQuiet(exe, arguments, DEBUG_ONLY_THIS_PROCESS, started)) return names;
+  UniqueHandle process(started.hProcess);
+  UniqueHandle thread(started.hThread);
+  DEBUG_EVENT event{};
+  while (::WaitForDebugEvent(&event, 30000)) {
+    HANDLE file = nullptr;
+    if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT) {
+      file = event.u.LoadDll.hFile;
+      wchar_t path[MAX_PATH] = {};
+      if (::GetMappedFileNameW(process.get(), event.u.LoadDll.lpBaseOfDll, path, MAX_PATH) > 0) {
+        const std::wstring whole = path;
+        names.push_back(whole.substr(whole.find_last_of(L'\\') + 1));
+      }
+    }
+    if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT) file = event.u.CreateProcessInfo.hFile;
+    if (file) ::CloseHandle(file);
+    const bool ended = event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT;
+    const DWORD how = event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT &&
+                              event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT
+                          ? DBG_EXCEPTION_NOT_HANDLED
+                          : DBG_CONTINUE;
+    ::ContinueDebugEvent(event.dwProcessId, event.dwThreadId, how);
+    if (ended) break;
+  }
+  return names;
+}
+
+// Those of them that hold window, list-view, WMI or GDI+ code, which a run
+// that shows nothing does not need.
+std::vector<std::wstring> NotNeeded(const std::vector<std::wstring>& dlls) {
+  static const wchar_t* const kShowing[] = {L"user32.dll",   L"gdi32.dll",    L"comctl32.dll", L"gdiplus.dll",
+                                            L"wbemprox.dll", L"wbemcomn.dll", L"fastprox.dll", L"wmiutils.dll",
+                                            L"uxtheme.dll",  L"winex11.drv"};
+  std::vector<std::wstring> found;
+  for (const std::wstring& dll : dlls) {
+    for (const wchar_t* name : kShowing) {
+      if (::lstrcmpiW(dll.c_str(), name) == 0) found.push_back(dll);
+    }
+  }
+  return found;
+}
+
+std::string Joined(const std::vector<std::wstring>& names) {
+  std::string text;
+  for (const std::wstring& name : names) text += (text.empty() ? "" : " ") + Utf8(name);
+  return text.empty() ? "none" : text;
+}
+
+// A scheduled run that has nothing to do (its adapter is gone) and one that
+// changes the address (the restart it asks for fails at once where there is
+// no such device, so its wait is not in it), against an empty console
+// program, in turns. The DLLs each loads are named in its row.
+bool BenchUnattended(const std::wstring& quavExe, const std::wstring& emptyExe, int rounds) {
+  struct Started {
+    const char* measure;
+    std::wstring exe, arguments;
+    std::vector<double> ms;
+  };
+  std::vector<Started> programs = {
+      {"floor: empty console program", emptyExe, L"", {}},
+      {"quav.exe /run, nothing to do (adapter gone)", quavExe, L" /run 0099 /at connect", {}},
+      {"quav.exe /run that changes the address, without the restart's wait", quavExe, L" /run 0000 /at wake", {}},
+  };
+  for (Started& program : programs) {
+    if (RunToEnd(program.exe, program.arguments) < 0) {
+      std::fprintf(stderr, "cannot start %s\n", program.measure);
+      return false;
+    }
+  }
+  for (int round = 0; round < rounds; ++round) {
+    for (size_t turn = 0; turn < programs.size(); ++turn) {
+      Started& program = programs[(static_cast<size_t>(round) + turn) % programs.size()];
+      program.ms.push_back(RunToEnd(program.exe, program.arguments));
+    }
+  }
+  const std::string n = std::to_string(rounds) + " runs";
+  const Stats floor = Summarise(programs[0].ms);
+  const std::vector<std::wstring> floorDlls = LoadedDlls(emptyExe, L"");
+  Print(Row("unattended", std::string(programs[0].measure) + " (loads " + Joined(floorDlls) + ")", n, floor.median,
+            "ms", SpreadOf(floor)));
+  for (size_t i = 1; i < programs.size(); ++i) {
+    const Stats stats = Summarise(programs[i].ms);
+    const std::vector<std::wstring> dlls = LoadedDlls(programs[i].exe, programs[i].arguments);
+    Row row("unattended", std::string(programs[i].measure) + " (loads " + Joined(dlls) + ")", n, stats.median, "ms",
+            SpreadOf(stats));
+    row.floor = "empty console program";
+    row.floorValue = floor.median;
+    row.ratio = PairedRatio(programs[i].ms, programs[0].ms);
+    if (i == 1) row.target = "<=1.5";
+    Print(row);
+    const std::vector<std::wstring> showing = NotNeeded(dlls);
+    Row loads("unattended", "  of which window, list-view, WMI or GDI+ DLLs: " + Joined(showing), "",
+              static_cast<double>(showing.size()), "DLLs");
+    if (i == 1) loads.target = "<1";
+    Print(loads);
+  }
+  return true;
+}
+
 std::vector<double> Column(const std::vector<Sample>& samples, double Sample::*field) {
   std::vector<double> values;
   for (const Sample& sample : samples) values.push_back(sample.*field);
@@ -306,10 +438,11 @@ int main(int argc, char** argv) {
 
   WIN32_FILE_ATTRIBUTE_DATA file{};
   if (::GetFileAttributesExW(programs[kQuav].exe.c_str(), GetFileExInfoStandard, &file)) {
-    Row size("resources", "size of quav.exe", "", static_cast<double>(file.nFileSizeLow) / 1024.0, "KB");
-    size.target = "<1024";
+    Row size("resources", "size of quav.exe (x64; the one make test and make dist build)", "", static_cast<double>(file.nFileSizeLow) / 1024.0, "KB");
+    size.target = "<1280";
     Print(size);
   }
+  if (!BenchUnattended(programs[kQuav].exe, here + L"\\bench_empty.exe", rounds)) return 1;
   std::printf("# quav.exe's title once loaded: %s (%ld rows; floor c lists as many)\n",
               Utf8(samples[kQuav].back().title).c_str(), static_cast<long>(samples[kQuav].back().rows));
   std::printf("# floor b's title (instances walked): %s\n", Utf8(samples[kFloorB].back().title).c_str());

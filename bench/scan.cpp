@@ -385,7 +385,11 @@ class BareList {
                               window_.get(), nullptr, nullptr, nullptr);
     for (int column = 0; column < kScanColumns; ++column) {
       wchar_t header[] = L"C";
-      LVCOLUMNW design{LVCF_TEXT | LVCF_WIDTH | LVCF_FMT, LVCFMT_LEFT, kColumnWidths[column], header};
+      LVCOLUMNW design{};
+      design.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+      design.fmt = LVCFMT_LEFT;
+      design.cx = kColumnWidths[column];
+      design.pszText = header;
       ListView_InsertColumn(list_, column, &design);
     }
     ListView_SetExtendedListViewStyleEx(list_, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);

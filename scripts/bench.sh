@@ -17,7 +17,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 source "$root/scripts/wine-env.sh"
 
-for file in src/quav.exe bench/bench_driver.exe bench/bench_floor.exe bench/bench_scan.exe; do
+for file in src/quav.exe bench/bench_driver.exe bench/bench_floor.exe bench/bench_empty.exe bench/bench_scan.exe; do
   if [[ ! -f $build/$file ]]; then
     echo "error: $build/$file not found; build first" >&2
     exit 1
@@ -74,7 +74,7 @@ fi
 # The x86 program's size, against the same bound as the x64 one's.
 x86=${QUAV_BENCH_X86:-$(dirname "$build")/build-win32/src/quav.exe}
 if [[ -f $x86 ]]; then
-  awk -v bytes="$(stat -c %s "$x86")" 'BEGIN { kb = bytes / 1024; printf "resources,size of quav.exe (x86),,%.0f,KB,,,,,<1024,%s\n", kb, kb < 1024 ? "met" : "MISSED" }' >>"$out/startup"
+  awk -v bytes="$(stat -c %s "$x86")" 'BEGIN { kb = bytes / 1024; printf "resources,size of quav.exe (x86; the one make test and make dist build),,%.0f,KB,,,,,<1280,%s\n", kb, kb < 1280 ? "met" : "MISSED" }' >>"$out/startup"
 else
   echo "# x86 quav.exe not found at $x86 (make build32 first): its size is not measured" >>"$out/startup"
 fi
