@@ -213,10 +213,10 @@ const VerbOutcome kVerbOutcomes[] = {
      },
      {L"/list", L"/lang", L"en"}, ExitCode::Unreadable, nullptr, 0, "network adapter 0007, 0008;"},
     {"ListJsonSaysWindowsRandomAddressesAreOn", [](Stage& s) { s.facts.random[L"0007"] = WindowsRandomAddress::On; },
-     {L"/list", L"/json"}, ExitCode::Done, nullptr, 0, "\"windowsRandomAddress\":\"on\"}"},
+     {L"/list", L"/json"}, ExitCode::Done, nullptr, 0, "\"windowsRandomAddress\":\"on\","},
     {"ListJsonSaysWindowsRandomAddressesChangeDaily",
      [](Stage& s) { s.facts.random[L"0007"] = WindowsRandomAddress::Daily; }, {L"/list", L"/json"}, ExitCode::Done,
-     nullptr, 0, "\"windowsRandomAddress\":\"daily\"}"},
+     nullptr, 0, "\"windowsRandomAddress\":\"daily\","},
     {"SetWhileWindowsRandomAddressesAreOnIsRefused",
      [](Stage& s) {
        s.facts.wireless[L"0007"] = true;

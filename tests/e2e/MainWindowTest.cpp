@@ -71,7 +71,8 @@ HWND OpenLanguageMenu(const QuavApp& quav) {
   ::SetForegroundWindow(quav.Main());
   KeyboardPress({VK_SPACE}, true);
   if (!WaitUntil([&] { return OpenMenus(quav).size() == 1; })) return nullptr;
-  KeyboardPress({VK_END, VK_UP, VK_UP, VK_RIGHT});
+  // The language entry comes just before the About entry at the end.
+  KeyboardPress({VK_END, VK_UP, VK_RIGHT});
   if (!WaitUntil([&] { return OpenMenus(quav).size() == 2; })) return nullptr;
   const std::vector<HWND> menus = OpenMenus(quav);
   RECT first{}, second{};

@@ -64,9 +64,9 @@ void frmMain::OnCreate() {
   ::SendMessageW(Item(picLogo), kPictureSetBackColor, 0, kSystemWorkspace);
   ::SendMessageW(Item(picLogo), kPictureSetLink, 1, 0);
   SetMainMenuBar(Hwnd());
-  AddLanguageMenu(Hwnd(), CurrentLanguage());
   AddMakerMenuEntry(Hwnd());
   AddScheduleMenuEntries(Hwnd());
+  AddLanguageMenu(Hwnd(), CurrentLanguage());
   AddPictureButtonTips(*this);
   LoadPictures();
 }

@@ -98,7 +98,9 @@ void AddLanguageMenu(HWND window, Language spoken) {
 }
 
 void AddMakerMenuEntry(HWND window) {
-  ::AppendMenuW(::GetSystemMenu(window, FALSE), MF_STRING, mnuMakerRandom, Say(TextId::MenuMakerRandom));
+  HMENU menu = ::GetSystemMenu(window, FALSE);
+  ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu, MF_STRING, mnuMakerRandom, Say(TextId::MenuMakerRandom));
 }
 
 void AddScheduleMenuEntries(HWND window) {
