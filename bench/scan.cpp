@@ -599,7 +599,7 @@ void Report(int n, const Timings& timings, std::pair<int, double>& previous) {
   };
 
   Print(line("raw advapi32 reads", "raw"));
-  Print(line("floor: raw reads, then a bare list filled, sorted, painted", "floor"));
+  Print(line("floor: raw reads then a bare list filled and sorted and painted", "floor"));
   Row scan = against(line("scan: FillAdapterList", "scan"), "scan", "floor", "floor");
   scan.target = "<=1.2";
   Print(scan);
@@ -756,7 +756,7 @@ void ReportRefresh(int n, const RefreshTimings& timings) {
   const std::string size = std::to_string(n);
   const Stats refresh = Summarise(timings.refreshMs);
   const Stats floor = Summarise(timings.floorMs);
-  Print(Row("refresh", "floor: WMI query (floor b's), then the scan's floor", size, floor.median, "ms",
+  Print(Row("refresh", "floor: WMI query (floor b's) then the scan's floor", size, floor.median, "ms",
             SpreadOf(floor)));
   Row row("refresh", "refresh button: click to list repainted", size, refresh.median, "ms", SpreadOf(refresh));
   row.floor = "floor";

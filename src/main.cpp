@@ -21,9 +21,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
   quav::RestrictDllSearch();
   // Before any text is read: the user's choice, else the interface language.
   quav::SetLanguage(quav::ChosenLanguage());
-  // Only the list view: comctl32 before version 6 refuses flags it does not know.
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
-  ::InitCommonControlsEx(&controls);
   // Uninitialised at the end only when it was initialised here.
   const bool com = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 
@@ -46,6 +43,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandTail, int) {
     return static_cast<int>(code);
   }
 
+  // Only the window needs the common controls (a scheduled run loads none):
+  // only the list view, as comctl32 before version 6 refuses flags it does not know.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+  ::InitCommonControlsEx(&controls);
   int code = 1;
   try {
     quav::SystemProgramHost host;
