@@ -1,8 +1,9 @@
 #include "change/LogLine.h"
 
+#include <utility>
+
 #include "change/RestartReport.h"
 #include "platform/Texts.h"
-
 
 namespace quav {
 namespace {
@@ -64,6 +65,14 @@ std::wstring Head(const LogLineFields& fields) {
   return line;
 }
 
+// Every line ends with the user who made the change, after the words given.
+std::wstring WithUser(std::wstring line, const LogLineFields& fields, TextId beforeUser) {
+  line += SayIn(fields.language, beforeUser);
+  AppendField(line, fields.user);
+  line += kEnd;
+  return line;
+}
+
 }  // namespace
 
 std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fromAddress,
@@ -77,18 +86,12 @@ std::wstring AddressChangeLine(const LogLineFields& fields, std::wstring_view fr
     line += SayIn(fields.language, TextId::LogBeforeNewAddress);
   }
   AppendField(line, newAddress);
-  line += SayIn(fields.language, TextId::LogBeforeUser);
-  AppendField(line, fields.user);
-  line += kEnd;
-  return line;
+  return WithUser(std::move(line), fields, TextId::LogBeforeUser);
 }
 
 std::wstring AddressRemovalLine(const LogLineFields& fields) {
   std::wstring line = Head(fields);
-  line += SayIn(fields.language, TextId::LogRemovalBeforeUser);
-  AppendField(line, fields.user);
-  line += kEnd;
-  return line;
+  return WithUser(std::move(line), fields, TextId::LogRemovalBeforeUser);
 }
 
 std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& report) {
@@ -97,10 +100,7 @@ std::wstring AddressCheckLine(const LogLineFields& fields, const RestartReport& 
   AppendField(line, report.active);
   line += SayIn(fields.language, TextId::LogCheckBeforeResult);
   line += CheckResultText(fields.language, report);
-  line += SayIn(fields.language, TextId::LogBeforeUser);
-  AppendField(line, fields.user);
-  line += kEnd;
-  return line;
+  return WithUser(std::move(line), fields, TextId::LogBeforeUser);
 }
 
 std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view moment, std::wstring_view result) {
@@ -109,10 +109,7 @@ std::wstring ScheduledRunLine(const LogLineFields& fields, std::wstring_view mom
   AppendField(line, moment);
   line += SayIn(fields.language, TextId::LogCheckBeforeResult);
   AppendField(line, result);
-  line += SayIn(fields.language, TextId::LogBeforeUser);
-  AppendField(line, fields.user);
-  line += kEnd;
-  return line;
+  return WithUser(std::move(line), fields, TextId::LogBeforeUser);
 }
 
 std::wstring LogEscape(wchar_t c) {
